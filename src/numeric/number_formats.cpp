@@ -1,0 +1,60 @@
+#include "numeric/number_formats.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "numeric/arithmetic.h"
+#include "numeric/precision_settings.h"
+#include "text/number_text.h"
+#include "text/temp_string_ring.h"
+#include "text/text_ops.h"
+
+namespace {
+
+// The plain word for a value that is not finite.
+const char* NonFiniteWord(double x) {
+    if (std::isnan(x)) return "NAN";
+    return x < 0 ? "-INF" : "INF";
+}
+
+// The digits of a whole number I >= 0. Below 10^15 FormatNumber writes every digit;
+// from there on it would switch to exponent form, so the digits are written in full.
+char* WholeDigits(double I) {
+    if (I < 1e15) return TrimBlanks(FormatNumber(I));
+    char* result = TempString(320);
+    std::snprintf(result, 320, "%.0f", I);
+    return result;
+}
+
+} // namespace
+
+char* FormatFixed(double x, int n) {
+    if (n <= 0) return FormatNumber(x);
+    if (!std::isfinite(x)) return JoinText({NonFiniteWord(x)});
+    double P = IntPower(10, n);
+    double a = x < 0 ? -x : x;
+    a = 0.5 / P + a;
+    double I = std::floor(a);
+    double F = std::floor((a - I) * P);
+    char* W = WholeDigits(I);
+    char* D = TrimBlanks(FormatNumber(F));
+    int padding = n - static_cast<int>(std::strlen(D));
+    std::string zeros(padding > 0 ? static_cast<std::size_t>(padding) : 0, '0');
+    return JoinText({x < 0 ? "-" : nullptr, W, ".", zeros.c_str(), D});
+}
+
+char* FormatDms(double a) {
+    double P = IntPower(10, AngleDecimals);
+    double D = a * 180 / PiTimes(1);
+    if (!std::isfinite(D)) return JoinText({NonFiniteWord(std::isnan(a) ? a : D)});
+    double s = D < 0 ? -1.0 : 1.0;
+    D = s * D;
+    D = (1.0 / 7200.0) / P + D;
+    double g = std::floor(D);
+    double m = std::floor((D - g) * 60);
+    double t = std::floor(((D - g) - m / 60) * P * 3600) / P;
+    const char* degrees = s > 0 ? FormatNumber(g) : JoinText({"-", TrimBlanks(FormatNumber(g))});
+    return JoinText({degrees, "'", FormatNumber(m), "'", FormatNumber(t), "'"});
+}

@@ -1,0 +1,4 @@
+#include "numeric/precision_settings.h"
+
+int LinearDecimals = DefaultLinearDecimals;
+int AngleDecimals = DefaultAngleDecimals;

@@ -1,0 +1,20 @@
+#include "text/number_text.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "text/temp_string_ring.h"
+
+char* FormatNumber(double x) {
+    char* result = TempString(24);
+    std::snprintf(result, 24 + TempStringRing::Spare, "% .15G", x);
+    return result;
+}
+
+double ParseNumber(const char* s) {
+    return std::strtod(s, nullptr);
+}
+
+double AbsValue(double x) {
+    return x < 0 ? -x : x;
+}

@@ -1,0 +1,14 @@
+// Numbers to text and back, as every field and report of the program writes and reads them.
+#pragma once
+
+// x written with "% .15G": up to 15 significant digits, a blank in place of the
+// sign of a value that is not negative ("INF", "NAN" for non-finite values).
+char* FormatNumber(double x);
+
+// The standard decimal conversion of the "C" locale: leading white space skipped,
+// an optional sign, inf/infinity, nan, hexadecimal or decimal numbers; the rest
+// ignored; a text without a number gives 0. Reads nothing beyond the terminator.
+double ParseNumber(const char* s);
+
+// -x when x < 0, otherwise x unchanged (so -0 and NaN come back as they went in).
+double AbsValue(double x);
