@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs, on Debian 12, whatever the build and the tests need and is missing.
+set -euo pipefail
+
+packages=()
+need() { # need COMMAND PACKAGE
+    command -v "$1" >/dev/null 2>&1 || packages+=("$2")
+}
+need cmake cmake
+need ninja ninja-build
+need g++ g++
+need x86_64-w64-mingw32-g++-posix g++-mingw-w64-x86-64
+need i686-w64-mingw32-g++-posix g++-mingw-w64-i686
+need Xvfb xvfb
+need import imagemagick
+need xdpyinfo x11-utils
+[ -x /usr/lib/wine/wine64 ] || packages+=(wine wine64)
+[ -f /usr/src/googletest/CMakeLists.txt ] || packages+=(googletest)
+[ -f /usr/include/gtest/gtest.h ] || packages+=(libgtest-dev)
+
+if [ ${#packages[@]} -gt 0 ]; then
+    echo "Installing: ${packages[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
+fi

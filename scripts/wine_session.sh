@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Sourced by the test and run scripts: a private Wine prefix with a virtual desktop,
+# one wine server kept alive for the whole session, and an X display (the user's,
+# or a virtual one started here).
+#   wine_session_start PREFIX_DIR [virtual]   sets WINEPREFIX, DISPLAY, WINE
+#   wine_session_stop
+# Wine's output always goes to files: its background services hold on to any pipe
+# they inherit, and a pipe held open makes the caller wait for ever.
+
+WINE=/usr/lib/wine/wine64
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+QUAREL_XVFB_PID=""
+
+wine_free_display() {
+    local n
+    for n in $(seq 90 199); do
+        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+            echo "$n"
+            return
+        fi
+    done
+    return 1
+}
+
+wine_start_xvfb() {
+    local n
+    n=$(wine_free_display)
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    QUAREL_XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 1 50); do
+        xdpyinfo >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    echo "Xvfb did not start on :$n" >&2
+    return 1
+}
+
+wine_session_start() { # PREFIX_DIR [virtual]
+    export WINEPREFIX=$1
+    if [ "${2:-}" = virtual ] || [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
+        wine_start_xvfb
+    fi
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    if [ ! -f "$WINEPREFIX/.quarel-ready" ]; then
+        "$WINE" wineboot -i >"$WINEPREFIX.boot.log" 2>&1 || true
+        # A virtual desktop: without a window manager the GUI thread stalls after
+        # every modal window closes.
+        "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >>"$WINEPREFIX.boot.log" 2>&1
+        "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >>"$WINEPREFIX.boot.log" 2>&1
+        wineserver -k || true
+        wineserver -w || true
+        touch "$WINEPREFIX/.quarel-ready"
+    fi
+    wineserver -p >/dev/null 2>&1
+}
+
+wine_session_stop() {
+    wineserver -k >/dev/null 2>&1 || true
+    if [ -n "$QUAREL_XVFB_PID" ]; then
+        kill "$QUAREL_XVFB_PID" 2>/dev/null || true
+        wait "$QUAREL_XVFB_PID" 2>/dev/null || true
+        QUAREL_XVFB_PID=""
+    fi
+}

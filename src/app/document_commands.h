@@ -1,0 +1,28 @@
+// The document: file name, window title, whether the text differs from the file,
+// and the File commands that change them. Each command returns 1 (done) or 0
+// (not done: cancelled or failed, in which case text, file name, title and the
+// modified flag stay as they were).
+#pragma once
+
+#include <string>
+
+// 1 when the text field has changed since the last successful New, Open or Save.
+extern int ModifiedFlag;
+// The last Yes (1) or No (0) answer to "File has changed. Save?".
+extern int SaveOnConfirm;
+// Full path of the current file; empty for a new document.
+extern std::string FileName;
+
+// "Quarel Editor by Tenrik (rus)", and the title last given to the main window.
+extern const char* const BaseTitle;
+extern std::string WindowTitle;
+
+int NewDocument();
+int OpenDocument();
+int SaveDocument();
+int SaveDocumentAs();
+// Asks the save question, then ends the message loop. 0 when the user cancelled.
+int ExitProgram();
+// Asks "File has changed. Save?" when the text is modified: 1 to go on, 0 to cancel
+// the command (Cancel, or Yes followed by a save that did not happen).
+int ConfirmSave();

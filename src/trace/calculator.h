@@ -1,0 +1,67 @@
+// A calculator is data plus one function: a table of its input fields, which drives
+// the filling of the dialog at opening, the reading of the fields on CALC and the
+// input piece of the report; and a compute function, which turns the stored values
+// into the texts of the result fields and the result pieces of the report.
+// Nothing here knows about windows: the one calculation dialog procedure supplies
+// the field texts and shows what comes back.
+#pragma once
+
+#include <functional>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "trace/calculation_store.h"
+
+// One input field of a calculator, in template order.
+struct CalculatorField {
+    int controlId;
+    // Report label written before the field's text: "PK0=", "   Y0=", "PZ: "...
+    const char* reportLabel;
+    // True when the label starts a new report line (a CR LF is written before it).
+    bool startsLine;
+    // A name field keeps its text as typed; a numeric field stores ParseNumber of it.
+    bool isName;
+    StoredValue value;  // numeric fields
+    StoredName name;    // name fields
+};
+
+// What one calculation gives back after the inputs are stored.
+struct CalculationOutput {
+    // Result fields (control id, text), written in this order.
+    std::vector<std::pair<int, std::string>> resultFields;
+    // Result pieces of the report, each appended to the editor as it stands
+    // (each begins and ends with CR LF).
+    std::vector<std::string> resultPieces;
+};
+
+struct Calculator {
+    int templateId;          // dialog template, as in resource_ids.h
+    const char* reportTitle; // "Calculation on linear trace"
+    std::span<const CalculatorField> fields;
+    // Computes from the stored values (a calculator may store values of its own
+    // into the store, as the spiral trace does).
+    CalculationOutput (*compute)(CalculationStore& store);
+};
+
+// The text a field shows when its dialog opens: FormatFixed(value, LinearDecimals)
+// for numbers, the kept name for a name field.
+std::string FieldOpeningText(const CalculatorField& field, const CalculationStore& store);
+
+// CALC, first step: reads every field through readField (control id -> the text
+// exactly as typed, whole), stores ParseNumber of it (or the name as typed) and
+// returns the input piece: CR LF, title, CR LF, the report lines, CR LF.
+std::string StoreFieldsAndBuildInputPiece(const Calculator& calculator, CalculationStore& store,
+                                          const std::function<std::string(int controlId)>& readField);
+
+// The six calculators, in menu order.
+extern const Calculator StraightTraceCalculator;     // dialog 1011
+extern const Calculator CircularTraceCalculator;     // dialog 1012
+extern const Calculator SpiralTraceCalculator;       // dialog 1013
+extern const Calculator StraightRailLevelCalculator; // dialog 1014
+extern const Calculator CircularRailLevelCalculator; // dialog 1015
+extern const Calculator SpiralRailLevelCalculator;   // dialog 1016
+
+// The calculator of a dialog template id, or null.
+const Calculator* CalculatorForTemplate(int templateId);
