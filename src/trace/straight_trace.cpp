@@ -1,9 +1,65 @@
-// PLACEHOLDER: being written; replaced by the real calculator.
+// The straight-line trace: the picket and the offset of a surveyed point PZ
+// against the straight through A and B, reckoned once from A and once from B; the
+// fields show the means of the two.
+//
+// Notation (the report labels where there is one):
+//   Lpk, Apk     length and direction angle of AB; sinA, cosA taken by division
+//   s            sense of stationing, +1 when pickets grow from A to B (or are equal)
+//   PKpz1, Dpz1  picket and offset of PZ reckoned from A
+//   PKpz2, Dpz2  the same reckoned from B
+// A and B at the same place make Lpk 0, so sinA and cosA and everything derived
+// from them are NaN; they are written as FormatFixed writes them.
+#include <string>
+
+#include "numeric/arithmetic.h"
+#include "numeric/number_formats.h"
+#include "numeric/precision_settings.h"
 #include "resource_ids.h"
 #include "trace/calculator.h"
+#include "trace/trace_field_rows.h"
 
 namespace {
-CalculationOutput Compute(CalculationStore&) { return {}; }
+
+using SV = StoredValue;
+
+constexpr auto Fields = JoinFieldRows(TraceEndPointRows, TracePzRow);
+
+std::string F(double v) { return FormatFixed(v, LinearDecimals); }
+
+CalculationOutput Compute(CalculationStore& store) {
+    const double PK_A = store[SV::PK_A], Y_A = store[SV::Y_A], X_A = store[SV::X_A];
+    const double PK_B = store[SV::PK_B], Y_B = store[SV::Y_B], X_B = store[SV::X_B];
+    const double Y_pz = store[SV::Y_pz], X_pz = store[SV::X_pz];
+
+    double dY = Y_B - Y_A;
+    double dX = X_B - X_A;
+    const double Lpk = PlaneDistance(dY, dX);
+    const double sinA = dY / Lpk;
+    const double cosA = dX / Lpk;
+    const std::string Apk = FormatDms(DirectionAngle(dY, dX));
+    const double s = SignOf(PK_B - PK_A);
+
+    // From A, then from B; s turns both to the direction of growing pickets.
+    dY = Y_pz - Y_A;
+    dX = X_pz - X_A;
+    const double PKpz1 = s * DotProduct(dY, dX, sinA, cosA) + PK_A;
+    const double Dpz1 = s * CrossProduct(dY, dX, sinA, cosA);
+    dY = Y_pz - Y_B;
+    dX = X_pz - X_B;
+    const double PKpz2 = s * DotProduct(dY, dX, sinA, cosA) + PK_B;
+    const double Dpz2 = s * CrossProduct(dY, dX, sinA, cosA);
+
+    const double PK_pz = (PKpz1 + PKpz2) / 2;
+    const double d_pz = (Dpz1 + Dpz2) / 2;
+
+    CalculationOutput out;
+    out.resultFields = {{IDC_PK_PZ, F(PK_pz)}, {IDC_D_PZ, F(d_pz)}};
+    out.resultPieces = {"\r\nApk=" + Apk + "   Lpk=" + F(Lpk) + "\r\n" +                   //
+                        "\r\nPKpz1=" + F(PKpz1) + "   Dpz1=" + F(Dpz1) +                     //
+                        "\r\nPKpz2=" + F(PKpz2) + "   Dpz2=" + F(Dpz2) + "\r\n"};
+    return out;
+}
+
 } // namespace
 
-const Calculator StraightTraceCalculator = {IDD_TRACE_STRAIGHT, "Calculation on linear trace", {}, Compute};
+const Calculator StraightTraceCalculator = {IDD_TRACE_STRAIGHT, "Calculation on linear trace", Fields, Compute};

@@ -1,0 +1,29 @@
+// Runs a calculator the way its dialog does on CALC: the typed field texts are
+// stored and echoed into the input piece, then the compute function gives the
+// result fields and the result pieces. The report is everything appended to the
+// editor, the pieces in order.
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "trace/calculator.h"
+
+struct CalculatorRun {
+    std::string report;
+    std::map<int, std::string> resultFields;
+};
+
+// Fields missing from typed read as empty, as an empty edit field does.
+inline CalculatorRun RunCalculator(const Calculator& calculator, CalculationStore& store,
+                                   const std::map<int, std::string>& typed) {
+    CalculatorRun run;
+    run.report = StoreFieldsAndBuildInputPiece(calculator, store, [&](int controlId) {
+        auto it = typed.find(controlId);
+        return it == typed.end() ? std::string() : it->second;
+    });
+    CalculationOutput out = calculator.compute(store);
+    for (const std::string& piece : out.resultPieces) run.report += piece;
+    for (const auto& [id, text] : out.resultFields) run.resultFields[id] = text;
+    return run;
+}
