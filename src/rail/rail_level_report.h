@@ -1,0 +1,56 @@
+// What the three rail-level calculators have in common: the rows of the points A
+// and B and of the point Rp with B_rl, and the one result y_rp, shown in its field
+// and reported as the line "Yrp=". Each calculator adds only its formula and, on a
+// curve, the row of its curve elements between the B row and the Rp row.
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+#include "resource_ids.h"
+#include "trace/calculator.h"
+
+// A numeric field of a rail-level dialog.
+constexpr CalculatorField RailNumberField(int controlId, const char* reportLabel, bool startsLine,
+                                          StoredValue value) {
+    return {controlId, reportLabel, startsLine, false, value, StoredName::Rp};
+}
+
+// The rows of A and B: "PK0=   d0=   m0=" and "PKn=   dn=   mn=".
+inline constexpr std::array<CalculatorField, 6> RailPointRows = {
+    RailNumberField(IDC_PK_FIRST, "PK0=", true, StoredValue::PK_A),
+    RailNumberField(IDC_D_FIRST, "   d0=", false, StoredValue::d_A),
+    RailNumberField(IDC_M_FIRST, "   m0=", false, StoredValue::m_A),
+    RailNumberField(IDC_PK_SECOND, "PKn=", true, StoredValue::PK_B),
+    RailNumberField(IDC_D_SECOND, "   dn=", false, StoredValue::d_B),
+    RailNumberField(IDC_M_SECOND, "   mn=", false, StoredValue::m_B),
+};
+
+// The row of Rp, "Rp: name   PKrp=   mrp=", and the line "Brl=".
+inline constexpr std::array<CalculatorField, 4> RailRpRows = {
+    CalculatorField{IDC_RP_NAME, "Rp: ", true, true, StoredValue::Pk_rp /* unused */, StoredName::Rp},
+    RailNumberField(IDC_PK_RP, "   PKrp=", false, StoredValue::Pk_rp),
+    RailNumberField(IDC_M_RP, "   mrp=", false, StoredValue::m_rp),
+    RailNumberField(IDC_B_RL, "Brl=", true, StoredValue::B_rl),
+};
+
+// The field table of a rail-level dialog in template order: the A and B rows, the
+// calculator's own curve row (empty on the straight), the Rp row and B_rl.
+template <std::size_t N>
+constexpr std::array<CalculatorField, RailPointRows.size() + N + RailRpRows.size()>
+RailLevelFields(const std::array<CalculatorField, N>& curveRow) {
+    std::array<CalculatorField, RailPointRows.size() + N + RailRpRows.size()> fields{};
+    std::size_t i = 0;
+    for (const CalculatorField& f : RailPointRows)
+        fields[i++] = f;
+    for (const CalculatorField& f : curveRow)
+        fields[i++] = f;
+    for (const CalculatorField& f : RailRpRows)
+        fields[i++] = f;
+    return fields;
+}
+
+// The result of a rail-level calculation: y_rp in field 1165 and the one result
+// piece CR LF "Yrp=" y_rp CR LF, both written with FormatFixed at LinearDecimals
+// (a non-finite y_rp as "INF", "-INF" or "NAN").
+CalculationOutput RailLevelOutput(double y_rp);
