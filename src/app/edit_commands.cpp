@@ -1,0 +1,35 @@
+#include "app/edit_commands.h"
+
+#include "resource_ids.h"
+#include "text/win32/window_text.h"
+
+namespace {
+void Undo(HWND edit) {
+    if (SendMessageA(edit, EM_CANUNDO, 0, 0))
+        SendMessageA(edit, WM_UNDO, 0, 0);
+    else
+        ShowMessage("Nothing to undo!", "Undo Notification", MB_OK);
+}
+} // namespace
+
+int RunEditCommand(HWND edit, int command) {
+    switch (command) {
+    case CMD_EDIT_UNDO:
+        Undo(edit);
+        return 1;
+    case CMD_EDIT_SELECT_ALL:
+        // 0 to -1: the whole text, however long.
+        SendMessageA(edit, EM_SETSEL, 0, -1);
+        return 1;
+    case CMD_EDIT_CUT:
+        SendMessageA(edit, WM_CUT, 0, 0);
+        return 1;
+    case CMD_EDIT_COPY:
+        SendMessageA(edit, WM_COPY, 0, 0);
+        return 1;
+    case CMD_EDIT_PASTE:
+        SendMessageA(edit, WM_PASTE, 0, 0);
+        return 1;
+    }
+    return 0;
+}

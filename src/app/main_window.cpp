@@ -1,0 +1,114 @@
+#include "app/main_window.h"
+
+#include <windowsx.h>
+
+#include "app/dialog_commands.h"
+#include "app/document_commands.h"
+#include "app/edit_commands.h"
+#include "resource_ids.h"
+#include "text/number_text.h"
+#include "text/text_ops.h"
+#include "text/win32/window_text.h"
+
+// Global: the main window and its text field, created at start-up.
+HWND MainWindow = nullptr;
+HWND EditorControl = nullptr;
+
+namespace {
+// The text field's notifications: any change marks the document modified.
+void OnEditorNotification(UINT code) {
+    switch (code) {
+    case EN_CHANGE:
+        ModifiedFlag = 1;
+        break;
+    case EN_ERRSPACE:
+    case EN_MAXTEXT:
+        ShowMessage("Edit control out of space.", "Error!", MB_ICONERROR);
+        break;
+    }
+}
+
+// The File commands manage the modified flag themselves: it keeps its value when
+// a command is cancelled or fails.
+int RunFileCommand(int command) {
+    switch (command) {
+    case CMD_FILE_NEW:
+        NewDocument();
+        return 1;
+    case CMD_FILE_OPEN:
+        OpenDocument();
+        return 1;
+    case CMD_FILE_SAVE:
+        SaveDocument();
+        return 1;
+    case CMD_FILE_SAVE_AS:
+        SaveDocumentAs();
+        return 1;
+    case CMD_FILE_PRINT:
+        ShowNotice("Sorry - Not implemented yet!");
+        return 1;
+    case CMD_FILE_EXIT:
+        ExitProgram();
+        return 1;
+    }
+    return 0;
+}
+
+void OnCommand(HWND window, int id, HWND, UINT code) {
+    if (id == IDC_EDITOR) {
+        OnEditorNotification(code);
+        return;
+    }
+    if (RunFileCommand(id)) return;
+    if (RunEditCommand(EditorControl, id)) return;
+    RunDialogCommand(window, id);
+}
+
+// The text field fills the whole client area (it does not exist yet during the
+// window's own creation).
+void OnSize(HWND, UINT, int width, int height) {
+    if (EditorControl != nullptr) MoveWindow(EditorControl, 0, 0, width, height, TRUE);
+}
+
+// The focus always passes on to the text.
+void OnSetFocus(HWND, HWND) {
+    SetFocus(EditorControl);
+}
+
+// A line about the text's size, painted behind the text field.
+void OnPaint(HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    const char* line = JoinText({"Editbox is using", FormatNumber(GetWindowTextLengthA(EditorControl)), " bytes"});
+    TextOutA(dc, 75, 128, line, lstrlenA(line));
+    EndPaint(window, &paint);
+}
+
+// Only a click on client area the text field does not cover reaches here.
+void OnLButtonDown(HWND, BOOL, int, int, UINT) {
+    ShowNotice("Made it!");
+}
+
+// The close box, the system menu's Close and Alt+F4 ask the save question as
+// File > Exit does; Cancel keeps the program running.
+void OnClose(HWND window) {
+    if (ConfirmSave()) DestroyWindow(window);
+}
+
+void OnDestroy(HWND) {
+    PostQuitMessage(0);
+}
+} // namespace
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        HANDLE_MSG(window, WM_COMMAND, OnCommand);
+        HANDLE_MSG(window, WM_SIZE, OnSize);
+        HANDLE_MSG(window, WM_SETFOCUS, OnSetFocus);
+        HANDLE_MSG(window, WM_PAINT, OnPaint);
+        HANDLE_MSG(window, WM_LBUTTONDOWN, OnLButtonDown);
+        HANDLE_MSG(window, WM_CLOSE, OnClose);
+        HANDLE_MSG(window, WM_DESTROY, OnDestroy);
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}

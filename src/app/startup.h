@@ -1,0 +1,16 @@
+// Start-up helpers: the single-instance test and the first placing of the window.
+#pragma once
+
+#include <windows.h>
+
+// The mutex that keeps a third start from flashing the running instance as well.
+constexpr const char* ActivationMutexName = "Quarel_Editor_EnFI";
+
+// When a window of `className` already exists, draws the user's attention to it
+// (flashing it until the user activates it if it is minimised, raising it
+// otherwise) and returns 1: this process must then end. 0 when there is none.
+int ActivatePreviousInstance(const char* className);
+
+// Puts the window at the top left of the screen, full screen width, screen height
+// less one caption and 5 pixels.
+void FitMainWindowToScreen(HWND window);
