@@ -19,7 +19,10 @@ extern std::string WindowTitle;
 
 int NewDocument();
 int OpenDocument();
+// Saves under FileName, or asks for a name first when there is none.
 int SaveDocument();
+// Saves under FileName as it stands.
+int SaveToFileName();
 int SaveDocumentAs();
 // Asks the save question, then ends the message loop. 0 when the user cancelled.
 int ExitProgram();

@@ -1,0 +1,139 @@
+#include "files/win32/file_bytes.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// Large files move in blocks of this size: ReadFile and WriteFile take 32-bit counts.
+constexpr DWORD BlockSize = 1 << 20;
+
+constexpr DWORD ShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+// Closes a file handle when it goes out of scope, unless closed before.
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() { Close(); }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return handle_; }
+    // True when the handle was open and closed without error.
+    bool Close() {
+        if (!IsOpen()) return false;
+        bool closed = CloseHandle(handle_) != 0;
+        handle_ = INVALID_HANDLE_VALUE;
+        return closed;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), BlockSize));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), wanted, &written, nullptr) || written == 0) return false;
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+// An existing target must be a file that may be written; checked by opening it for
+// writing without changing it. A missing target is fine: it will be created.
+bool TargetMayBeWritten(const char* path, bool& exists) {
+    const DWORD attributes = GetFileAttributesA(path);
+    exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (!exists) return true;
+    if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) return false;
+    FileHandle probe(CreateFileA(path, GENERIC_WRITE, ShareAll, nullptr, OPEN_EXISTING, 0, nullptr));
+    return probe.IsOpen();
+}
+
+// Creates a new, empty temporary file in the target's folder; its name goes to
+// tempPath.
+HANDLE CreateTemporaryBeside(const char* path, std::string& tempPath) {
+    char full[MAX_PATH * 4];
+    char* namePart = nullptr;
+    const DWORD length = GetFullPathNameA(path, sizeof full, full, &namePart);
+    if (length == 0 || length >= sizeof full || namePart == nullptr) return INVALID_HANDLE_VALUE;
+    const std::string folder(full, namePart);
+    DWORD seed = GetTickCount() ^ (GetCurrentProcessId() << 16);
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        char name[16];
+        std::snprintf(name, sizeof name, "~qe%04lX.tmp", static_cast<unsigned long>((seed + attempt) & 0xFFFF));
+        tempPath = folder + name;
+        HANDLE file = CreateFileA(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) return file;
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
+    }
+    tempPath.clear();
+    return INVALID_HANDLE_VALUE;
+}
+
+enum class Placing { Done, FailedTargetKept, FailedTargetGone };
+
+// Puts the written temporary file in the target's place.
+Placing PutInPlace(const std::string& tempPath, const char* path, bool targetExists) {
+    if (!targetExists) {
+        // Not MOVEFILE_REPLACE_EXISTING: a file that appeared meanwhile was never
+        // confirmed for overwriting.
+        return MoveFileExA(tempPath.c_str(), path, MOVEFILE_WRITE_THROUGH) ? Placing::Done
+                                                                           : Placing::FailedTargetKept;
+    }
+    if (ReplaceFileA(path, tempPath.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
+        return Placing::Done;
+    if (GetLastError() != ERROR_UNABLE_TO_MOVE_REPLACEMENT) return Placing::FailedTargetKept;
+    // The old file has been moved away but the new one not yet renamed: finish by hand.
+    return MoveFileExA(tempPath.c_str(), path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+               ? Placing::Done
+               : Placing::FailedTargetGone;
+}
+
+} // namespace
+
+FileAccess ReadFileBytes(const char* path, std::string& bytes) {
+    bytes.clear();
+    FileHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file.IsOpen()) return FileAccess::CannotOpen;
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(file.Get(), &size) && size.QuadPart > 0 &&
+        static_cast<unsigned long long>(size.QuadPart) < bytes.max_size())
+        bytes.reserve(static_cast<std::size_t>(size.QuadPart) + BlockSize);
+    // Read until the end, not just the size seen at the start: the file may grow.
+    for (;;) {
+        const std::size_t used = bytes.size();
+        bytes.resize(used + BlockSize);
+        DWORD read = 0;
+        if (!ReadFile(file.Get(), bytes.data() + used, BlockSize, &read, nullptr)) {
+            bytes.clear();
+            return FileAccess::Failed;
+        }
+        bytes.resize(used + read);
+        if (read == 0) return FileAccess::Done;
+    }
+}
+
+FileAccess WriteFileBytesSafely(const char* path, std::string_view bytes) {
+    bool targetExists = false;
+    if (!TargetMayBeWritten(path, targetExists)) return FileAccess::CannotOpen;
+    std::string tempPath;
+    FileHandle temp(CreateTemporaryBeside(path, tempPath));
+    if (!temp.IsOpen()) return FileAccess::CannotOpen;
+    bool written = WriteAll(temp.Get(), bytes);
+    written = written && FlushFileBuffers(temp.Get());
+    written = temp.Close() && written;
+    const Placing placed = written ? PutInPlace(tempPath, path, targetExists) : Placing::FailedTargetKept;
+    // When the old file is already gone the temporary file holds the only copy of
+    // the text: it stays.
+    if (placed == Placing::FailedTargetKept) DeleteFileA(tempPath.c_str());
+    return placed == Placing::Done ? FileAccess::Done : FileAccess::Failed;
+}

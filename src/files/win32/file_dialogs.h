@@ -1,0 +1,20 @@
+// The common Open and Save dialogs that choose the document's file name. Both use
+// one shared dialog record, filled again by FileDialogSetup before each use.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Fills the shared record: owner, the "Text Files" and "All Files" filters, default
+// extension "txt", and the process's current folder as the folder to open in.
+void FileDialogSetup(HWND owner);
+
+// Empties fileName, shows the "Open File" dialog and puts the chosen path in
+// fileName (left empty when cancelled). Nonzero when a name was chosen.
+BOOL ChooseOpenFile(HWND owner, std::string& fileName);
+
+// Shows the "Save File" dialog starting from fileName (asking before an existing
+// file is overwritten) and puts the chosen path in fileName (left as it was when
+// cancelled). Nonzero when a name was chosen.
+BOOL ChooseSaveFile(HWND owner, std::string& fileName);

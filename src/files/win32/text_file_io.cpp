@@ -1,0 +1,121 @@
+#include "files/win32/text_file_io.h"
+
+#include <algorithm>
+#include <climits>
+#include <new>
+#include <string>
+
+#include "files/text_file_codec.h"
+#include "files/win32/file_bytes.h"
+#include "text/win32/window_text.h"
+
+namespace {
+
+// While a load is putting its text into the editor, the editor's out-of-space
+// notifications are told to the user once, not once for each of them.
+bool Loading = false;
+bool OutOfSpaceTold = false;
+
+void ShowFileOpenFailed(HWND editor) {
+    MessageBoxA(editor, FileOpenFailedText, nullptr, MB_OK);
+}
+
+void ShowFileSaveFailed(HWND editor) {
+    MessageBoxA(editor, FileSaveFailedText, nullptr, MB_OK);
+}
+
+void ShowCantOpenFile(const char* fileName) {
+    const std::string text = std::string(CantOpenFilePrefix) + fileName;
+    ShowMessage(text.c_str(), CantOpenFileCaption, MB_OK | MB_ICONERROR);
+}
+
+// The editor's whole text, however long.
+std::string EditorText(HWND editor) {
+    std::string text(static_cast<std::size_t>(std::max(GetWindowTextLengthA(editor), 0)), '\0');
+    const int read = text.empty() ? 0 : GetWindowTextA(editor, text.data(), static_cast<int>(text.size() + 1));
+    text.resize(static_cast<std::size_t>(std::max(read, 0)));
+    return text;
+}
+
+// Replaces the editor's text in one step. True when the editor holds all of it:
+// its length in characters is that of the text converted as the editor converts it.
+bool PutWholeText(HWND editor, const std::string& text) {
+    if (text.size() > static_cast<std::size_t>(INT_MAX)) return false;
+    // Text beyond the editor's limit would load, but then refuse every report and
+    // keystroke appended to it.
+    const LRESULT limit = SendMessageA(editor, EM_GETLIMITTEXT, 0, 0);
+    if (static_cast<unsigned long long>(limit) < text.size()) SendMessageA(editor, EM_SETLIMITTEXT, 0, 0);
+    const int expected = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    const LRESULT set = SendMessageA(editor, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    return set != FALSE && GetWindowTextLengthW(editor) == expected;
+}
+
+// Caret after the last character, the end in view, and the focus in the editor.
+void CaretToEnd(HWND editor, std::size_t length) {
+    SetFocus(editor);
+    SendMessageA(editor, EM_SETSEL, static_cast<WPARAM>(length), static_cast<LPARAM>(length));
+    SendMessageA(editor, EM_SCROLLCARET, 0, 0);
+}
+
+// Reads the file and puts its text into the editor; see LoadTextFile.
+int LoadInto(HWND editor, const char* fileName) {
+    std::string text;
+    {
+        std::string bytes;
+        if (ReadFileBytes(fileName, bytes) != FileAccess::Done) {
+            ShowCantOpenFile(fileName);
+            return 0;
+        }
+        text = TextFromFileBytes(bytes);
+    }
+    const std::string former = EditorText(editor);
+    if (!PutWholeText(editor, text)) {
+        ReportEditorOutOfSpace();
+        SendMessageA(editor, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(former.c_str()));
+        return 0;
+    }
+    CaretToEnd(editor, text.size());
+    return 1;
+}
+
+} // namespace
+
+void ReportEditorOutOfSpace() {
+    if (Loading && OutOfSpaceTold) return;
+    OutOfSpaceTold = true;
+    ShowMessage(OutOfSpaceText, OutOfSpaceCaption, MB_ICONERROR);
+}
+
+int LoadTextFile(HWND editor, const char* fileName) {
+    if (fileName == nullptr || *fileName == '\0' || !FileExists(fileName)) {
+        ShowFileOpenFailed(editor);
+        return 0;
+    }
+    Loading = true;
+    OutOfSpaceTold = false;
+    int loaded = 0;
+    try {
+        loaded = LoadInto(editor, fileName);
+    } catch (const std::bad_alloc&) {
+        // A file larger than the memory the program can take.
+        ReportEditorOutOfSpace();
+    }
+    Loading = false;
+    return loaded;
+}
+
+int SaveTextFile(HWND editor, const char* fileName) {
+    if (fileName == nullptr || *fileName == '\0') {
+        ShowFileSaveFailed(editor);
+        return 0;
+    }
+    FileAccess saved = FileAccess::Failed;
+    try {
+        saved = WriteFileBytesSafely(fileName, FileBytesFromText(EditorText(editor)));
+    } catch (const std::bad_alloc&) {
+        saved = FileAccess::Failed;
+    }
+    if (saved == FileAccess::CannotOpen) ShowCantOpenFile(fileName);
+    if (saved == FileAccess::Failed) ShowFileSaveFailed(editor);
+    return saved == FileAccess::Done ? 1 : 0;
+}

@@ -1,0 +1,30 @@
+// Reading a text file into the editor and writing the editor's text to a file.
+// Failures are told to the user in message boxes; the program always goes on.
+#pragma once
+
+#include <windows.h>
+
+// Message texts and captions of the file operations.
+inline constexpr const char* FileOpenFailedText = "File open failed.";
+inline constexpr const char* FileSaveFailedText = "File Save failed.";
+inline constexpr const char* CantOpenFilePrefix = "Can't open file "; // followed by the name
+inline constexpr const char* CantOpenFileCaption = "Error!";
+inline constexpr const char* OutOfSpaceText = "Edit control out of space.";
+inline constexpr const char* OutOfSpaceCaption = "Error!";
+
+// Replaces the editor's whole text by the file's text in one step, caret at the
+// end and the focus in the editor. 1 when done; 0 when the name is empty or names
+// nothing, the file cannot be read, or the editor cannot hold the text (the editor
+// then keeps its former text).
+int LoadTextFile(HWND editor, const char* fileName);
+
+// Tells the user "Edit control out of space."; while a load is in progress, only
+// the first time. The main window calls it for the editor's EN_ERRSPACE and
+// EN_MAXTEXT notifications.
+void ReportEditorOutOfSpace();
+
+// Writes the editor's text to the file, safely: into a temporary file beside it,
+// flushed and closed, then put in the file's place. 1 when done; 0 when the name
+// is empty, the file cannot be written, or any step fails (the file on disk is
+// then as it was).
+int SaveTextFile(HWND editor, const char* fileName);
