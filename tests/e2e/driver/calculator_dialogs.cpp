@@ -1,0 +1,51 @@
+#include "driver/calculator_dialogs.h"
+
+#include "driver/check.h"
+#include "driver/modal_windows.h"
+#include "driver/program.h"
+#include "driver/editor_text.h"
+#include "driver/window_search.h"
+
+void TypeFields(HWND dialog, std::initializer_list<FieldEntry> entries) {
+    for (const FieldEntry& entry : entries) {
+        HWND field = GetDlgItem(dialog, entry.id);
+        Check(field != nullptr, "the dialog has no field " + std::to_string(entry.id));
+        SetText(field, entry.text);
+    }
+}
+
+std::string FieldText(HWND dialog, int fieldId) {
+    HWND field = GetDlgItem(dialog, fieldId);
+    Check(field != nullptr, "the dialog has no field " + std::to_string(fieldId));
+    return WindowText(field);
+}
+
+void PressCalc(HWND dialog) {
+    PressInPlace(dialog, IDOK, "CALC");
+}
+
+void CloseCalculator(HWND dialog) {
+    PressAndWaitClosed(dialog, IDCANCEL);
+}
+
+std::string ReportLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+HWND RunCalculationCases(const Program& program, int commandId, const std::string& caption,
+                         const std::vector<CalculationCase>& cases, const std::string& textBefore) {
+    HWND dialog = OpenFromMenu(program, commandId, caption);
+    std::string expected = textBefore;
+    for (const CalculationCase& c : cases) {
+        for (const FieldEntry& entry : c.fields) SetText(GetDlgItem(dialog, entry.id), entry.text);
+        PressCalc(dialog);
+        expected += ReportLines(c.report);
+        CheckText(EditorText(program), expected, std::string(c.what) + ": editor text");
+        for (const FieldEntry& result : c.results)
+            CheckText(FieldText(dialog, result.id), result.text,
+                      std::string(c.what) + ": field " + std::to_string(result.id));
+    }
+    return dialog;
+}

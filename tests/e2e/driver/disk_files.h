@@ -1,0 +1,16 @@
+// Files the scenarios prepare and check, read and written byte for byte.
+#pragma once
+
+#include <string>
+#include <vector>
+
+std::string JoinPath(const std::string& folder, const std::string& name);
+bool FileExistsOnDisk(const std::string& path);
+// The file's bytes; fails the scenario when it cannot be read.
+std::string ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+void MakeFolder(const std::string& path);
+// Names of the entries of a folder ("." and ".." left out).
+std::vector<std::string> FolderEntries(const std::string& folder);
+// Checks the file holds exactly these bytes.
+void CheckFileBytes(const std::string& path, const std::string& expected);

@@ -1,0 +1,56 @@
+#include "driver/editor_text.h"
+
+#include "driver/check.h"
+#include "driver/program.h"
+#include "driver/waiting.h"
+#include "driver/window_search.h"
+
+#include <cstring>
+
+std::string EditorText(const Program& program) {
+    return WindowText(program.Editor());
+}
+
+void TypeIntoEditor(const Program& program, const std::string& characters) {
+    const size_t before = EditorText(program).size();
+    size_t added = 0;
+    for (char c : characters) {
+        PostMessageA(program.Editor(), WM_CHAR, static_cast<unsigned char>(c), 1);
+        added += c == '\r' ? 2 : 1;  // Enter puts CR LF into a multi-line field
+    }
+    WaitFor([&] { return EditorText(program).size() >= before + added; },
+            "the text field to show the typed \"" + Visible(characters, 40) + "\"");
+}
+
+void ReplaceEditorText(const Program& program, const std::string& text) {
+    SetText(program.Editor(), text);
+}
+
+void SelectInEditor(const Program& program, int start, int end) {
+    SendOrFail(program.Editor(), EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end), "a selection");
+}
+
+std::string ClipboardText() {
+    std::string text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* chars = static_cast<const char*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void SetClipboardText(const std::string& text) {
+    WaitFor([] { return OpenClipboard(nullptr) != 0; }, "the clipboard");
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    if (memory) {
+        std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+        GlobalUnlock(memory);
+        if (!SetClipboardData(CF_TEXT, memory)) GlobalFree(memory);
+    }
+    CloseClipboard();
+}

@@ -1,0 +1,19 @@
+// The main window's text field seen from outside: its whole text, typing into it,
+// and the clipboard the Edit commands use.
+#pragma once
+
+#include <string>
+
+class Program;
+
+std::string EditorText(const Program& program);
+// Types the characters into the text field as the keyboard does (WM_CHAR), so the
+// document counts as changed; returns when the field shows them.
+void TypeIntoEditor(const Program& program, const std::string& characters);
+// Replaces the whole text without typing (WM_SETTEXT: no change notification).
+void ReplaceEditorText(const Program& program, const std::string& text);
+// Selects characters [start, end) of the text field.
+void SelectInEditor(const Program& program, int start, int end);
+
+std::string ClipboardText();
+void SetClipboardText(const std::string& text);

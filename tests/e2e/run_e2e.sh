@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# The shell tests: QuarelEditor.exe driven under Wine on a virtual display by
+# e2e_driver.exe, which prints one line per scenario and "N passed, M failed".
+#   run_e2e.sh BUILD_ROOT                    (uses BUILD_ROOT/win64)
+#   run_e2e.sh PROGRAM.exe E2E_DRIVER.exe
+# Extra driver options may follow (for example --only "save question").
+# Exits with the driver's status.
+set -uo pipefail
+top=$(cd "$(dirname "$0")/../.." && pwd)
+
+if [ $# -ge 2 ] && [ "${1%.exe}" != "$1" ]; then
+    program=$(realpath "$1") driver=$(realpath "$2")
+    shift 2
+    root=$(dirname "$(dirname "$program")")
+else
+    root=$(realpath "${1:-$top/build}")
+    [ $# -ge 1 ] && shift
+    program=$root/win64/QuarelEditor.exe
+    driver=$root/win64/tests/e2e/e2e_driver.exe
+fi
+for exe in "$program" "$driver"; do
+    [ -f "$exe" ] || { echo "missing $exe"; echo "0 passed, 1 failed"; exit 1; }
+done
+
+windows_path() { # a Linux path as Wine's Z: drive shows it
+    printf 'Z:%s' "${1//\//\\}"
+}
+
+work=$(mktemp -d /tmp/quarel-e2e.XXXXXX)
+full=$work/full
+log=$work/e2e.log
+mounted=0
+# shellcheck source=../../scripts/wine_session.sh
+source "$top/scripts/wine_session.sh"
+
+cleanup() {
+    wine_session_stop
+    [ "$mounted" = 1 ] && umount "$full" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A small file system with no room left, holding one file the scenario must not damage.
+full_disk=(--no-full-disk "no tmpfs could be mounted")
+mkdir -p "$full" "$work/scenarios"
+if mount_error=$(mount -t tmpfs -o size=256k tmpfs "$full" 2>&1); then
+    mounted=1
+    printf 'PK0=0   Y0=0   X0=0\r\nPKn=100   Yn=0   Xn=100\r\n' >"$full/old.txt"
+    dd if=/dev/zero of="$full/filler" bs=4096 >/dev/null 2>&1
+    head -c 65536 /dev/zero >>"$full/filler" 2>/dev/null
+    full_disk=(--full-disk "$(windows_path "$full")")
+else
+    full_disk=(--no-full-disk "mount -t tmpfs failed: ${mount_error:-unknown reason}")
+fi
+
+wine_session_start "$root/wineprefix" virtual
+timeout -k 10 1500 "$WINE" "$driver" --program "$(windows_path "$program")" \
+    --work "$(windows_path "$work/scenarios")" "${full_disk[@]}" "$@" >"$log" 2>&1
+status=$?
+# Wine's own notices (for example about a 64-bit-only prefix) are left out.
+grep -v -E '^(wine: |[0-9a-f]{4}:(err|fixme|warn):)' "$log"
+if ! grep -q -E '^[0-9]+ passed, [0-9]+ failed' "$log"; then
+    echo "the driver ended without its summary (status $status)"
+    echo "0 passed, 1 failed"
+    [ "$status" -eq 0 ] && status=1
+fi
+exit "$status"
