@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -92,6 +93,34 @@ std::map<int, std::string> OpeningTexts(const Calculator& calculator, const Calc
     return texts;
 }
 
+// The worked example's texts with some of them changed.
+template <typename Change> Typed With(Change change) {
+    Typed t;
+    change(t);
+    return t;
+}
+void Unchanged(Typed&) {}
+
+// One CALC with the texts typed and the y_rp text it must show, in the field and
+// in the report.
+struct ResultCase {
+    const char* what;
+    Rail rail;
+    Typed typed;
+    const char* yrp;
+};
+
+void ExpectResults(CalculationStore& store, std::span<const ResultCase> cases) {
+    for (const ResultCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        store.Reset();
+        CalcResult result = RunCalc(CalculatorOf(c.rail), store, c.typed.ByControl());
+        EXPECT_EQ(result.report, ExpectedReport(c.rail, c.typed, c.yrp));
+        ASSERT_EQ(result.fields.size(), 1u);
+        EXPECT_EQ(result.fields[0], (std::pair<int, std::string>(IDC_Y_RP, c.yrp)));
+    }
+}
+
 class RailLevel : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -156,99 +185,64 @@ TEST_F(RailLevel, WorkedExampleReportsReadInFull) {
 }
 
 TEST_F(RailLevel, ResultsOfTheWorkedExamplesAndEdgeCases) {
-    auto with = [](auto change) {
-        Typed t;
-        change(t);
-        return t;
-    };
-    auto same = [](Typed&) {};
-    struct Case {
-        const char* what;
-        Rail rail;
-        Typed typed;
-        const char* yrp;
-    } cases[] = {
+    const ResultCase cases[] = {
         // Straight: signed pickets, linear interpolation and extrapolation.
-        {"straight example", Rail::Straight, with(same), "10.2400"},
-        {"straight Rp at A", Rail::Straight, with([](Typed& t) { t.pkRp = "0"; }), "9.7400"},
-        {"straight Rp at B", Rail::Straight, with([](Typed& t) { t.pkRp = "100"; }), "10.7400"},
-        {"straight beyond B", Rail::Straight, with([](Typed& t) { t.pkRp = "150"; }), "11.2400"},
-        {"straight before A", Rail::Straight, with([](Typed& t) { t.pkRp = "-20"; }), "9.5400"},
-        {"straight falling pickets", Rail::Straight, with([](Typed& t) { t.pkA = "100", t.pkB = "0"; }),
+        {"straight example", Rail::Straight, With(Unchanged), "10.2400"},
+        {"straight Rp at A", Rail::Straight, With([](Typed& t) { t.pkRp = "0"; }), "9.7400"},
+        {"straight Rp at B", Rail::Straight, With([](Typed& t) { t.pkRp = "100"; }), "10.7400"},
+        {"straight beyond B", Rail::Straight, With([](Typed& t) { t.pkRp = "150"; }), "11.2400"},
+        {"straight before A", Rail::Straight, With([](Typed& t) { t.pkRp = "-20"; }), "9.5400"},
+        {"straight falling pickets", Rail::Straight, With([](Typed& t) { t.pkA = "100", t.pkB = "0"; }),
          "10.2400"},
-        {"straight B_rl 0", Rail::Straight, with([](Typed& t) { t.bRl = "0"; }), "11.0000"},
+        {"straight B_rl 0", Rail::Straight, With([](Typed& t) { t.bRl = "0"; }), "11.0000"},
         // Circular: distances from A, z added, the arc's ordinate taken off.
-        {"circular example", Rail::Circular, with(same), "7.7400"},
-        {"circular Rp at 20", Rail::Circular, with([](Typed& t) { t.pkRp = "20"; }), "8.3400"},
-        {"circular Rp at 20, z", Rail::Circular, with([](Typed& t) { t.pkRp = "20", t.z = "0.015"; }),
+        {"circular example", Rail::Circular, With(Unchanged), "7.7400"},
+        {"circular Rp at 20", Rail::Circular, With([](Typed& t) { t.pkRp = "20"; }), "8.3400"},
+        {"circular Rp at 20, z", Rail::Circular, With([](Typed& t) { t.pkRp = "20", t.z = "0.015"; }),
          "8.3550"},
-        {"circular Rp at A", Rail::Circular, with([](Typed& t) { t.pkRp = "0"; }), "9.7400"},
-        {"circular Rp at B", Rail::Circular, with([](Typed& t) { t.pkRp = "100"; }), "10.7400"},
-        {"circular beyond B", Rail::Circular, with([](Typed& t) { t.pkRp = "120"; }), "13.3400"},
-        {"circular before A", Rail::Circular, with([](Typed& t) { t.pkRp = "-20"; }), "8.3400"},
+        {"circular Rp at A", Rail::Circular, With([](Typed& t) { t.pkRp = "0"; }), "9.7400"},
+        {"circular Rp at B", Rail::Circular, With([](Typed& t) { t.pkRp = "100"; }), "10.7400"},
+        {"circular beyond B", Rail::Circular, With([](Typed& t) { t.pkRp = "120"; }), "13.3400"},
+        {"circular before A", Rail::Circular, With([](Typed& t) { t.pkRp = "-20"; }), "8.3400"},
         {"circular falling pickets", Rail::Circular,
-         with([](Typed& t) { t.pkA = "100", t.pkB = "0", t.pkRp = "80"; }), "8.3400"},
+         With([](Typed& t) { t.pkA = "100", t.pkB = "0", t.pkRp = "80"; }), "8.3400"},
         // Spiral: the spiral's ordinate and versine measured from NSK.
-        {"spiral example", Rail::Spiral, with(same), "14.0142"},
-        {"spiral Rp at NSK", Rail::Spiral, with([](Typed& t) { t.pkNsk = "50"; }), "10.2400"},
-        {"spiral before A", Rail::Spiral, with([](Typed& t) { t.pkRp = "-20"; }), "10.1683"},
-        {"spiral after A", Rail::Spiral, with([](Typed& t) { t.pkRp = "20"; }), "10.1683"},
-        {"spiral Rp at A and NSK", Rail::Spiral, with([](Typed& t) { t.pkRp = "0"; }), "9.7400"},
+        {"spiral example", Rail::Spiral, With(Unchanged), "14.0142"},
+        {"spiral Rp at NSK", Rail::Spiral, With([](Typed& t) { t.pkNsk = "50"; }), "10.2400"},
+        {"spiral before A", Rail::Spiral, With([](Typed& t) { t.pkRp = "-20"; }), "10.1683"},
+        {"spiral after A", Rail::Spiral, With([](Typed& t) { t.pkRp = "20"; }), "10.1683"},
+        {"spiral Rp at A and NSK", Rail::Spiral, With([](Typed& t) { t.pkRp = "0"; }), "9.7400"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        store.Reset();
-        CalcResult result = RunCalc(CalculatorOf(c.rail), store, c.typed.ByControl());
-        EXPECT_EQ(result.report, ExpectedReport(c.rail, c.typed, c.yrp));
-        ASSERT_EQ(result.fields.size(), 1u);
-        EXPECT_EQ(result.fields[0], (std::pair<int, std::string>(IDC_Y_RP, c.yrp)));
-    }
+    ExpectResults(store, cases);
 }
 
 // Equal pickets, a zero radius or spiral parameter, and the first CALC with every
 // field at its opening text give no finite result: the field and the "Yrp=" line
 // show it as the plain word.
 TEST_F(RailLevel, NonFiniteResultsAreShownAsWords) {
-    auto with = [](auto change) {
-        Typed t;
-        change(t);
-        return t;
-    };
     auto firstCalc = [](Typed& t) {
         t = {"0.0000", "0.0000", "0.0000", "0.0000", "0.0000", "0.0000", "0.0000",
              "0.0000", "0.0000", "0.0000", "",       "0.0000", "0.0000", "0.7600"};
     };
-    struct Case {
-        const char* what;
-        Rail rail;
-        Typed typed;
-        const char* yrp;
-    } cases[] = {
-        {"straight first CALC", Rail::Straight, with(firstCalc), "NAN"},
-        {"circular first CALC", Rail::Circular, with(firstCalc), "NAN"},
-        {"spiral first CALC", Rail::Spiral, with(firstCalc), "NAN"},
+    const ResultCase cases[] = {
+        {"straight first CALC", Rail::Straight, With(firstCalc), "NAN"},
+        {"circular first CALC", Rail::Circular, With(firstCalc), "NAN"},
+        {"spiral first CALC", Rail::Spiral, With(firstCalc), "NAN"},
         // (9 - 8) * (50 - 100) / 0
-        {"straight equal pickets", Rail::Straight, with([](Typed& t) { t.pkA = "100"; }), "-INF"},
-        {"straight equal pickets, Rp at A", Rail::Straight, with([](Typed& t) { t.pkRp = "0", t.pkB = "0"; }),
+        {"straight equal pickets", Rail::Straight, With([](Typed& t) { t.pkA = "100"; }), "-INF"},
+        {"straight equal pickets, Rp at A", Rail::Straight, With([](Typed& t) { t.pkRp = "0", t.pkB = "0"; }),
          "NAN"},
-        {"circular equal pickets", Rail::Circular, with([](Typed& t) { t.pkA = "100"; }), "INF"},
-        {"circular R 0", Rail::Circular, with([](Typed& t) { t.r = "0"; }), "NAN"},
-        {"circular R empty", Rail::Circular, with([](Typed& t) { t.r = ""; }), "NAN"},
-        {"spiral equal pickets", Rail::Spiral, with([](Typed& t) { t.pkB = "0"; }), "INF"},
+        {"circular equal pickets", Rail::Circular, With([](Typed& t) { t.pkA = "100"; }), "INF"},
+        {"circular R 0", Rail::Circular, With([](Typed& t) { t.r = "0"; }), "NAN"},
+        {"circular R empty", Rail::Circular, With([](Typed& t) { t.r = ""; }), "NAN"},
+        {"spiral equal pickets", Rail::Spiral, With([](Typed& t) { t.pkB = "0"; }), "INF"},
         // An infinite h times a zero versine is not a number: h * v_sp + h, not h * (1 + v_sp).
-        {"spiral equal pickets, Rp at NSK", Rail::Spiral, with([](Typed& t) { t.pkB = "0", t.pkNsk = "50"; }),
+        {"spiral equal pickets, Rp at NSK", Rail::Spiral, With([](Typed& t) { t.pkB = "0", t.pkNsk = "50"; }),
          "NAN"},
-        {"spiral C 0", Rail::Spiral, with([](Typed& t) { t.c = "0"; }), "NAN"},
-        {"spiral C 0, Rp at NSK", Rail::Spiral, with([](Typed& t) { t.c = "0", t.pkNsk = "50"; }), "NAN"},
+        {"spiral C 0", Rail::Spiral, With([](Typed& t) { t.c = "0"; }), "NAN"},
+        {"spiral C 0, Rp at NSK", Rail::Spiral, With([](Typed& t) { t.c = "0", t.pkNsk = "50"; }), "NAN"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        store.Reset();
-        CalcResult result = RunCalc(CalculatorOf(c.rail), store, c.typed.ByControl());
-        EXPECT_EQ(result.report, ExpectedReport(c.rail, c.typed, c.yrp));
-        ASSERT_EQ(result.fields.size(), 1u);
-        EXPECT_EQ(result.fields[0].second, c.yrp);
-    }
+    ExpectResults(store, cases);
 }
 
 TEST_F(RailLevel, ResultsFollowLinearDecimals) {
