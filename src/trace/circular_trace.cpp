@@ -1,9 +1,120 @@
-// PLACEHOLDER: being written; replaced by the real calculator.
+// The circular curve trace: the picket and the offset of a surveyed point PZ
+// against a circular curve given by its start NK, its end KK, its centre and its
+// radius R_kk, the offset raised by the two terms z and q.
+//
+// Notation (the report labels):
+//   Rnkk, Ankk  distance and direction angle from the centre to the start
+//   Rkkk, Akkk  the same to the end
+//   Beta        turning angle from the start radius to the end radius, in (-pi, pi]:
+//               the curve is always the shorter arc
+//   Skk         sense of the curve, +1 when the radius turns toward growing
+//               direction angles (Beta >= 0)
+//   Lkk         length of the arc, reported only
+//   Rpz, Apz    distance and direction angle from the centre to PZ
+//   Apz1, Apz2  angle from the start radius and from the end radius to PZ's radius
+//   PKpz1/2     picket of PZ reckoned from the start and from the end
+//   Dpz         offset of PZ: positive farther from the centre than R_kk, plus z + q
+// R_kk as typed, not the measured Rnkk or Rkkk, enters the pickets and the offset.
+#include <array>
+#include <string>
+#include <utility>
+
+#include "numeric/arithmetic.h"
+#include "numeric/number_formats.h"
+#include "numeric/precision_settings.h"
 #include "resource_ids.h"
+#include "text/number_text.h"
 #include "trace/calculator.h"
+#include "trace/trace_field_rows.h"
 
 namespace {
-CalculationOutput Compute(CalculationStore&) { return {}; }
+
+using SV = StoredValue;
+
+constexpr std::array<CalculatorField, 5> CurveRows = {
+    TraceNumberField(IDC_Y_CK, "CENTR: Yck=", true, SV::Y_ck),
+    TraceNumberField(IDC_X_CK, "   Xck=", false, SV::X_ck),
+    TraceNumberField(IDC_R_KK, "R=", true, SV::R_kk),
+    TraceNumberField(IDC_Z, "   z=", false, SV::z_trace),
+    TraceNumberField(IDC_Q, "   q=", false, SV::q),
+};
+
+constexpr auto Fields = JoinFieldRows(TraceEndPointRows, CurveRows, TracePzRow);
+
+std::string F(double v) { return FormatFixed(v, LinearDecimals); }
+std::string D(double angle) { return FormatDms(angle); }
+
+// An angle difference brought into (-pi, pi]: a negative one is raised by a full
+// turn, then one above a half turn lowered by a full turn. 0 and pi stay as they are.
+double ReduceToHalfTurn(double angle) {
+    if (angle < 0) angle = angle + PiTimes(2);
+    if (angle > PiTimes(1)) angle = angle - PiTimes(2);
+    return angle;
+}
+
+// Whether the radius of PZ lies in the sector swept from the start radius to the
+// end radius in the sense of the curve, both radii included. For a curve of less
+// than 120 degrees that is so exactly when PZ's radius is no farther from either
+// end radius than the curve turns. A wider curve passes that test also for some
+// points behind the start or beyond the end (every point, on a half circle); such
+// a point lies against the sense of the curve seen from the start and with it
+// seen from the end, which no point of a narrower curve does.
+bool IsOnCurve(double Apz1, double Apz2, double Beta, double Skk) {
+    if (!(AbsValue(Apz1) <= AbsValue(Beta) && AbsValue(Apz2) <= AbsValue(Beta))) return false;
+    const bool behindStart = Skk * Apz1 < 0;
+    const bool beyondEnd = Skk * Apz2 > 0;
+    return !(behindStart && beyondEnd);
+}
+
+CalculationOutput Compute(CalculationStore& store) {
+    const double PK_nk = store[SV::PK_A], Y_nk = store[SV::Y_A], X_nk = store[SV::X_A];
+    const double PK_kk = store[SV::PK_B], Y_kk = store[SV::Y_B], X_kk = store[SV::X_B];
+    const double Y_ck = store[SV::Y_ck], X_ck = store[SV::X_ck];
+    const double R_kk = store[SV::R_kk], z = store[SV::z_trace], q = store[SV::q];
+    const double Y_pz = store[SV::Y_pz], X_pz = store[SV::X_pz];
+
+    // The curve.
+    const double Rnkk = PlaneDistance(Y_nk - Y_ck, X_nk - X_ck);
+    const double Ankk = DirectionAngle(Y_nk - Y_ck, X_nk - X_ck);
+    const double Rkkk = PlaneDistance(Y_kk - Y_ck, X_kk - X_ck);
+    const double Akkk = DirectionAngle(Y_kk - Y_ck, X_kk - X_ck);
+    const double Beta = ReduceToHalfTurn(Akkk - Ankk);
+    const double Skk = Beta >= 0 ? 1.0 : -1.0;
+    const double Lkk = (Skk * R_kk) * Beta;
+
+    CalculationOutput out;
+    out.resultPieces.push_back("\r\nAnkk=" + D(Ankk) + "   Rnkk=" + F(Rnkk) + //
+                               "\r\nAkkk=" + D(Akkk) + "   Rkkk=" + F(Rkkk) + //
+                               "\r\nBeta=" + D(Beta) + "   Lkk=" + F(Lkk) + "\r\n");
+
+    // The point.
+    const double Apz = DirectionAngle(Y_pz - Y_ck, X_pz - X_ck);
+    const double Rpz = PlaneDistance(Y_pz - Y_ck, X_pz - X_ck);
+    const double Apz1 = ReduceToHalfTurn(Apz - Ankk);
+    const double Apz2 = ReduceToHalfTurn(Apz - Akkk);
+    std::string point = "\r\nApz=" + D(Apz) + "   Rpz=" + F(Rpz);
+
+    double PK_pz = 0;
+    double Dpz = 0;
+    if (IsOnCurve(Apz1, Apz2, Beta, Skk)) {
+        // The arcs run with growing pickets: s turns them round when the pickets
+        // fall from the start to the end (s = +1 leaves them bit for bit unchanged).
+        const double s = SignOf(PK_kk - PK_nk);
+        const double PKpz1 = s * ((Skk * R_kk) * Apz1) + PK_nk;
+        const double PKpz2 = s * ((Skk * R_kk) * Apz2) + PK_kk;
+        PK_pz = (PKpz1 + PKpz2) / 2;
+        Dpz = ((Rpz - R_kk) + z) + q;
+        point += "\r\nPKpz1=" + F(PKpz1) + "   Dpz=" + F(Dpz) + //
+                 "\r\nPKpz2=" + F(PKpz2) + "\r\n";
+    } else {
+        point += "\r\n!Point outside of circular crooked!\r\n";
+    }
+    out.resultFields = {{IDC_PK_PZ, F(PK_pz)}, {IDC_D_PZ, F(Dpz)}};
+    out.resultPieces.push_back(std::move(point));
+    return out;
+}
+
 } // namespace
 
-const Calculator CircularTraceCalculator = {IDD_TRACE_CIRCULAR, "Calculation on circular crooked trace", {}, Compute};
+const Calculator CircularTraceCalculator = {IDD_TRACE_CIRCULAR, "Calculation on circular crooked trace", Fields,
+                                            Compute};

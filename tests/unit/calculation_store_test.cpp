@@ -1,0 +1,199 @@
+// The store of persisted calculator values: its start values, and how the field
+// tables of the six calculators share its values and names, checked through the
+// same two steps the dialogs take: reading the fields on CALC and filling them at
+// the next opening.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "numeric/precision_settings.h"
+#include "resource_ids.h"
+#include "trace/calculator.h"
+
+namespace {
+
+using SV = StoredValue;
+
+// Where a field sits: dialog template and control id.
+using FieldPlace = std::pair<int, int>;
+
+// Every persisted value and the fields that show it, in all six dialogs.
+const std::vector<std::pair<SV, std::vector<FieldPlace>>> SharedValues = {
+    {SV::PK_A, {{1011, 1112}, {1012, 1112}, {1013, 1122}, {1014, 1112}, {1015, 1112}, {1016, 1112}}},
+    {SV::Y_A, {{1011, 1116}, {1012, 1116}, {1013, 1126}}},
+    {SV::X_A, {{1011, 1118}, {1012, 1118}, {1013, 1128}}},
+    {SV::PK_B, {{1011, 1122}, {1012, 1122}, {1014, 1122}, {1015, 1122}, {1016, 1122}}},
+    {SV::Y_B, {{1011, 1126}, {1012, 1126}}},
+    {SV::X_B, {{1011, 1128}, {1012, 1128}}},
+    {SV::PK_line, {{1013, 1112}}},
+    {SV::Y_lin, {{1013, 1116}}},
+    {SV::X_lin, {{1013, 1118}}},
+    {SV::Y_ck, {{1012, 1144}, {1013, 1144}}},
+    {SV::X_ck, {{1012, 1146}, {1013, 1146}}},
+    {SV::R_kk, {{1012, 1148}, {1013, 1148}, {1015, 1148}}},
+    {SV::z_trace, {{1012, 1150}}},
+    {SV::q, {{1012, 1152}, {1013, 1152}}},
+    {SV::L_sk, {{1013, 1154}}},
+    {SV::Y_pz, {{1011, 1134}, {1012, 1134}, {1013, 1134}}},
+    {SV::X_pz, {{1011, 1136}, {1012, 1136}, {1013, 1136}}},
+    {SV::d_A, {{1014, 1114}, {1015, 1114}, {1016, 1114}}},
+    {SV::m_A, {{1014, 1120}, {1015, 1120}, {1016, 1120}}},
+    {SV::d_B, {{1014, 1124}, {1015, 1124}, {1016, 1124}}},
+    {SV::m_B, {{1014, 1130}, {1015, 1130}, {1016, 1130}}},
+    {SV::z_rail, {{1015, 1150}}},
+    {SV::PKnsk, {{1016, 1168}}},
+    {SV::C, {{1016, 1170}}},
+    {SV::Pk_rp, {{1014, 1158}, {1015, 1158}, {1016, 1158}}},
+    {SV::m_rp, {{1014, 1160}, {1015, 1160}, {1016, 1160}}},
+    {SV::B_rl, {{1014, 1163}, {1015, 1163}, {1016, 1163}}},
+};
+
+const int AllTemplates[] = {IDD_TRACE_STRAIGHT, IDD_TRACE_CIRCULAR, IDD_TRACE_SPIRAL,
+                            IDD_RAIL_STRAIGHT,  IDD_RAIL_CIRCULAR,  IDD_RAIL_SPIRAL};
+
+const Calculator& CalculatorOf(int templateId) {
+    const Calculator* calculator = CalculatorForTemplate(templateId);
+    EXPECT_NE(calculator, nullptr) << templateId;
+    return *calculator;
+}
+
+const CalculatorField* FieldAt(FieldPlace place) {
+    for (const CalculatorField& field : CalculatorOf(place.first).fields)
+        if (field.controlId == place.second) return &field;
+    return nullptr;
+}
+
+// CALC in a dialog with the given field texts (the others empty): the values stored.
+void TypeAndCalc(CalculationStore& store, int templateId, const std::map<int, std::string>& typed) {
+    StoreFieldsAndBuildInputPiece(CalculatorOf(templateId), store, [&](int controlId) {
+        auto it = typed.find(controlId);
+        return it == typed.end() ? std::string() : it->second;
+    });
+}
+
+std::string OpeningText(const CalculationStore& store, FieldPlace place) {
+    const CalculatorField* field = FieldAt(place);
+    return field ? FieldOpeningText(*field, store) : "(no field " + std::to_string(place.second) + ")";
+}
+
+class CalculationStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override { LinearDecimals = 4; }
+    void TearDown() override { LinearDecimals = DefaultLinearDecimals; }
+    CalculationStore store;
+};
+
+TEST_F(CalculationStoreTest, StartValues) {
+    for (int i = 0; i < static_cast<int>(SV::Count); ++i) {
+        const SV v = static_cast<SV>(i);
+        EXPECT_EQ(store[v], v == SV::B_rl ? 0.76 : 0.0) << i;
+    }
+    EXPECT_EQ(store.Name(StoredName::PZ), "");
+    EXPECT_EQ(store.Name(StoredName::Rp), "");
+
+    store[SV::B_rl] = 1;
+    store[SV::PK_A] = 5;
+    store.Name(StoredName::Rp) = "R1";
+    store.Reset();
+    EXPECT_EQ(store[SV::B_rl], 0.76);
+    EXPECT_EQ(store[SV::PK_A], 0.0);
+    EXPECT_EQ(store.Name(StoredName::Rp), "");
+}
+
+// At the first opening every numeric field reads "0.0000", B_rl "0.7600", names empty.
+TEST_F(CalculationStoreTest, FirstOpeningOfEveryDialog) {
+    for (int templateId : AllTemplates) {
+        const Calculator& calculator = CalculatorOf(templateId);
+        for (const CalculatorField& field : calculator.fields) {
+            const char* expected = field.isName ? "" : field.controlId == IDC_B_RL ? "0.7600" : "0.0000";
+            EXPECT_EQ(FieldOpeningText(field, store), expected) << templateId << " field " << field.controlId;
+        }
+    }
+}
+
+// Each numeric field of the six tables edits the one value the sharing table gives
+// it, and no field is left out of that table.
+TEST_F(CalculationStoreTest, FieldTablesBindTheSharedValues) {
+    std::map<FieldPlace, SV> expected;
+    for (const auto& [value, places] : SharedValues)
+        for (FieldPlace place : places) expected[place] = value;
+    int numericFields = 0;
+    for (int templateId : AllTemplates)
+        for (const CalculatorField& field : CalculatorOf(templateId).fields) {
+            if (field.isName) continue;
+            ++numericFields;
+            auto it = expected.find({templateId, field.controlId});
+            ASSERT_NE(it, expected.end()) << templateId << " field " << field.controlId;
+            EXPECT_EQ(field.value, it->second) << templateId << " field " << field.controlId;
+        }
+    EXPECT_EQ(numericFields, static_cast<int>(expected.size()));
+}
+
+// A value typed in any dialog is what every dialog that shows it opens with.
+TEST_F(CalculationStoreTest, ValueTypedInOneDialogOpensInTheOthers) {
+    for (const auto& [value, places] : SharedValues)
+        for (FieldPlace typedAt : places) {
+            store.Reset();
+            TypeAndCalc(store, typedAt.first, {{typedAt.second, "  -1234.56789e0"}});
+            for (FieldPlace shownAt : places)
+                EXPECT_EQ(OpeningText(store, shownAt), "-1234.5679")
+                    << "typed in " << typedAt.first << "/" << typedAt.second << ", shown in " << shownAt.first
+                    << "/" << shownAt.second;
+        }
+}
+
+// The straight trace's PK_A is the first picket of every dialog; in the spiral trace
+// it is the "PK_nkk" field of the second row, whose first row is its own PK_line.
+TEST_F(CalculationStoreTest, FirstPicketOfTheStraightTraceEverywhere) {
+    TypeAndCalc(store, IDD_TRACE_STRAIGHT, {{IDC_PK_FIRST, "1500.25"}});
+    for (FieldPlace place : {FieldPlace{1012, 1112}, FieldPlace{1013, 1122}, FieldPlace{1014, 1112},
+                             FieldPlace{1015, 1112}, FieldPlace{1016, 1112}})
+        EXPECT_EQ(OpeningText(store, place), "1500.2500") << place.first;
+    EXPECT_EQ(OpeningText(store, {1013, 1112}), "0.0000");
+}
+
+// A text that is only partly a number stores what it begins with; the report echoes
+// it as typed; the field reopens with the stored number.
+TEST_F(CalculationStoreTest, CommaTextStoredAsItsNumberEchoedAsTyped) {
+    std::string piece = StoreFieldsAndBuildInputPiece(CalculatorOf(IDD_TRACE_STRAIGHT), store, [](int controlId) {
+        return std::string(controlId == IDC_PK_FIRST ? "12,5" : controlId == IDC_Y_FIRST ? "abc" : "");
+    });
+    EXPECT_EQ(store[SV::PK_A], 12.0);
+    EXPECT_EQ(store[SV::Y_A], 0.0);
+    EXPECT_NE(piece.find("\r\nPK0=12,5   Y0=abc   X0=\r\n"), std::string::npos) << piece;
+    EXPECT_EQ(OpeningText(store, {1011, IDC_PK_FIRST}), "12.0000");
+    EXPECT_EQ(OpeningText(store, {1014, IDC_PK_FIRST}), "12.0000");
+    LinearDecimals = 2;
+    EXPECT_EQ(OpeningText(store, {1011, IDC_PK_FIRST}), "12.00");
+}
+
+// The PZ name is one text for the three trace dialogs, the Rp name one for the three
+// rail dialogs; each is kept exactly as typed and the two never mix.
+TEST_F(CalculationStoreTest, PointNames) {
+    struct Case {
+        int typedIn, nameField;
+        std::initializer_list<int> shownIn;
+        StoredName name;
+    } cases[] = {
+        {IDD_TRACE_STRAIGHT, IDC_PZ_NAME, {1011, 1012, 1013}, StoredName::PZ},
+        {IDD_TRACE_CIRCULAR, IDC_PZ_NAME, {1011, 1012, 1013}, StoredName::PZ},
+        {IDD_TRACE_SPIRAL, IDC_PZ_NAME, {1011, 1012, 1013}, StoredName::PZ},
+        {IDD_RAIL_STRAIGHT, IDC_RP_NAME, {1014, 1015, 1016}, StoredName::Rp},
+        {IDD_RAIL_CIRCULAR, IDC_RP_NAME, {1014, 1015, 1016}, StoredName::Rp},
+        {IDD_RAIL_SPIRAL, IDC_RP_NAME, {1014, 1015, 1016}, StoredName::Rp},
+    };
+    const std::string name = "  Pt 7, km 12+300\t";
+    for (const Case& c : cases) {
+        store.Reset();
+        TypeAndCalc(store, c.typedIn, {{c.nameField, name}});
+        EXPECT_EQ(store.Name(c.name), name) << c.typedIn;
+        EXPECT_EQ(store.Name(c.name == StoredName::PZ ? StoredName::Rp : StoredName::PZ), "") << c.typedIn;
+        for (int shownIn : c.shownIn) EXPECT_EQ(OpeningText(store, {shownIn, c.nameField}), name) << shownIn;
+    }
+}
+
+} // namespace
