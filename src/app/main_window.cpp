@@ -79,7 +79,8 @@ void OnSetFocus(HWND, HWND) {
 void OnPaint(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    const char* line = JoinText({"Editbox is using", FormatNumber(GetWindowTextLengthA(EditorControl)), " bytes"});
+    const char* line =
+        JoinText({"Editbox is using", FormatNumber(GetWindowTextLengthA(EditorControl)), " bytes"});
     TextOutA(dc, 75, 128, line, lstrlenA(line));
     EndPaint(window, &paint);
 }

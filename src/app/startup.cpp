@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include <string>
+
 namespace {
 // FlashWindow(FALSE) puts the caption back only on NT-family systems of version 5
 // and later; elder systems toggle the caption with each TRUE call alone.
@@ -13,9 +15,10 @@ int ActivatePreviousInstance(const char* className) {
     HWND previous = FindWindowA(className, nullptr);
     if (previous == nullptr) return 0;
     if (IsIconic(previous)) {
-        // Owned by this process until it ends; never closed.
-        CreateMutexA(nullptr, TRUE, ActivationMutexName);
-        if (GetLastError() == ERROR_ALREADY_EXISTS) return 1;  // another start is flashing it
+        // "Quarel_Editor_EnFI": owned by this process until it ends; never closed.
+        const std::string mutexName = std::string(className) + "_EnFI";
+        CreateMutexA(nullptr, TRUE, mutexName.c_str());
+        if (GetLastError() == ERROR_ALREADY_EXISTS) return 1; // another start is flashing it
         bool flashOff = FlashOffRestoresCaption();
         // Waits for the user to bring the running instance forward.
         while (GetForegroundWindow() != previous) {

@@ -3,12 +3,11 @@
 
 #include <windows.h>
 
-// The mutex that keeps a third start from flashing the running instance as well.
-constexpr const char* ActivationMutexName = "Quarel_Editor_EnFI";
-
 // When a window of `className` already exists, draws the user's attention to it
 // (flashing it until the user activates it if it is minimised, raising it
 // otherwise) and returns 1: this process must then end. 0 when there is none.
+// While one start flashes the window, the mutex className + "_EnFI" keeps a
+// further start from flashing it as well.
 int ActivatePreviousInstance(const char* className);
 
 // Puts the window at the top left of the screen, full screen width, screen height

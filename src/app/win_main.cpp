@@ -33,11 +33,11 @@ void CreateMainWindow(HINSTANCE instance) {
                                      WS_VISIBLE,
                                  0, 0, 600, 500, nullptr, nullptr, instance, nullptr);
     // No word wrap: long lines scroll sideways.
-    EditorControl = CreateWindowExA(0, "edit", "",
-                                    WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
-                                        ES_AUTOVSCROLL | ES_AUTOHSCROLL,
-                                    0, 0, 550, 450, MainWindow, reinterpret_cast<HMENU>(IDC_EDITOR), instance,
-                                    nullptr);
+    EditorControl =
+        CreateWindowExA(0, "edit", "",
+                        WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
+                            ES_AUTOVSCROLL | ES_AUTOHSCROLL,
+                        0, 0, 550, 450, MainWindow, reinterpret_cast<HMENU>(IDC_EDITOR), instance, nullptr);
     // The largest text limit: under the default a long field book would be cut
     // when opened and reports appended beyond the limit lost.
     SendMessageA(EditorControl, EM_SETLIMITTEXT, 0, 0);
@@ -45,7 +45,7 @@ void CreateMainWindow(HINSTANCE instance) {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-    TheCalculationStore.Reset();  // every stored value 0, B_rl 0.76
+    TheCalculationStore.Reset(); // every stored value 0, B_rl 0.76
     LinearDecimals = DefaultLinearDecimals;
     AngleDecimals = DefaultAngleDecimals;
     WindowTitle = BaseTitle;

@@ -9,7 +9,7 @@
 namespace {
 // Puts the default settings back after each test.
 class PrecisionOptions : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override {
         LinearDecimals = DefaultLinearDecimals;
         AngleDecimals = DefaultAngleDecimals;

@@ -27,14 +27,17 @@ void OnOpening(HWND dialog, const Calculator* calculator) {
 
 // CALC: all fields are stored and echoed in the report before anything is computed.
 void OnCalc(HWND dialog, const Calculator& calculator) {
-    std::string input = StoreFieldsAndBuildInputPiece(calculator, TheCalculationStore, [dialog](int controlId) {
-        return std::string(ReadWindowText(GetDlgItem(dialog, controlId)));
-    });
+    std::string input =
+        StoreFieldsAndBuildInputPiece(calculator, TheCalculationStore, [dialog](int controlId) {
+            return std::string(ReadWindowText(GetDlgItem(dialog, controlId)));
+        });
     AppendToEditor(EditorControl, input.c_str());
 
     CalculationOutput output = calculator.compute(TheCalculationStore);
-    for (const auto& [controlId, text] : output.resultFields) SetField(dialog, controlId, text.c_str());
-    for (const std::string& piece : output.resultPieces) AppendToEditor(EditorControl, piece.c_str());
+    for (const auto& [controlId, text] : output.resultFields)
+        SetField(dialog, controlId, text.c_str());
+    for (const std::string& piece : output.resultPieces)
+        AppendToEditor(EditorControl, piece.c_str());
 }
 } // namespace
 
