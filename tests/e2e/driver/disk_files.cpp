@@ -1,6 +1,7 @@
 #include "driver/disk_files.h"
 
 #include "driver/check.h"
+#include "driver/waiting.h"
 
 #include <windows.h>
 
@@ -13,15 +14,22 @@ bool FileExistsOnDisk(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::string ReadFileBytes(const std::string& path) {
+bool TryReadFileBytes(const std::string& path, std::string& bytes) {
+    bytes.clear();
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) Fail("cannot read " + path + " (error " + std::to_string(GetLastError()) + ")");
-    std::string bytes;
+    if (file == INVALID_HANDLE_VALUE) return false;
     char block[65536];
     DWORD got = 0;
     while (ReadFile(file, block, sizeof block, &got, nullptr) && got > 0) bytes.append(block, got);
     CloseHandle(file);
+    return true;
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::string bytes;
+    if (!TryReadFileBytes(path, bytes))
+        Fail("cannot read " + path + " (error " + std::to_string(GetLastError()) + ")");
     return bytes;
 }
 
@@ -55,4 +63,10 @@ std::vector<std::string> FolderEntries(const std::string& folder) {
 
 void CheckFileBytes(const std::string& path, const std::string& expected) {
     CheckText(ReadFileBytes(path), expected, "bytes of " + path);
+}
+
+void WaitForFileBytes(const std::string& path, const std::string& expected) {
+    std::string bytes;
+    WaitUntil([&] { return TryReadFileBytes(path, bytes) && bytes == expected; });
+    CheckFileBytes(path, expected);
 }

@@ -29,9 +29,22 @@ void CheckTitle(const Program& program, const std::string& expected, const std::
     if (!SameTextIgnoringCase(title, expected)) CheckText(title, expected, "title " + when);
 }
 
-void OpenThroughDialog(const Program& program, const std::string& name) {
+void WaitForTitle(const Program& program, const std::string& expected, const std::string& when) {
+    WaitUntil([&] { return SameTextIgnoringCase(program.Title(), expected); });
+    CheckTitle(program, expected, when);
+}
+
+void OpenThroughDialog(const Program& program, const std::string& name, DWORD limitMs) {
     program.Command(CMD_FILE_OPEN);
     ChooseFileInDialog(program, "Open File", name);
+    const std::string ending = "\\" + name;
+    WaitFor(
+        [&] {
+            const std::string title = program.Title();
+            return title.size() >= ending.size() &&
+                   SameTextIgnoringCase(title.substr(title.size() - ending.size()), ending);
+        },
+        "the title to name the opened " + name, limitMs);
 }
 
 void SaveAsThroughDialog(const Program& program, const std::string& name) {
@@ -48,7 +61,8 @@ void AcknowledgeMessage(const Program& program, const std::string& textStart) {
 }
 
 void NewWithoutQuestion(const Program& program) {
-    Check(!SameTextIgnoringCase(program.Title(), kBaseTitle), "New is checked on a document with a file name");
+    WaitFor([&] { return !SameTextIgnoringCase(program.Title(), kBaseTitle); },
+            "a file name in the title (New is checked on a named document)");
     program.Command(CMD_FILE_NEW);
     // New gives the window its bare title once the text is gone; a question comes first.
     WaitFor([&] { return !NoDialogOpen(program) || SameTextIgnoringCase(program.Title(), kBaseTitle); },

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "driver/waiting.h"
+
 class Program;
 
 extern const char* const kBaseTitle;  // "Quarel Editor by Tenrik (rus)"
@@ -12,9 +14,12 @@ std::string TitleWithFile(const std::string& path);
 bool SameTextIgnoringCase(const std::string& a, const std::string& b);
 // Compares titles ignoring letter case (the file dialog may spell the folder its way).
 void CheckTitle(const Program& program, const std::string& expected, const std::string& when);
+// Waits until the title is `expected` (ignoring case); fails showing it otherwise.
+void WaitForTitle(const Program& program, const std::string& expected, const std::string& when);
 
-// File > Open, the name chosen in "Open File", and the text shown; no save question.
-void OpenThroughDialog(const Program& program, const std::string& name);
+// File > Open with no save question, the name chosen in "Open File"; returns when the
+// title names the file, which the program sets once the file is loaded.
+void OpenThroughDialog(const Program& program, const std::string& name, DWORD limitMs = kWaitLimitMs);
 // File > Save As with the name typed into "Save File".
 void SaveAsThroughDialog(const Program& program, const std::string& name);
 // Waits for "File has changed. Save?" and answers it (IDYES, IDNO or IDCANCEL).

@@ -11,6 +11,11 @@ std::string EditorText(const Program& program) {
     return WindowText(program.Editor());
 }
 
+void WaitForEditorText(const Program& program, const std::string& expected, const std::string& what) {
+    WaitUntil([&] { return EditorText(program) == expected; });
+    CheckText(EditorText(program), expected, what);
+}
+
 void TypeIntoEditor(const Program& program, const std::string& characters) {
     const size_t before = EditorText(program).size();
     size_t added = 0;

@@ -7,6 +7,9 @@
 class Program;
 
 std::string EditorText(const Program& program);
+// Waits until the text field shows exactly this text; on timeout fails showing where
+// it differs.
+void WaitForEditorText(const Program& program, const std::string& expected, const std::string& what);
 // Types the characters into the text field as the keyboard does (WM_CHAR), so the
 // document counts as changed; returns when the field shows them.
 void TypeIntoEditor(const Program& program, const std::string& characters);

@@ -19,7 +19,7 @@ Program& StartWithBook(ScenarioContext& context) {
     WriteFileBytes(context.PathOf("book.txt"), kBook);
     Program& program = context.Start();
     OpenThroughDialog(program, "book.txt");
-    CheckText(EditorText(program), kBook, "text of the opened book.txt");
+    WaitForEditorText(program, kBook, "text of the opened book.txt");
     return program;
 }
 
@@ -27,7 +27,7 @@ void UnchangedAsksNothing(ScenarioContext& context) {
     Program& program = StartWithBook(context);
     NewWithoutQuestion(program);
     OpenThroughDialog(program, "book.txt");  // the open dialog comes straight away
-    CheckText(EditorText(program), kBook, "text opened again");
+    WaitForEditorText(program, kBook, "text opened again");
     program.Command(CMD_FILE_EXIT);
     WaitFor([&] { return !program.Running() || !NoDialogOpen(program); }, "Exit to act");
     Check(!program.Running(), "Exit of an unchanged document must end without a question");
@@ -87,7 +87,7 @@ void CancelKeepsEverything(ScenarioContext& context) {
     // The file name was kept too: Save writes book.txt without asking for a name.
     const std::string text = EditorText(program);
     program.Command(CMD_FILE_SAVE);
-    WaitFor([&] { return ReadFileBytes(context.PathOf("book.txt")) == text; }, "Save to write book.txt");
+    WaitForFileBytes(context.PathOf("book.txt"), text);
     Check(NoDialogOpen(program), "Save of a named document asks nothing");
 }
 
@@ -154,7 +154,7 @@ void SavedDocumentCountsUnchanged(ScenarioContext& context) {
     Program& program = context.Start();
     TypeIntoEditor(program, "report");
     SaveAsThroughDialog(program, "saved");
-    CheckFileBytes(context.PathOf("saved.txt"), "report");
+    WaitForFileBytes(context.PathOf("saved.txt"), "report");
     NewWithoutQuestion(program);
 }
 

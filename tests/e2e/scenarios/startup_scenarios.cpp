@@ -1,6 +1,7 @@
 // Start-up: the main window, its text field, and the single-instance rule.
 #include "driver/check.h"
 #include "driver/editor_text.h"
+#include "driver/modal_windows.h"
 #include "driver/program.h"
 #include "driver/scenario.h"
 #include "driver/waiting.h"
@@ -62,6 +63,13 @@ void MaximisingResizesTextField(ScenarioContext& context) {
     CheckEditorFillsClient(program, "maximised");
 }
 
+// A click on the main window itself (not on the text field) gets a notice.
+void ClickOnMainWindow(ScenarioContext& context) {
+    Program& program = context.Start();
+    PostMessageA(program.MainWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    AnswerMessageBox(program, "Notice", "Made it!", IDOK);
+}
+
 int CountMainWindows() {
     int count = 0;
     for (HWND w = FindWindowExA(nullptr, nullptr, "Quarel_Editor", nullptr); w;
@@ -90,6 +98,7 @@ std::vector<Scenario> StartupScenarios() {
     return {
         {"start-up: main window \"Quarel_Editor\" with its title, text field 111 filling it", MainWindowAndTextField},
         {"start-up: maximising the main window resizes the text field with it", MaximisingResizesTextField},
+        {"start-up: a click on the main window itself shows \"Made it!\"", ClickOnMainWindow},
         {"start-up: a second instance ends with exit code 0 and makes no second window", SecondInstanceEndsAtOnce},
     };
 }
