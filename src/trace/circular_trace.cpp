@@ -41,8 +41,12 @@ constexpr std::array<CalculatorField, 5> CurveRows = {
 
 constexpr auto Fields = JoinFieldRows(TraceEndPointRows, CurveRows, TracePzRow);
 
-std::string F(double v) { return FormatFixed(v, LinearDecimals); }
-std::string D(double angle) { return FormatDms(angle); }
+std::string F(double v) {
+    return FormatFixed(v, LinearDecimals);
+}
+std::string D(double angle) {
+    return FormatDms(angle);
+}
 
 // An angle difference brought into (-pi, pi]: a negative one is raised by a full
 // turn, then one above a half turn lowered by a full turn. 0 and pi stay as they are.
@@ -116,5 +120,5 @@ CalculationOutput Compute(CalculationStore& store) {
 
 } // namespace
 
-const Calculator CircularTraceCalculator = {IDD_TRACE_CIRCULAR, "Calculation on circular crooked trace", Fields,
-                                            Compute};
+const Calculator CircularTraceCalculator = {IDD_TRACE_CIRCULAR, "Calculation on circular crooked trace",
+                                            Fields, Compute};

@@ -24,7 +24,9 @@ using SV = StoredValue;
 
 constexpr auto Fields = JoinFieldRows(TraceEndPointRows, TracePzRow);
 
-std::string F(double v) { return FormatFixed(v, LinearDecimals); }
+std::string F(double v) {
+    return FormatFixed(v, LinearDecimals);
+}
 
 CalculationOutput Compute(CalculationStore& store) {
     const double PK_A = store[SV::PK_A], Y_A = store[SV::Y_A], X_A = store[SV::X_A];
@@ -54,12 +56,13 @@ CalculationOutput Compute(CalculationStore& store) {
 
     CalculationOutput out;
     out.resultFields = {{IDC_PK_PZ, F(PK_pz)}, {IDC_D_PZ, F(d_pz)}};
-    out.resultPieces = {"\r\nApk=" + Apk + "   Lpk=" + F(Lpk) + "\r\n" +                   //
-                        "\r\nPKpz1=" + F(PKpz1) + "   Dpz1=" + F(Dpz1) +                     //
+    out.resultPieces = {"\r\nApk=" + Apk + "   Lpk=" + F(Lpk) + "\r\n" + //
+                        "\r\nPKpz1=" + F(PKpz1) + "   Dpz1=" + F(Dpz1) + //
                         "\r\nPKpz2=" + F(PKpz2) + "   Dpz2=" + F(Dpz2) + "\r\n"};
     return out;
 }
 
 } // namespace
 
-const Calculator StraightTraceCalculator = {IDD_TRACE_STRAIGHT, "Calculation on linear trace", Fields, Compute};
+const Calculator StraightTraceCalculator = {IDD_TRACE_STRAIGHT, "Calculation on linear trace", Fields,
+                                            Compute};

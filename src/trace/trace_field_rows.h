@@ -35,11 +35,13 @@ inline constexpr std::array<CalculatorField, 3> TracePzRow = {
 
 // The rows one after the other, as one field table.
 template <std::size_t... N>
-constexpr std::array<CalculatorField, (N + ...)> JoinFieldRows(const std::array<CalculatorField, N>&... rows) {
+constexpr std::array<CalculatorField, (N + ...)>
+JoinFieldRows(const std::array<CalculatorField, N>&... rows) {
     std::array<CalculatorField, (N + ...)> fields{};
     std::size_t i = 0;
     (([&] {
-         for (const CalculatorField& f : rows) fields[i++] = f;
+         for (const CalculatorField& f : rows)
+             fields[i++] = f;
      }()),
      ...);
     return fields;

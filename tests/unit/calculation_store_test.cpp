@@ -81,7 +81,7 @@ std::string OpeningText(const CalculationStore& store, FieldPlace place) {
 }
 
 class CalculationStoreTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { LinearDecimals = 4; }
     void TearDown() override { LinearDecimals = DefaultLinearDecimals; }
     CalculationStore store;
@@ -120,7 +120,8 @@ TEST_F(CalculationStoreTest, FirstOpeningOfEveryDialog) {
 TEST_F(CalculationStoreTest, FieldTablesBindTheSharedValues) {
     std::map<FieldPlace, SV> expected;
     for (const auto& [value, places] : SharedValues)
-        for (FieldPlace place : places) expected[place] = value;
+        for (FieldPlace place : places)
+            expected[place] = value;
     int numericFields = 0;
     for (int templateId : AllTemplates)
         for (const CalculatorField& field : CalculatorOf(templateId).fields) {
@@ -159,9 +160,10 @@ TEST_F(CalculationStoreTest, FirstPicketOfTheStraightTraceEverywhere) {
 // A text that is only partly a number stores what it begins with; the report echoes
 // it as typed; the field reopens with the stored number.
 TEST_F(CalculationStoreTest, CommaTextStoredAsItsNumberEchoedAsTyped) {
-    std::string piece = StoreFieldsAndBuildInputPiece(CalculatorOf(IDD_TRACE_STRAIGHT), store, [](int controlId) {
-        return std::string(controlId == IDC_PK_FIRST ? "12,5" : controlId == IDC_Y_FIRST ? "abc" : "");
-    });
+    std::string piece =
+        StoreFieldsAndBuildInputPiece(CalculatorOf(IDD_TRACE_STRAIGHT), store, [](int controlId) {
+            return std::string(controlId == IDC_PK_FIRST ? "12,5" : controlId == IDC_Y_FIRST ? "abc" : "");
+        });
     EXPECT_EQ(store[SV::PK_A], 12.0);
     EXPECT_EQ(store[SV::Y_A], 0.0);
     EXPECT_NE(piece.find("\r\nPK0=12,5   Y0=abc   X0=\r\n"), std::string::npos) << piece;
@@ -192,7 +194,8 @@ TEST_F(CalculationStoreTest, PointNames) {
         TypeAndCalc(store, c.typedIn, {{c.nameField, name}});
         EXPECT_EQ(store.Name(c.name), name) << c.typedIn;
         EXPECT_EQ(store.Name(c.name == StoredName::PZ ? StoredName::Rp : StoredName::PZ), "") << c.typedIn;
-        for (int shownIn : c.shownIn) EXPECT_EQ(OpeningText(store, {shownIn, c.nameField}), name) << shownIn;
+        for (int shownIn : c.shownIn)
+            EXPECT_EQ(OpeningText(store, {shownIn, c.nameField}), name) << shownIn;
     }
 }
 

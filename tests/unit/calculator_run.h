@@ -23,7 +23,9 @@ inline CalculatorRun RunCalculator(const Calculator& calculator, CalculationStor
         return it == typed.end() ? std::string() : it->second;
     });
     CalculationOutput out = calculator.compute(store);
-    for (const std::string& piece : out.resultPieces) run.report += piece;
-    for (const auto& [id, text] : out.resultFields) run.resultFields[id] = text;
+    for (const std::string& piece : out.resultPieces)
+        run.report += piece;
+    for (const auto& [id, text] : out.resultFields)
+        run.resultFields[id] = text;
     return run;
 }

