@@ -34,6 +34,10 @@ private:
     HANDLE handle_;
 };
 
+bool DiskIsFull(DWORD error) {
+    return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL;
+}
+
 bool WriteAll(HANDLE file, std::string_view bytes) {
     while (!bytes.empty()) {
         const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), BlockSize));
@@ -127,7 +131,7 @@ FileAccess WriteFileBytesSafely(const char* path, std::string_view bytes) {
     if (!TargetMayBeWritten(path, targetExists)) return FileAccess::CannotOpen;
     std::string tempPath;
     FileHandle temp(CreateTemporaryBeside(path, tempPath));
-    if (!temp.IsOpen()) return FileAccess::CannotOpen;
+    if (!temp.IsOpen()) return DiskIsFull(GetLastError()) ? FileAccess::Failed : FileAccess::CannotOpen;
     bool written = WriteAll(temp.Get(), bytes);
     written = written && FlushFileBuffers(temp.Get());
     written = temp.Close() && written;
