@@ -210,6 +210,10 @@ TEST_P(SafeWriteTest, WritesWholeOrLeavesTheOldFileAndNoTemporaryFile) {
     }
     const bool targetLeft = c.expected == FileAccess::Done || c.oldBytes != nullptr || c.targetIsFolder;
     EXPECT_EQ(Entries(), targetLeft ? std::set<std::string>{"book.txt"} : std::set<std::string>{});
+    if (c.oldBytes != nullptr) {
+        const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY;
+        EXPECT_EQ(GetFileAttributesA(target.c_str()) & kept, c.targetAttributes & kept);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -220,6 +224,8 @@ INSTANTIATE_TEST_SUITE_P(
                                   FILE_ATTRIBUTE_NORMAL, false, FileAccess::Done},
                     SafeWriteCase{"ReplacesAnArchivedFile", "old\r\n", FILE_ATTRIBUTE_ARCHIVE, false,
                                   FileAccess::Done},
+                    SafeWriteCase{"ReplacesAHiddenSystemFileAndKeepsItSo", "old\r\n",
+                                  FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, false, FileAccess::Done},
                     SafeWriteCase{"ReadOnlyTargetIsNotTouched", "old\r\n", FILE_ATTRIBUTE_READONLY, false,
                                   FileAccess::CannotOpen},
                     SafeWriteCase{"FolderAsTarget", nullptr, 0, true, FileAccess::CannotOpen}),

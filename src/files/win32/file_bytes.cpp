@@ -48,12 +48,20 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
     return true;
 }
 
-// An existing target must be a file that may be written; checked by opening it for
-// writing without changing it. A missing target is fine: it will be created.
-bool TargetMayBeWritten(const char* path, bool& exists) {
-    const DWORD attributes = GetFileAttributesA(path);
-    exists = attributes != INVALID_FILE_ATTRIBUTES;
-    if (!exists) return true;
+// The attributes a replaced file keeps. Windows' ReplaceFile keeps them itself;
+// Wine's does not.
+constexpr DWORD KeptAttributes =
+    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+constexpr DWORD SettableAttributes = KeptAttributes | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_OFFLINE |
+                                     FILE_ATTRIBUTE_TEMPORARY;
+
+// An existing target must be a file that may be written; checked by its attributes
+// (a read-only file can be opened for writing by an administrator) and by opening it
+// for writing without changing it. A missing target (attributes invalid) is fine: it
+// will be created.
+bool TargetMayBeWritten(const char* path, DWORD& attributes) {
+    attributes = GetFileAttributesA(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES) return true;
     if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) return false;
     FileHandle probe(CreateFileA(path, GENERIC_WRITE, ShareAll, nullptr, OPEN_EXISTING, 0, nullptr));
     return probe.IsOpen();
@@ -127,8 +135,9 @@ FileAccess ReadFileBytes(const char* path, std::string& bytes) {
 }
 
 FileAccess WriteFileBytesSafely(const char* path, std::string_view bytes) {
-    bool targetExists = false;
-    if (!TargetMayBeWritten(path, targetExists)) return FileAccess::CannotOpen;
+    DWORD oldAttributes = INVALID_FILE_ATTRIBUTES;
+    if (!TargetMayBeWritten(path, oldAttributes)) return FileAccess::CannotOpen;
+    const bool targetExists = oldAttributes != INVALID_FILE_ATTRIBUTES;
     std::string tempPath;
     FileHandle temp(CreateTemporaryBeside(path, tempPath));
     if (!temp.IsOpen()) return DiskIsFull(GetLastError()) ? FileAccess::Failed : FileAccess::CannotOpen;
@@ -139,5 +148,12 @@ FileAccess WriteFileBytesSafely(const char* path, std::string_view bytes) {
     // When the old file is already gone the temporary file holds the only copy of
     // the text: it stays.
     if (placed == Placing::FailedTargetKept) DeleteFileA(tempPath.c_str());
+    if (placed == Placing::Done && targetExists) {
+        const DWORD now = GetFileAttributesA(path);
+        if (now != INVALID_FILE_ATTRIBUTES && (now & KeptAttributes) != (oldAttributes & KeptAttributes)) {
+            const DWORD restored = (now & SettableAttributes & ~KeptAttributes) | (oldAttributes & KeptAttributes);
+            SetFileAttributesA(path, restored != 0 ? restored : FILE_ATTRIBUTE_NORMAL);
+        }
+    }
     return placed == Placing::Done ? FileAccess::Done : FileAccess::Failed;
 }
