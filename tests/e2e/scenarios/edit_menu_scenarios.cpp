@@ -1,10 +1,12 @@
 // The Edit menu and File > Print: commands carried out by the text field itself.
+#include "driver/calculator_dialogs.h"
 #include "driver/check.h"
 #include "driver/editor_text.h"
 #include "driver/modal_windows.h"
 #include "driver/program.h"
 #include "driver/scenario.h"
 #include "driver/waiting.h"
+#include "driver/window_search.h"
 #include "resource_ids.h"
 
 namespace {
@@ -42,6 +44,31 @@ void SelectAllBeyond64K(ScenarioContext& context) {
     CheckText(ClipboardText(), text, "text copied after Select All");
 }
 
+// The text field holds more than the edit control's default limit (30,000 characters
+// under Wine, 32,767 by the documentation): typing and reports are still taken whole.
+void LongFieldBookTakesMore(ScenarioContext& context) {
+    Program& program = context.Start();
+    std::string book;
+    for (int line = 0; book.size() < 70000; ++line) book += "PKpz1=" + std::to_string(1000 + line) + ".0000\r\n";
+    ReplaceEditorText(program, book);
+    SelectInEditor(program, static_cast<int>(book.size()), static_cast<int>(book.size()));
+    TypeIntoEditor(program, "typed");
+    book += "typed";
+    WaitForEditorText(program, book, "typing at the end of a long text");
+    HWND rail = OpenFromMenu(program, CMD_RAIL_STRAIGHT, "Rail size of Linear trace");
+    TypeFields(rail, {{IDC_PK_FIRST, "0"}, {IDC_D_FIRST, "10"}, {IDC_M_FIRST, "2"}, {IDC_PK_SECOND, "100"},
+                      {IDC_D_SECOND, "12"}, {IDC_M_SECOND, "3"}, {IDC_RP_NAME, "R1"}, {IDC_PK_RP, "50"},
+                      {IDC_M_RP, "2.5"}, {IDC_B_RL, "0.76"}});
+    PressCalc(rail);
+    CheckText(EditorText(program),
+              book + ReportLines({"", "Calculation Rail size of Linear trace", "", "PK0=0   d0=10   m0=2",
+                                  "PKn=100   dn=12   mn=3", "Rp: R1   PKrp=50   mrp=2.5", "Brl=0.76", "",
+                                  "Yrp=10.2400"}),
+              "a report appended to a long text");
+    Check(OpenDialogs(program.ProcessId()).size() == 1, "no message besides the calculator");
+    CloseCalculator(rail);
+}
+
 void CutCopyPaste(ScenarioContext& context) {
     Program& program = context.Start();
     ReplaceEditorText(program, "alpha beta");
@@ -75,6 +102,8 @@ std::vector<Scenario> EditMenuScenarios() {
         {"edit: Undo with nothing to undo says \"Nothing to undo!\"; after typing it takes the typing back",
          UndoNothingThenTyping},
         {"edit: Select All selects the whole text, also beyond 65,535 characters", SelectAllBeyond64K},
+        {"edit: a field book beyond the edit control's default limit takes typing and reports whole (mended)",
+         LongFieldBookTakesMore},
         {"edit: Cut, Copy and Paste go through the clipboard and mark the text changed", CutCopyPaste},
         {"file: Print shows \"Sorry - Not implemented yet!\" in \"Notice\"", PrintNotice},
     };

@@ -40,7 +40,9 @@ void NotesGetsDefaultExtension(ScenarioContext& context) {
     WaitForTitle(program, TitleWithFile(context.PathOf("notes.txt")), "after Save As");
     // Save As over an existing file asks in the dialog, then replaces the file whole.
     ReplaceEditorText(program, "short");
-    SaveAsThroughDialog(program, "notes.txt");
+    program.Command(CMD_FILE_SAVE_AS);
+    HWND dialog = TypeNameAndPressOk(program, "Save File", "notes.txt");
+    PressAndWaitClosed(WaitForFileDialogPrompt(program, dialog), IDYES);
     WaitForFileBytes(context.PathOf("notes.txt"), "short");
 }
 
