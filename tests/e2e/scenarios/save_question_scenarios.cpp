@@ -148,6 +148,13 @@ void CancelledSaveKeepsChanged(ScenarioContext& context) {
     AcknowledgeMessage(program, "File Save failed.");
     CheckCommandAsksAndCancel(program, CMD_FILE_EXIT, "Exit after the cancelled Save");
     Check(program.Running(), "still running");
+    // Save once more, this time naming the file: written, and Exit then asks nothing.
+    program.Command(CMD_FILE_SAVE);
+    ChooseFileInDialog(program, "Save File", "draft");
+    WaitForFileBytes(context.PathOf("draft.txt"), "draft");
+    WaitForTitle(program, TitleWithFile(context.PathOf("draft.txt")), "after Save");
+    program.Command(CMD_FILE_EXIT);
+    Check(program.WaitForExit() == 0, "Exit after the Save ends without a question, exit code 0");
 }
 
 void SavedDocumentCountsUnchanged(ScenarioContext& context) {
@@ -171,7 +178,7 @@ std::vector<Scenario> SaveQuestionScenarios() {
         {"save question: the close box asks like Exit, Cancel keeps the program (mended)", CloseBoxAsks},
         {"save question: a cancelled Open of an unchanged document leaves it unchanged (mended)",
          CancelledOpenKeepsUnchanged},
-        {"save question: a Save whose dialog is cancelled leaves the document changed", CancelledSaveKeepsChanged},
+        {"save question: a Save whose dialog is cancelled leaves the document changed; a named Save clears it", CancelledSaveKeepsChanged},
         {"save question: after Save As the document counts as unchanged", SavedDocumentCountsUnchanged},
     };
 }
