@@ -44,7 +44,6 @@ std::string Elements(const char* side, const char* pickets) {
 const std::string RightRising = Elements("   !Right!", "PKnsk=79.8917   PKksk=119.8917");
 const std::string LeftRising = Elements("   !Left!", "PKnsk=79.8917   PKksk=119.8917");
 const std::string RightFalling = Elements("   !Right!", "PKnsk=120.1083   PKksk=80.1083");
-const std::string LeftFalling = Elements("   !Left!", "PKnsk=120.1083   PKksk=80.1083");
 
 // The worked example's foot point, the same for every mirror and picket sense.
 const std::string ExampleFoot = "\r\n(x)pz=20.1083   (y)pz=2.0000"
@@ -127,12 +126,6 @@ const SpiralCase SpiralCases[] = {
      ExampleFoot + "\r\n\r\nPKpz=99.9067   Dpz=-1.6084\r\n",
      "99.9067",
      "-1.6084"},
-    {"mirrored with falling pickets",
-     {"200", "0", "0", "100", "0", "100", "-100", "100", "100", "40", "0.1", "S7", "-2", "100"},
-     LeftFalling,
-     ExampleFoot + "\r\n\r\nPKpz=99.9067   Dpz=1.6084\r\n",
-     "99.9067",
-     "1.6084"},
     {"equal pickets of L and NKK count as rising",
      {"100", "0", "0", "100", "0", "100", "100", "100", "100", "40", "0.1", "S7", "2", "100"},
      RightRising,
@@ -178,13 +171,6 @@ const SpiralCase SpiralCases[] = {
      "\r\nLpz=0.0000   (Lpk)pz=0.0000   qpz=0.0000\r\n\r\nPKpz=79.8917   Dpz=0.5000\r\n",
      "79.8917",
      "0.5000"},
-    {"PZ on the normal at NSK, centre left, pickets falling",
-     {"200", "0", "-100", "100", "0", "0", "-100", "0", "100", "40", "0.1", "S7", "0.5", MinusA},
-     LeftFalling,
-     "\r\n(x)pz=0.0000   (y)pz=-0.5000\r\n(x0)pz=0.0000   (y0)pz=0.0000"
-     "\r\nLpz=0.0000   (Lpk)pz=0.0000   qpz=0.0000\r\n\r\nPKpz=120.1083   Dpz=-0.5000\r\n",
-     "120.1083",
-     "-0.5000"},
     // 300 off the spiral on its outer side: the passes swing about the foot point
     // and narrow too slowly to settle within the bound.
     {"iteration does not settle",
@@ -294,15 +280,17 @@ TEST_F(SpiralTrace, SharesNkkRowWithTheFirstPointOfTheOtherTraces) {
 
 TEST(SpiralStretch, BoundsIncludedNaNOutside) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
     const struct {
         double x, xLimit;
         bool on;
     } cases[] = {
-        {0, 39.97, true},    {-0.0, 39.97, true},    {39.97, 39.97, true},
-        {20, 39.97, true},   {-1e-12, 39.97, false}, {std::nextafter(39.97, 40.0), 39.97, false},
-        {nan, 39.97, false}, {5, nan, false},        {inf, inf, true},
-        {-5, -10, false},
+        {0, 39.97, true},
+        {-0.0, 39.97, true},
+        {39.97, 39.97, true},
+        {-1e-12, 39.97, false},
+        {std::nextafter(39.97, 40.0), 39.97, false},
+        {nan, 39.97, false},
+        {5, nan, false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(IsOnSpiralStretch(c.x, c.xLimit), c.on) << c.x << " against " << c.xLimit;
