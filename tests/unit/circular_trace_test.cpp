@@ -256,6 +256,12 @@ const CircularCase PicketDirectionCases[] = {
      "\r\nApz= 30' 0' 0'   Rpz=100.0000\r\nPKpz1=1104.7198   Dpz=-0.0000\r\nPKpz2=1104.7197\r\n",
      "1104.7197",
      "-0.0000"},
+    {"falling direction angle, point on the start radius: on the curve although |Apz2| rounds above |Beta|",
+     {"1000", "100", "0", "1157.0796", "0", "100", "0", "0", "100", "0", "0", "P1", "102", "0"},
+     TurningBackQuarterCurve,
+     "\r\nApz= 90' 0' 0'   Rpz=102.0000\r\nPKpz1=1000.0000   Dpz=2.0000\r\nPKpz2=1000.0000\r\n",
+     "1000.0000",
+     "2.0000"},
     {"falling pickets, falling direction angle, point at 30 degrees",
      {"1157.0796", "100", "0", "1000", "0", "100", "0", "0", "100", "0", "0", "P1", "50", "86.602540"},
      TurningBackQuarterCurve,
@@ -401,7 +407,9 @@ PlainAnswer PlainFormulas(const CalculationStore& s) {
     const double Rpz = PlaneDistance(s[SV::Y_pz] - s[SV::Y_ck], s[SV::X_pz] - s[SV::X_ck]);
     const double Apz1 = ReduceForOracle(Apz - Ankk);
     const double Apz2 = ReduceForOracle(Apz - Akkk);
-    if (!(AbsValue(Apz1) <= AbsValue(Beta) && AbsValue(Apz2) <= AbsValue(Beta))) return {false, 0, 0};
+    // The plain test, with the margin that keeps points on the end radii on the curve.
+    const double limit = AbsValue(Beta) + 8 * 8.8817841970012523e-16;
+    if (!(AbsValue(Apz1) <= limit && AbsValue(Apz2) <= limit)) return {false, 0, 0};
     const double PKpz1 = (Skk * s[SV::R_kk]) * Apz1 + s[SV::PK_A];
     const double PKpz2 = (Skk * s[SV::R_kk]) * Apz2 + s[SV::PK_B];
     return {true, (PKpz1 + PKpz2) / 2, ((Rpz - s[SV::R_kk]) + s[SV::z_trace]) + s[SV::q]};
