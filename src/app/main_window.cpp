@@ -5,6 +5,7 @@
 #include "app/dialog_commands.h"
 #include "app/document_commands.h"
 #include "app/edit_commands.h"
+#include "files/win32/text_file_io.h"
 #include "resource_ids.h"
 #include "text/number_text.h"
 #include "text/text_ops.h"
@@ -23,7 +24,7 @@ void OnEditorNotification(UINT code) {
         break;
     case EN_ERRSPACE:
     case EN_MAXTEXT:
-        ShowMessage("Edit control out of space.", "Error!", MB_ICONERROR);
+        ReportEditorOutOfSpace(); // once per file load, however many lines it cuts
         break;
     }
 }
