@@ -16,15 +16,16 @@ namespace {
 // limit, never a measure of speed (the benchmarks measure that).
 constexpr DWORD kBigFileWaitMs = 120000;
 
-// Opens `bytes` as a file, checks the text shown, saves it with File > Save and checks
-// the bytes written.
-void OpenCheckSave(ScenarioContext& context, const std::string& bytes, const std::string& shown,
-                   const std::string& saved, DWORD limitMs = kWaitLimitMs) {
-    const std::string path = context.PathOf("field.txt");
+// Writes `bytes` as the file `name`, opens it, checks the text shown, saves it with
+// File > Save and checks the bytes written. The document must count as unchanged
+// before (the Open asks nothing) and does again after the Save.
+void OpenCheckSave(ScenarioContext& context, const Program& program, const std::string& name,
+                   const std::string& bytes, const std::string& shown, const std::string& saved,
+                   DWORD limitMs = kWaitLimitMs) {
+    const std::string path = context.PathOf(name);
     WriteFileBytes(path, bytes);
-    Program& program = context.Start();
-    OpenThroughDialog(program, "field.txt", limitMs);
-    WaitForEditorText(program, shown, "text shown after Open");
+    OpenThroughDialog(program, name, limitMs);
+    WaitForEditorText(program, shown, name + ": text shown after Open");
     CheckTitle(program, TitleWithFile(path), "after Open");
     program.Command(CMD_FILE_SAVE);
     WaitForFileBytes(path, saved);
@@ -46,13 +47,30 @@ void NotesGetsDefaultExtension(ScenarioContext& context) {
     WaitForFileBytes(context.PathOf("notes.txt"), "short");
 }
 
-void LineFeedOnlyFile(ScenarioContext& context) {
-    OpenCheckSave(context, "a\n\nb", "a\r\n\r\nb\r\n", "a\r\n\r\nb\r\n");
-}
+struct TextModeCase {
+    const char* what;
+    std::string file;   // bytes on disk
+    std::string shown;  // the text field after Open, and the bytes Save writes
+};
 
-void CrLfFileRoundTrips(ScenarioContext& context) {
-    const std::string book = "Calculation on linear trace\r\n\r\nPK0=0   Y0=0   X0=0\r\nPKn=100   Yn=0   Xn=100\r\n";
-    OpenCheckSave(context, book, book, book);
+// Files are read as text mode reads them: CR LF is a line end, a lone LF becomes one,
+// a lone CR stays, every line ends with CR LF, Ctrl+Z ends the file; the text field
+// cannot hold NUL, which is shown as a blank.
+void LineEndsAndOddBytes(ScenarioContext& context) {
+    const TextModeCase cases[] = {
+        {"LF only", "a\n\nb", "a\r\n\r\nb\r\n"},
+        {"CR LF with a final line end", "Calculation on linear trace\r\n\r\nPK0=0   Y0=0   X0=0\r\n",
+         "Calculation on linear trace\r\n\r\nPK0=0   Y0=0   X0=0\r\n"},
+        {"no final line end", "x\r\ny", "x\r\ny\r\n"},
+        {"mixed line ends", "a\r\nb\nc\rd", "a\r\nb\r\nc\rd\r\n"},
+        {"CR only", "a\rb\r", "a\rb\r\r\n"},
+        {"a Ctrl+Z byte", "abc\r\ndef\x1Aghi\r\n", "abc\r\ndef\r\n"},
+        {"NUL bytes", std::string("ab\0cd\r\nef\0\r\n", 12), "ab cd\r\nef \r\n"},
+    };
+    Program& program = context.Start();
+    int number = 0;
+    for (const TextModeCase& c : cases)
+        OpenCheckSave(context, program, "case" + std::to_string(++number) + ".txt", c.file, c.shown, c.shown);
 }
 
 void EmptyFile(ScenarioContext& context) {
@@ -61,16 +79,6 @@ void EmptyFile(ScenarioContext& context) {
     OpenThroughDialog(program, "empty.txt");
     CheckText(EditorText(program), "", "text of an empty file");
     NewWithoutQuestion(program);
-}
-
-void CtrlZEndsFile(ScenarioContext& context) {
-    OpenCheckSave(context, "abc\r\ndef\x1Aghi\r\n", "abc\r\ndef\r\n", "abc\r\ndef\r\n");
-}
-
-// The text field cannot hold a NUL byte: it is shown as a blank, and nothing after it
-// is lost.
-void NulBytesLoseNothingAfter(ScenarioContext& context) {
-    OpenCheckSave(context, std::string("ab\0cd\r\nef\r\n", 11), "ab cd\r\nef\r\n", "ab cd\r\nef\r\n");
 }
 
 std::string ReportShapedBook(size_t size) {
@@ -83,13 +91,14 @@ std::string ReportShapedBook(size_t size) {
 
 void FiveMegabyteFile(ScenarioContext& context) {
     const std::string book = ReportShapedBook(5 * 1024 * 1024);
-    OpenCheckSave(context, book, book, book, kBigFileWaitMs);
+    OpenCheckSave(context, context.Start(), "field.txt", book, book, book, kBigFileWaitMs);
 }
 
 void OneMegabyteLine(ScenarioContext& context) {
     std::string line(1024 * 1024, 'x');
     for (size_t at = 0; at < line.size(); at += 10) line[at] = static_cast<char>('0' + at / 10 % 10);
-    OpenCheckSave(context, line + "\r\n", line + "\r\n", line + "\r\n", kBigFileWaitMs);
+    OpenCheckSave(context, context.Start(), "field.txt", line + "\r\n", line + "\r\n", line + "\r\n",
+                  kBigFileWaitMs);
 }
 
 }  // namespace
@@ -98,11 +107,10 @@ std::vector<Scenario> FileRoundTripScenarios() {
     return {
         {"files: \"notes\" is saved as notes.txt, the title names it, Save As replaces a file whole",
          NotesGetsDefaultExtension},
-        {"files: LF-only \"a\\n\\nb\" loads as a CR LF CR LF b CR LF and saves as those 8 bytes", LineFeedOnlyFile},
-        {"files: a CR LF file with a final line end round-trips unchanged", CrLfFileRoundTrips},
+        {"files: LF, CR LF, CR and mixed line ends, Ctrl+Z and NUL bytes load as text mode reads them; Save "
+         "writes the text shown",
+         LineEndsAndOddBytes},
         {"files: an empty file loads empty and leaves the document unchanged", EmptyFile},
-        {"files: a Ctrl+Z byte ends the file", CtrlZEndsFile},
-        {"files: a NUL byte is shown as a blank and nothing after it is lost", NulBytesLoseNothingAfter},
         {"files: a 5 MB field book loads whole and saves back byte-exact (mended)", FiveMegabyteFile},
         {"files: a single 1 MB line loads whole and saves back byte-exact (mended)", OneMegabyteLine},
     };
