@@ -87,6 +87,17 @@ void AnswerMessageBox(const Program& program, const std::string& caption, const 
     PressAndWaitClosed(seen.window, buttonId);
 }
 
+void CheckCentredOnWorkArea(HWND dialog, const std::string& what) {
+    RECT work, box;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(dialog, &box);
+    const long x = work.left + ((work.right - work.left) - (box.right - box.left)) / 2;
+    const long y = work.top + ((work.bottom - work.top) - (box.bottom - box.top)) / 2;
+    Check(box.left == x && box.top == y, what + " stands at (" + std::to_string(box.left) + "," +
+                                             std::to_string(box.top) + "), the middle of the work area is (" +
+                                             std::to_string(x) + "," + std::to_string(y) + ")");
+}
+
 bool NoDialogOpen(const Program& program) {
     return OpenDialogs(program.ProcessId()).empty();
 }

@@ -34,6 +34,8 @@ void PressKey(HWND control, WORD virtualKey);
 // the button and waits until it has closed.
 void AnswerMessageBox(const Program& program, const std::string& caption, const std::string& expectedText,
                       int buttonId);
+// Checks the dialog stands in the middle of the desktop work area (integer halves).
+void CheckCentredOnWorkArea(HWND dialog, const std::string& what);
 // True when no dialog or message box of the program is on screen.
 bool NoDialogOpen(const Program& program);
 // Fails when a message box or dialog appears within a short time.

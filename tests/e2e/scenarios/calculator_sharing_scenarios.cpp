@@ -14,6 +14,7 @@ void FirstOpening(ScenarioContext& context) {
     Program& program = context.Start();
     for (const CalculatorLayout& layout : CalculatorLayouts()) {
         HWND dialog = OpenFromMenu(program, layout.command, layout.caption);
+        CheckCentredOnWorkArea(dialog, layout.caption);
         for (const auto& row : layout.rows)
             for (const InputItem& item : row) {
                 const char* expected = item.isName ? "" : item.fieldId == IDC_B_RL ? "0.7600" : "0.0000";

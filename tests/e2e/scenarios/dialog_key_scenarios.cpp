@@ -20,6 +20,7 @@ bool Gone(HWND window) {
 void OptionsKeys(ScenarioContext& context) {
     Program& program = context.Start();
     HWND options = OpenFromMenu(program, CMD_SETTINGS_OPTIONS, kOptionsCaption);
+    CheckCentredOnWorkArea(options, kOptionsCaption);
     TypeFields(options, {{IDC_LINEARS, "5"}});
     PressKey(GetDlgItem(options, IDC_LINEARS), VK_RETURN);
     WaitFor([&] { return Gone(options); }, "Enter (default button Close) to close Options");
@@ -34,6 +35,8 @@ void OptionsKeys(ScenarioContext& context) {
 void AboutKeys(ScenarioContext& context) {
     Program& program = context.Start();
     HWND about = OpenFromMenu(program, CMD_HELP_ABOUT, kAboutCaption);
+    CheckCentredOnWorkArea(about, kAboutCaption);
+    CheckText(FieldText(about, IDC_ABOUT_VERSION), "Version 1.0.0.2", "version line of About");
     PressKey(about, VK_ESCAPE);
     PumpFor(700);
     Check(!Gone(about), "Esc must leave About open");
@@ -65,7 +68,7 @@ void CalculatorKeys(ScenarioContext& context) {
 std::vector<Scenario> DialogKeyScenarios() {
     return {
         {"keys: Enter in Options closes it without applying, Esc closes it", OptionsKeys},
-        {"keys: Esc leaves About open, OK and the close box close it", AboutKeys},
+        {"keys: About shows its version, Esc leaves it open, OK and the close box close it", AboutKeys},
         {"keys: Enter in a calculator runs CALC, Esc closes it without storing", CalculatorKeys},
     };
 }

@@ -70,7 +70,7 @@ void LineEndsAndOddBytes(ScenarioContext& context) {
     Program& program = context.Start();
     int number = 0;
     for (const TextModeCase& c : cases)
-        OpenCheckSave(context, program, "case" + std::to_string(++number) + ".txt", c.file, c.shown, c.shown);
+        OpenCheckSave(context, program, "field book " + std::to_string(++number) + ".txt", c.file, c.shown, c.shown);
 }
 
 void EmptyFile(ScenarioContext& context) {
