@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <climits>
-#include <new>
+#include <exception>
 #include <string>
 
 #include "files/text_file_codec.h"
@@ -96,8 +96,9 @@ int LoadTextFile(HWND editor, const char* fileName) {
     int loaded = 0;
     try {
         loaded = LoadInto(editor, fileName);
-    } catch (const std::bad_alloc&) {
-        // A file larger than the memory the program can take.
+    } catch (const std::exception&) {
+        // A file larger than the memory the program can take (bad_alloc, length_error):
+        // nothing may escape into the window procedure.
         ReportEditorOutOfSpace();
     }
     Loading = false;
@@ -112,7 +113,7 @@ int SaveTextFile(HWND editor, const char* fileName) {
     FileAccess saved = FileAccess::Failed;
     try {
         saved = WriteFileBytesSafely(fileName, FileBytesFromText(EditorText(editor)));
-    } catch (const std::bad_alloc&) {
+    } catch (const std::exception&) {
         saved = FileAccess::Failed;
     }
     if (saved == FileAccess::CannotOpen) ShowCantOpenFile(fileName);
