@@ -12,6 +12,8 @@
 #include "driver/disk_files.h"
 #include "driver/scenario.h"
 
+#include <windows.h>
+
 namespace {
 
 std::vector<Scenario> AllScenarios() {
@@ -27,6 +29,7 @@ enum class Outcome { Passed, Failed, Skipped };
 
 Outcome RunOne(const DriverSettings& settings, const Scenario& scenario, int number) {
     const std::string folder = JoinPath(settings.workFolder, "s" + std::to_string(number));
+    const ULONGLONG start = GetTickCount64();
     std::string message;
     Outcome outcome = Outcome::Failed;
     try {
@@ -48,7 +51,8 @@ Outcome RunOne(const DriverSettings& settings, const Scenario& scenario, int num
         message = failure.what();
     }
     const char* label = outcome == Outcome::Passed ? "PASS" : outcome == Outcome::Skipped ? "SKIP" : "FAIL";
-    std::printf("%s  %s%s%s\n", label, scenario.name, message.empty() ? "" : ": ", message.c_str());
+    const double seconds = static_cast<double>(GetTickCount64() - start) / 1000;
+    std::printf("%s  %s (%.1f s)%s%s\n", label, scenario.name, seconds, message.empty() ? "" : ": ", message.c_str());
     std::fflush(stdout);
     return outcome;
 }

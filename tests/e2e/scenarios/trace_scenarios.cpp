@@ -143,6 +143,11 @@ void SpiralTrace(ScenarioContext& context) {
          Joined(SpiralHead("0", "100", "S3", "2", "150", "!Right!", rising),
                 {"(x)pz=70.1083   (y)pz=2.0000", "!Point outside of connecting crooked!", "(x0)pz = KSK+30.1344"}),
          {{IDC_PK_PZ, "0.0000"}, {IDC_D_PZ, "0.0000"}}},
+        // 300 off the spiral on the outer side: the foot-point passes never settle.
+        {"foot point not found", SpiralFields("0", "100", "S7", "-300", "96"),
+         Joined(SpiralHead("0", "100", "S7", "-300", "96", "!Right!", rising),
+                {"(x)pz=16.1083   (y)pz=-300.0000", "!Point not resolved on connecting crooked!"}),
+         {{IDC_PK_PZ, "0.0000"}, {IDC_D_PZ, "0.0000"}}},
     };
     CloseCalculator(RunCalculationCases(program, CMD_TRACE_SPIRAL, "Trace Connecting Crooked (Spiral)", cases));
 }
