@@ -68,7 +68,7 @@ void Program::Command(int commandId) const {
 }
 
 void Program::CloseBox() const {
-    Check(PostMessageA(main_, WM_CLOSE, 0, 0) != 0, "could not close the main window");
+    Check(PostMessageA(main_, WM_SYSCOMMAND, SC_CLOSE, 0) != 0, "could not close the main window");
 }
 
 bool Program::Running() const {
@@ -84,9 +84,10 @@ DWORD Program::WaitForExit() {
 
 void Program::EndAsUser() {
     if (!Running()) return;
-    if (!OpenDialogs(ProcessId()).empty()) {  // a scenario left a window open: no user path
+    if (const std::vector<HWND> left = OpenDialogs(ProcessId()); !left.empty()) {
+        const std::string caption = WindowText(left.front());
         Kill();
-        return;
+        Fail("a window \"" + caption + "\" was still open at the end");
     }
     Command(CMD_FILE_EXIT);
     const bool ended = WaitUntil([this] {
@@ -94,7 +95,12 @@ void Program::EndAsUser() {
             PostMessageA(question, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0);
         return !Running();
     });
-    if (!ended) Kill();
+    if (!ended) {
+        Kill();
+        Fail("File > Exit did not end the program");
+    }
+    const DWORD code = WaitForExit();
+    Check(code == 0, "the program ended with exit code " + std::to_string(code));
 }
 
 void Program::Kill() {

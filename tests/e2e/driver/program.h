@@ -30,7 +30,8 @@ public:
     // Waits for the process to end and returns its exit code; fails on timeout.
     DWORD WaitForExit();
     // Ends a program whose scenario passed the way a user would (File > Exit, "No" to the
-    // save question); falls back to Kill when that does not end it.
+    // save question) and checks it ends cleanly: no window left open, exit code 0.
+    // Otherwise kills it and fails.
     void EndAsUser();
     // Ends the process at once (TerminateProcess) and waits until its windows are gone.
     void Kill();
