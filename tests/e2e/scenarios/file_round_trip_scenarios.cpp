@@ -45,6 +45,10 @@ void NotesGetsDefaultExtension(ScenarioContext& context) {
     HWND dialog = TypeNameAndPressOk(program, "Save File", "notes.txt");
     PressAndWaitClosed(WaitForFileDialogPrompt(program, dialog), IDYES);
     WaitForFileBytes(context.PathOf("notes.txt"), "short");
+    // A name with a letter of the ANSI code page.
+    SaveAsThroughDialog(program, "caf\xE9");
+    WaitForFileBytes(context.PathOf("caf\xE9.txt"), "short");
+    WaitForTitle(program, TitleWithFile(context.PathOf("caf\xE9.txt")), "after Save As caf\xE9");
 }
 
 struct TextModeCase {
@@ -66,6 +70,7 @@ void LineEndsAndOddBytes(ScenarioContext& context) {
         {"CR only", "a\rb\r", "a\rb\r\r\n"},
         {"a Ctrl+Z byte", "abc\r\ndef\x1Aghi\r\n", "abc\r\ndef\r\n"},
         {"NUL bytes", std::string("ab\0cd\r\nef\0\r\n", 12), "ab cd\r\nef \r\n"},
+        {"letters of the ANSI code page", "Stra\xDF" "e \xFC\xB0 caf\xE9\r\n", "Stra\xDF" "e \xFC\xB0 caf\xE9\r\n"},
     };
     Program& program = context.Start();
     int number = 0;
@@ -105,10 +110,11 @@ void OneMegabyteLine(ScenarioContext& context) {
 
 std::vector<Scenario> FileRoundTripScenarios() {
     return {
-        {"files: \"notes\" is saved as notes.txt, the title names it, Save As replaces a file whole",
+        {"files: \"notes\" is saved as notes.txt, the title names it, Save As replaces a file whole, a name "
+         "with an ANSI letter",
          NotesGetsDefaultExtension},
-        {"files: LF, CR LF, CR and mixed line ends, Ctrl+Z and NUL bytes load as text mode reads them; Save "
-         "writes the text shown",
+        {"files: LF, CR LF, CR and mixed line ends, Ctrl+Z, NUL bytes and ANSI letters load as text mode reads "
+         "them; Save writes the text shown",
          LineEndsAndOddBytes},
         {"files: an empty file loads empty and leaves the document unchanged", EmptyFile},
         {"files: a 5 MB field book loads whole and saves back byte-exact (mended)", FiveMegabyteFile},
