@@ -6,7 +6,7 @@
 #include "driver/editor_text.h"
 #include "driver/window_search.h"
 
-void TypeFields(HWND dialog, std::initializer_list<FieldEntry> entries) {
+void TypeFields(HWND dialog, const std::vector<FieldEntry>& entries) {
     for (const FieldEntry& entry : entries) {
         HWND field = GetDlgItem(dialog, entry.id);
         Check(field != nullptr, "the dialog has no field " + std::to_string(entry.id));
@@ -39,7 +39,7 @@ HWND RunCalculationCases(const Program& program, int commandId, const std::strin
     HWND dialog = OpenFromMenu(program, commandId, caption);
     std::string expected = textBefore;
     for (const CalculationCase& c : cases) {
-        for (const FieldEntry& entry : c.fields) SetText(GetDlgItem(dialog, entry.id), entry.text);
+        TypeFields(dialog, c.fields);
         PressCalc(dialog);
         expected += ReportLines(c.report);
         CheckText(EditorText(program), expected, std::string(c.what) + ": editor text");

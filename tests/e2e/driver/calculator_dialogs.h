@@ -3,7 +3,6 @@
 // append, written line by line.
 #pragma once
 
-#include <initializer_list>
 #include <vector>
 #include <string>
 
@@ -16,7 +15,7 @@ struct FieldEntry {
     std::string text;
 };
 
-void TypeFields(HWND dialog, std::initializer_list<FieldEntry> entries);
+void TypeFields(HWND dialog, const std::vector<FieldEntry>& entries);
 std::string FieldText(HWND dialog, int fieldId);
 // Presses CALC (WM_COMMAND 1, as its button sends) and returns when it has run.
 void PressCalc(HWND dialog);

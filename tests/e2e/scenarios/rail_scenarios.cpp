@@ -2,6 +2,9 @@
 // the whole editor text compared after every CALC.
 #include "driver/calculator_dialogs.h"
 #include "driver/check.h"
+#include "driver/document_steps.h"
+#include "driver/editor_text.h"
+#include "driver/modal_windows.h"
 #include "driver/program.h"
 #include "driver/scenario.h"
 #include "resource_ids.h"
@@ -96,6 +99,23 @@ void SpiralRail(ScenarioContext& context) {
         RunCalculationCases(program, CMD_RAIL_SPIRAL, "Rail size of Connecting crooked (Spiral) trace", cases));
 }
 
+// A report is appended at the very end of the text, whatever the caret or selection,
+// and the document then counts as changed.
+void ReportGoesToTheEnd(ScenarioContext& context) {
+    Program& program = context.Start();
+    const std::string book = "top\r\nbottom\r\n";
+    ReplaceEditorText(program, book);
+    SelectInEditor(program, 0, 3);
+    HWND dialog = OpenFromMenu(program, CMD_RAIL_STRAIGHT, "Rail size of Linear trace");
+    TypeFields(dialog, RailFields("0", "100", "50"));
+    PressCalc(dialog);
+    CloseCalculator(dialog);
+    CheckText(EditorText(program),
+              book + ReportLines(RailReport("Calculation Rail size of Linear trace", "0", "100", "", "50", "10.2400")),
+              "text after the report");
+    CheckCommandAsksAndCancel(program, CMD_FILE_NEW, "New after a report");
+}
+
 }  // namespace
 
 std::vector<Scenario> RailScenarios() {
@@ -103,5 +123,6 @@ std::vector<Scenario> RailScenarios() {
         {"rail: straight, worked examples through the real dialog", StraightRail},
         {"rail: circular curve, worked examples through the real dialog", CircularRail},
         {"rail: spiral, worked examples through the real dialog", SpiralRail},
+        {"rail: a report goes to the end of the text whatever is selected, and marks it changed", ReportGoesToTheEnd},
     };
 }
