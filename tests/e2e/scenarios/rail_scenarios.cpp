@@ -99,8 +99,8 @@ void SpiralRail(ScenarioContext& context) {
         RunCalculationCases(program, CMD_RAIL_SPIRAL, "Rail size of Connecting crooked (Spiral) trace", cases));
 }
 
-// A report is appended at the very end of the text, whatever the caret or selection,
-// and the document then counts as changed.
+// A report is appended at the very end of the text, whatever the caret or selection;
+// it cannot be undone, and the document then counts as changed.
 void ReportGoesToTheEnd(ScenarioContext& context) {
     Program& program = context.Start();
     const std::string book = "top\r\nbottom\r\n";
@@ -110,9 +110,12 @@ void ReportGoesToTheEnd(ScenarioContext& context) {
     TypeFields(dialog, RailFields("0", "100", "50"));
     PressCalc(dialog);
     CloseCalculator(dialog);
-    CheckText(EditorText(program),
-              book + ReportLines(RailReport("Calculation Rail size of Linear trace", "0", "100", "", "50", "10.2400")),
-              "text after the report");
+    const std::string withReport =
+        book + ReportLines(RailReport("Calculation Rail size of Linear trace", "0", "100", "", "50", "10.2400"));
+    CheckText(EditorText(program), withReport, "text after the report");
+    program.Command(CMD_EDIT_UNDO);
+    AnswerMessageBox(program, "Undo Notification", "Nothing to undo!", IDOK);
+    CheckText(EditorText(program), withReport, "text after Undo");
     CheckCommandAsksAndCancel(program, CMD_FILE_NEW, "New after a report");
 }
 
@@ -123,6 +126,6 @@ std::vector<Scenario> RailScenarios() {
         {"rail: straight, worked examples through the real dialog", StraightRail},
         {"rail: circular curve, worked examples through the real dialog", CircularRail},
         {"rail: spiral, worked examples through the real dialog", SpiralRail},
-        {"rail: a report goes to the end of the text whatever is selected, and marks it changed", ReportGoesToTheEnd},
+        {"rail: a report goes to the end of the text whatever is selected, cannot be undone, marks it changed", ReportGoesToTheEnd},
     };
 }
