@@ -119,15 +119,20 @@ int main(int argc, char** argv) {
     });
     ok = Check(ReadAll(savedPath) == text, "saved bytes are the text") && ok;
 
+    // The append alone, and the append with the repaint that shows it.
     const std::string report = GenerateReport(5000);
-    std::size_t before = 0;
-    const double append = Time([&] { before = static_cast<std::size_t>(GetWindowTextLengthA(editor)); }, [&] {
+    std::vector<double> appendCalls, appendShown;
+    for (int run = 0; run < Runs; ++run) {
+        const std::size_t before = static_cast<std::size_t>(GetWindowTextLengthA(editor));
+        Stopwatch clock;
         AppendToEditor(editor, report.c_str());
+        appendCalls.push_back(clock.Milliseconds());
         UpdateWindow(editor);
-    });
-    ok = Check(static_cast<std::size_t>(GetWindowTextLengthA(editor)) == before + report.size(),
-               "report appended") && ok;
-    Pump();
+        appendShown.push_back(clock.Milliseconds());
+        ok = Check(static_cast<std::size_t>(GetWindowTextLengthA(editor)) == before + report.size(),
+                   "report appended") && ok;
+        Pump();
+    }
 
     std::vector<double> withFile, withEmpty;
     for (int run = 0; run < Runs; ++run) {
@@ -147,7 +152,8 @@ int main(int argc, char** argv) {
     Print("ours: save", save, notepad);
     char appendLabel[64];
     std::snprintf(appendLabel, sizeof appendLabel, "ours: append a %zu-byte report at the end", report.size());
-    Print(appendLabel, append, notepad);
+    Print(appendLabel, Median(appendCalls), notepad);
+    Print("ours: the same append, repainted", Median(appendShown), notepad);
     std::printf("Targets: our load no slower than notepad's (ratio <= 1), append under 100 ms.\n");
 
     DestroyWindow(GetParent(editor));
