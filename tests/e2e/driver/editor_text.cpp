@@ -5,7 +5,6 @@
 #include "driver/waiting.h"
 #include "driver/window_search.h"
 
-#include <cstring>
 
 std::string EditorText(const Program& program) {
     return WindowText(program.Editor());
@@ -35,9 +34,12 @@ void SelectInEditor(const Program& program, int start, int end) {
     SendOrFail(program.Editor(), EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end), "a selection");
 }
 
-std::string ClipboardText() {
-    std::string text;
-    if (!OpenClipboard(nullptr)) return text;
+namespace {
+
+// The clipboard's text; false while another program holds the clipboard open.
+bool ReadClipboardText(std::string& text) {
+    text.clear();
+    if (!OpenClipboard(nullptr)) return false;
     if (HANDLE data = GetClipboardData(CF_TEXT)) {
         if (const char* chars = static_cast<const char*>(GlobalLock(data))) {
             text = chars;
@@ -45,17 +47,17 @@ std::string ClipboardText() {
         }
     }
     CloseClipboard();
-    return text;
+    return true;
 }
 
-void SetClipboardText(const std::string& text) {
-    WaitFor([] { return OpenClipboard(nullptr) != 0; }, "the clipboard");
-    EmptyClipboard();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    if (memory) {
-        std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-        GlobalUnlock(memory);
-        if (!SetClipboardData(CF_TEXT, memory)) GlobalFree(memory);
-    }
-    CloseClipboard();
+}  // namespace
+
+std::string CommandToClipboard(const Program& program, int commandId) {
+    const DWORD before = GetClipboardSequenceNumber();
+    program.Command(commandId);
+    WaitFor([&] { return GetClipboardSequenceNumber() != before; },
+            "menu command " + std::to_string(commandId) + " to change the clipboard");
+    std::string text;
+    WaitFor([&] { return ReadClipboardText(text); }, "the program to let go of the clipboard");
+    return text;
 }

@@ -1,5 +1,5 @@
 // The main window's text field seen from outside: its whole text, typing into it,
-// and the clipboard the Edit commands use.
+// and the clipboard the Edit commands fill.
 #pragma once
 
 #include <string>
@@ -18,5 +18,7 @@ void ReplaceEditorText(const Program& program, const std::string& text);
 // Selects characters [start, end) of the text field.
 void SelectInEditor(const Program& program, int start, int end);
 
-std::string ClipboardText();
-void SetClipboardText(const std::string& text);
+// Chooses Cut or Copy and returns the clipboard's text once the program has put it
+// there. The driver keeps off the clipboard while the program works on it: a
+// clipboard held open by the driver would make the program's copy fail.
+std::string CommandToClipboard(const Program& program, int commandId);

@@ -37,11 +37,8 @@ void SelectAllBeyond64K(ScenarioContext& context) {
     for (int line = 0; text.size() < 70000; ++line) text += "PKpz1=" + std::to_string(1000 + line) + ".0000\r\n";
     ReplaceEditorText(program, text);
     CheckText(EditorText(program), text, "text of more than 65,535 characters in the text field");
-    SetClipboardText("");
     program.Command(CMD_EDIT_SELECT_ALL);
-    program.Command(CMD_EDIT_COPY);
-    WaitFor([&] { return !ClipboardText().empty(); }, "the selection to reach the clipboard");
-    CheckText(ClipboardText(), text, "text copied after Select All");
+    CheckText(CommandToClipboard(program, CMD_EDIT_COPY), text, "text copied after Select All");
 }
 
 // The text field holds more than the edit control's default limit (30,000 characters
@@ -73,17 +70,14 @@ void CutCopyPaste(ScenarioContext& context) {
     Program& program = context.Start();
     ReplaceEditorText(program, "alpha beta");
     SelectInEditor(program, 6, 10);
-    SetClipboardText("");
-    program.Command(CMD_EDIT_COPY);
-    WaitFor([] { return ClipboardText() == "beta"; }, "Copy to put \"beta\" on the clipboard");
+    CheckText(CommandToClipboard(program, CMD_EDIT_COPY), "beta", "clipboard after Copy");
     CheckText(EditorText(program), "alpha beta", "text after Copy");
     SelectInEditor(program, 0, 6);
-    program.Command(CMD_EDIT_CUT);
-    WaitFor([&] { return EditorText(program) == "beta"; }, "Cut to remove \"alpha \"");
-    WaitFor([] { return ClipboardText() == "alpha "; }, "Cut to put \"alpha \" on the clipboard");
+    CheckText(CommandToClipboard(program, CMD_EDIT_CUT), "alpha ", "clipboard after Cut");
+    WaitForEditorText(program, "beta", "text after Cut");
     SelectInEditor(program, 4, 4);
     program.Command(CMD_EDIT_PASTE);
-    WaitFor([&] { return EditorText(program) == "betaalpha "; }, "Paste to insert \"alpha \" at the caret");
+    WaitForEditorText(program, "betaalpha ", "text after Paste at the end");
     Check(NewAsksSaveQuestion(program), "after Cut and Paste the document counts as changed");
     CheckText(EditorText(program), "betaalpha ", "text kept after Cancel");
 }
