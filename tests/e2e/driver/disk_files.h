@@ -5,7 +5,6 @@
 #include <vector>
 
 std::string JoinPath(const std::string& folder, const std::string& name);
-bool FileExistsOnDisk(const std::string& path);
 // The file's bytes; fails the scenario when it cannot be read.
 std::string ReadFileBytes(const std::string& path);
 // The file's bytes, or false when it cannot be read now (for example while a save
