@@ -4,9 +4,13 @@
 // editor, the pieces in order.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <cstddef>
 #include <map>
 #include <string>
 
+#include "numeric/precision_settings.h"
 #include "trace/calculator.h"
 
 struct CalculatorRun {
@@ -29,3 +33,26 @@ inline CalculatorRun RunCalculator(const Calculator& calculator, CalculationStor
         run.resultFields[id] = text;
     return run;
 }
+
+// A calculator test: four linear and two angle decimals, as after start-up, and a
+// store of its own.
+class CalculatorTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        LinearDecimals = DefaultLinearDecimals;
+        AngleDecimals = DefaultAngleDecimals;
+    }
+    void TearDown() override {
+        LinearDecimals = DefaultLinearDecimals;
+        AngleDecimals = DefaultAngleDecimals;
+    }
+    // One CALC with typed[i] typed into the field ids[i].
+    template <typename Ids, typename Texts>
+    CalculatorRun RunTyped(const Calculator& calculator, const Ids& ids, const Texts& typed) {
+        std::map<int, std::string> fields;
+        for (std::size_t i = 0; i < typed.size(); ++i)
+            fields[ids[i]] = typed[i];
+        return RunCalculator(calculator, store, fields);
+    }
+    CalculationStore store;
+};

@@ -49,22 +49,9 @@ struct CircularCase {
     const char* d_pz;
 };
 
-class CircularTrace : public ::testing::Test {
+class CircularTrace : public CalculatorTest {
   protected:
-    void SetUp() override {
-        LinearDecimals = 4;
-        AngleDecimals = 2;
-    }
-    void TearDown() override {
-        LinearDecimals = DefaultLinearDecimals;
-        AngleDecimals = DefaultAngleDecimals;
-    }
-    CalculatorRun Run(const CircularInputs& typed) {
-        std::map<int, std::string> fields;
-        for (std::size_t i = 0; i < typed.size(); ++i)
-            fields[CircularFieldIds[i]] = typed[i];
-        return RunCalculator(CircularTraceCalculator, store, fields);
-    }
+    CalculatorRun Run(const CircularInputs& typed) { return RunTyped(CircularTraceCalculator, CircularFieldIds, typed); }
     // Each case from a fresh store: the whole report and both result fields.
     void ExpectCases(std::span<const CircularCase> cases) {
         for (const CircularCase& c : cases) {
@@ -75,7 +62,6 @@ class CircularTrace : public ::testing::Test {
             EXPECT_EQ(run.resultFields[IDC_D_PZ], c.d_pz) << c.what;
         }
     }
-    CalculationStore store;
 };
 
 // The curve pieces shared by the cases below.

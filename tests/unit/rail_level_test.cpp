@@ -3,6 +3,8 @@
 // Whole reports and result fields are compared to the character.
 #include <gtest/gtest.h>
 
+#include "calculator_run.h"
+
 #include <map>
 #include <span>
 #include <string>
@@ -62,29 +64,6 @@ std::string ExpectedReport(Rail rail, const Typed& t, const std::string& yrp) {
     return r;
 }
 
-struct CalcResult {
-    std::string report; // input piece followed by the result pieces
-    std::vector<std::pair<int, std::string>> fields;
-};
-
-// One CALC: every field read by control id (a field the test did not type fails),
-// the input piece built, the computation run, the result pieces appended.
-CalcResult RunCalc(const Calculator& calculator, CalculationStore& store,
-                   const std::map<int, std::string>& typed) {
-    CalcResult result;
-    result.report = StoreFieldsAndBuildInputPiece(calculator, store, [&](int id) {
-        auto it = typed.find(id);
-        if (it != typed.end()) return it->second;
-        ADD_FAILURE() << "field " << id << " was not typed";
-        return std::string();
-    });
-    CalculationOutput output = calculator.compute(store);
-    for (const std::string& piece : output.resultPieces)
-        result.report += piece;
-    result.fields = output.resultFields;
-    return result;
-}
-
 // The texts a calculator's fields show when its dialog opens, by control id.
 std::map<int, std::string> OpeningTexts(const Calculator& calculator, const CalculationStore& store) {
     std::map<int, std::string> texts;
@@ -114,25 +93,13 @@ void ExpectResults(CalculationStore& store, std::span<const ResultCase> cases) {
     for (const ResultCase& c : cases) {
         SCOPED_TRACE(c.what);
         store.Reset();
-        CalcResult result = RunCalc(CalculatorOf(c.rail), store, c.typed.ByControl());
+        CalculatorRun result = RunCalculator(CalculatorOf(c.rail), store, c.typed.ByControl());
         EXPECT_EQ(result.report, ExpectedReport(c.rail, c.typed, c.yrp));
-        ASSERT_EQ(result.fields.size(), 1u);
-        EXPECT_EQ(result.fields[0], (std::pair<int, std::string>(IDC_Y_RP, c.yrp)));
+        EXPECT_EQ(result.resultFields, (std::map<int, std::string>{{IDC_Y_RP, c.yrp}}));
     }
 }
 
-class RailLevel : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        LinearDecimals = DefaultLinearDecimals;
-        AngleDecimals = DefaultAngleDecimals;
-    }
-    void TearDown() override {
-        LinearDecimals = DefaultLinearDecimals;
-        AngleDecimals = DefaultAngleDecimals;
-    }
-    CalculationStore store;
-};
+class RailLevel : public CalculatorTest {};
 
 } // namespace
 
@@ -174,11 +141,9 @@ TEST_F(RailLevel, WorkedExampleReportsReadInFull) {
     };
     for (const Case& c : cases) {
         store.Reset();
-        CalcResult result = RunCalc(CalculatorOf(c.rail), store, t.ByControl());
+        CalculatorRun result = RunCalculator(CalculatorOf(c.rail), store, t.ByControl());
         EXPECT_EQ(result.report, c.report);
-        ASSERT_EQ(result.fields.size(), 1u);
-        EXPECT_EQ(result.fields[0].first, IDC_Y_RP);
-        EXPECT_EQ(result.fields[0].second, c.yrp);
+        EXPECT_EQ(result.resultFields, (std::map<int, std::string>{{IDC_Y_RP, c.yrp}}));
         EXPECT_EQ(store[StoredValue::d_A], 10);
         EXPECT_EQ(store.Name(StoredName::Rp), " km 12 ");
     }
@@ -260,9 +225,9 @@ TEST_F(RailLevel, ResultsFollowLinearDecimals) {
         store.Reset();
         LinearDecimals = c.decimals;
         Typed t;
-        CalcResult result = RunCalc(CalculatorOf(c.rail), store, t.ByControl());
+        CalculatorRun result = RunCalculator(CalculatorOf(c.rail), store, t.ByControl());
         EXPECT_EQ(result.report, ExpectedReport(c.rail, t, c.yrp));
-        EXPECT_EQ(result.fields[0].second, c.yrp);
+        EXPECT_EQ(result.resultFields[IDC_Y_RP], c.yrp);
     }
 }
 
@@ -271,7 +236,7 @@ TEST_F(RailLevel, LongTextsAreReportedWhole) {
     Typed t;
     t.name = std::string(3000, 'N');
     t.mRp = "2.5" + std::string(2500, '0');
-    CalcResult result = RunCalc(SpiralRailLevelCalculator, store, t.ByControl());
+    CalculatorRun result = RunCalculator(SpiralRailLevelCalculator, store, t.ByControl());
     EXPECT_EQ(result.report, ExpectedReport(Rail::Spiral, t, "14.0142"));
 }
 
@@ -309,7 +274,7 @@ TEST_F(RailLevel, TypedValuesOpenInTheOtherRailDialogs) {
                                                {IDC_M_RP, "2.5000"},        {IDC_B_RL, "0.5000"}};
     for (Rail typedIn : {Rail::Straight, Rail::Circular, Rail::Spiral}) {
         store.Reset();
-        RunCalc(CalculatorOf(typedIn), store, t.ByControl());
+        RunCalculator(CalculatorOf(typedIn), store, t.ByControl());
         for (Rail opened : {Rail::Straight, Rail::Circular, Rail::Spiral}) {
             std::map<int, std::string> texts = OpeningTexts(CalculatorOf(opened), store);
             for (const auto& [id, text] : shared)
@@ -330,7 +295,7 @@ TEST_F(RailLevel, CircularRadiusIsTheTraceRadiusAndZIsItsOwn) {
     Typed t;
     t.r = "500";
     t.z = "0.015";
-    RunCalc(CircularRailLevelCalculator, store, t.ByControl());
+    RunCalculator(CircularRailLevelCalculator, store, t.ByControl());
     EXPECT_EQ(store[StoredValue::R_kk], 500);
     EXPECT_EQ(store[StoredValue::z_rail], 0.015);
     EXPECT_EQ(store[StoredValue::z_trace], 0.25);
@@ -348,7 +313,7 @@ TEST_F(RailLevel, SpiralOpensWithTheSpiralTraceValues) {
     Typed t;
     t.pkNsk = "1250";
     t.c = "7200";
-    RunCalc(SpiralRailLevelCalculator, store, t.ByControl());
+    RunCalculator(SpiralRailLevelCalculator, store, t.ByControl());
     EXPECT_EQ(store[StoredValue::PKnsk], 1250);
     EXPECT_EQ(store[StoredValue::C], 7200);
 }

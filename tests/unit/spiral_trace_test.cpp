@@ -54,29 +54,15 @@ const std::string ExampleFoot = "\r\n(x)pz=20.1083   (y)pz=2.0000"
 // that a point placed a before NKK (at the origin) lies exactly on the normal at NSK.
 constexpr const char* MinusA = "-20.108283597883595";
 
-class SpiralTrace : public ::testing::Test {
+class SpiralTrace : public CalculatorTest {
   protected:
-    void SetUp() override {
-        LinearDecimals = 4;
-        AngleDecimals = 2;
-    }
-    void TearDown() override {
-        LinearDecimals = DefaultLinearDecimals;
-        AngleDecimals = DefaultAngleDecimals;
-    }
     // The text a field of another dialog shows when that dialog opens now.
     std::string OpeningText(const Calculator& calculator, int controlId) {
         for (const CalculatorField& f : calculator.fields)
             if (f.controlId == controlId) return FieldOpeningText(f, store);
         return "(no such field)";
     }
-    CalculatorRun Run(const SpiralInputs& typed) {
-        std::map<int, std::string> fields;
-        for (std::size_t i = 0; i < typed.size(); ++i)
-            fields[SpiralFieldIds[i]] = typed[i];
-        return RunCalculator(SpiralTraceCalculator, store, fields);
-    }
-    CalculationStore store;
+    CalculatorRun Run(const SpiralInputs& typed) { return RunTyped(SpiralTraceCalculator, SpiralFieldIds, typed); }
 };
 
 TEST_F(SpiralTrace, WorkedExampleWholeReport) {

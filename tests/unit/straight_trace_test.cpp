@@ -25,23 +25,9 @@ std::string InputPiece(const StraightInputs& t) {
            "   Ypz=" + t[7] + "   Xpz=" + t[8] + "\r\n";
 }
 
-class StraightTrace : public ::testing::Test {
+class StraightTrace : public CalculatorTest {
   protected:
-    void SetUp() override {
-        LinearDecimals = 4;
-        AngleDecimals = 2;
-    }
-    void TearDown() override {
-        LinearDecimals = DefaultLinearDecimals;
-        AngleDecimals = DefaultAngleDecimals;
-    }
-    CalculatorRun Run(const StraightInputs& typed) {
-        std::map<int, std::string> fields;
-        for (std::size_t i = 0; i < typed.size(); ++i)
-            fields[StraightFieldIds[i]] = typed[i];
-        return RunCalculator(StraightTraceCalculator, store, fields);
-    }
-    CalculationStore store;
+    CalculatorRun Run(const StraightInputs& typed) { return RunTyped(StraightTraceCalculator, StraightFieldIds, typed); }
 };
 
 TEST_F(StraightTrace, WorkedExampleWholeReport) {
