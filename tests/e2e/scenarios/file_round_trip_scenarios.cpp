@@ -27,6 +27,9 @@ void OpenCheckSave(ScenarioContext& context, const Program& program, const std::
     OpenThroughDialog(program, name, limitMs);
     WaitForEditorText(program, shown, name + ": text shown after Open");
     CheckTitle(program, TitleWithFile(path), "after Open");
+    // The file on disk may already hold the bytes Save will write: put other bytes
+    // there first, so the wait sees the save finish rather than the old file.
+    WriteFileBytes(path, "not saved yet");
     program.Command(CMD_FILE_SAVE);
     WaitForFileBytes(path, saved);
     Check(NoDialogOpen(program), "Save of an opened file asks nothing");
