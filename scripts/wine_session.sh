@@ -38,7 +38,9 @@ wine_start_xvfb() {
 }
 
 wine_session_start() { # PREFIX_DIR [virtual]
-    export WINEPREFIX=$1
+    # Wine takes only an absolute prefix path.
+    WINEPREFIX=$(realpath -m "$1")
+    export WINEPREFIX
     if [ "${2:-}" = virtual ] || [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
         wine_start_xvfb
     fi
