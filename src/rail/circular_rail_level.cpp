@@ -10,8 +10,8 @@
 namespace {
 
 constexpr auto Fields = RailLevelFields(std::array<CalculatorField, 2>{
-    RailNumberField(IDC_R_KK, "R=", true, StoredValue::R_kk),
-    RailNumberField(IDC_Z, "   z=", false, StoredValue::z_rail),
+    NumberField(IDC_R_KK, "R=", true, StoredValue::R_kk),
+    NumberField(IDC_Z, "   z=", false, StoredValue::z_rail),
 });
 
 CalculationOutput Compute(CalculationStore& store) {

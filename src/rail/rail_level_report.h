@@ -8,46 +8,31 @@
 #include <cstddef>
 
 #include "resource_ids.h"
-#include "trace/calculator.h"
-
-// A numeric field of a rail-level dialog.
-constexpr CalculatorField RailNumberField(int controlId, const char* reportLabel, bool startsLine,
-                                          StoredValue value) {
-    return {controlId, reportLabel, startsLine, false, value, StoredName::Rp};
-}
+#include "trace/field_rows.h"
 
 // The rows of A and B: "PK0=   d0=   m0=" and "PKn=   dn=   mn=".
 inline constexpr std::array<CalculatorField, 6> RailPointRows = {
-    RailNumberField(IDC_PK_FIRST, "PK0=", true, StoredValue::PK_A),
-    RailNumberField(IDC_D_FIRST, "   d0=", false, StoredValue::d_A),
-    RailNumberField(IDC_M_FIRST, "   m0=", false, StoredValue::m_A),
-    RailNumberField(IDC_PK_SECOND, "PKn=", true, StoredValue::PK_B),
-    RailNumberField(IDC_D_SECOND, "   dn=", false, StoredValue::d_B),
-    RailNumberField(IDC_M_SECOND, "   mn=", false, StoredValue::m_B),
+    NumberField(IDC_PK_FIRST, "PK0=", true, StoredValue::PK_A),
+    NumberField(IDC_D_FIRST, "   d0=", false, StoredValue::d_A),
+    NumberField(IDC_M_FIRST, "   m0=", false, StoredValue::m_A),
+    NumberField(IDC_PK_SECOND, "PKn=", true, StoredValue::PK_B),
+    NumberField(IDC_D_SECOND, "   dn=", false, StoredValue::d_B),
+    NumberField(IDC_M_SECOND, "   mn=", false, StoredValue::m_B),
 };
 
 // The row of Rp, "Rp: name   PKrp=   mrp=", and the line "Brl=".
 inline constexpr std::array<CalculatorField, 4> RailRpRows = {
-    CalculatorField{IDC_RP_NAME, "Rp: ", true, true, StoredValue::Pk_rp /* unused */, StoredName::Rp},
-    RailNumberField(IDC_PK_RP, "   PKrp=", false, StoredValue::Pk_rp),
-    RailNumberField(IDC_M_RP, "   mrp=", false, StoredValue::m_rp),
-    RailNumberField(IDC_B_RL, "Brl=", true, StoredValue::B_rl),
+    NameField(IDC_RP_NAME, "Rp: ", StoredName::Rp),
+    NumberField(IDC_PK_RP, "   PKrp=", false, StoredValue::Pk_rp),
+    NumberField(IDC_M_RP, "   mrp=", false, StoredValue::m_rp),
+    NumberField(IDC_B_RL, "Brl=", true, StoredValue::B_rl),
 };
 
 // The field table of a rail-level dialog in template order: the A and B rows, the
 // calculator's own curve row (empty on the straight), the Rp row and B_rl.
 template <std::size_t N>
-constexpr std::array<CalculatorField, RailPointRows.size() + N + RailRpRows.size()>
-RailLevelFields(const std::array<CalculatorField, N>& curveRow) {
-    std::array<CalculatorField, RailPointRows.size() + N + RailRpRows.size()> fields{};
-    std::size_t i = 0;
-    for (const CalculatorField& f : RailPointRows)
-        fields[i++] = f;
-    for (const CalculatorField& f : curveRow)
-        fields[i++] = f;
-    for (const CalculatorField& f : RailRpRows)
-        fields[i++] = f;
-    return fields;
+constexpr auto RailLevelFields(const std::array<CalculatorField, N>& curveRow) {
+    return JoinFieldRows(RailPointRows, curveRow, RailRpRows);
 }
 
 // The result of a rail-level calculation: y_rp in field 1165 and the one result

@@ -10,8 +10,8 @@
 namespace {
 
 constexpr auto Fields = RailLevelFields(std::array<CalculatorField, 2>{
-    RailNumberField(IDC_PKNSK, "PKnsk=", true, StoredValue::PKnsk),
-    RailNumberField(IDC_C, "   C=", false, StoredValue::C),
+    NumberField(IDC_PKNSK, "PKnsk=", true, StoredValue::PKnsk),
+    NumberField(IDC_C, "   C=", false, StoredValue::C),
 });
 
 CalculationOutput Compute(CalculationStore& store) {

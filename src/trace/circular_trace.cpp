@@ -31,15 +31,13 @@ namespace {
 
 using SV = StoredValue;
 
-constexpr std::array<CalculatorField, 5> CurveRows = {
-    TraceNumberField(IDC_Y_CK, "CENTR: Yck=", true, SV::Y_ck),
-    TraceNumberField(IDC_X_CK, "   Xck=", false, SV::X_ck),
-    TraceNumberField(IDC_R_KK, "R=", true, SV::R_kk),
-    TraceNumberField(IDC_Z, "   z=", false, SV::z_trace),
-    TraceNumberField(IDC_Q, "   q=", false, SV::q),
+constexpr std::array<CalculatorField, 3> CurveRow = {
+    NumberField(IDC_R_KK, "R=", true, SV::R_kk),
+    NumberField(IDC_Z, "   z=", false, SV::z_trace),
+    NumberField(IDC_Q, "   q=", false, SV::q),
 };
 
-constexpr auto Fields = JoinFieldRows(TraceEndPointRows, CurveRows, TracePzRow);
+constexpr auto Fields = JoinFieldRows(TraceEndPointRows, TraceCentreRow, CurveRow, TracePzRow);
 
 std::string F(double v) {
     return FormatFixed(v, LinearDecimals);

@@ -35,23 +35,25 @@ namespace {
 
 using SV = StoredValue;
 
-// The straight through L and NKK, then the circle and the spiral; NKK's row holds
-// the first point shared with the other traces.
-constexpr std::array<CalculatorField, 11> StraightAndCurveRows = {
-    TraceNumberField(IDC_PK_FIRST, "PK_l=", true, SV::PK_line),
-    TraceNumberField(IDC_Y_FIRST, "   Y_l=", false, SV::Y_lin),
-    TraceNumberField(IDC_X_FIRST, "   X_l=", false, SV::X_lin),
-    TraceNumberField(IDC_PK_SECOND, "PK_nkk=", true, SV::PK_A),
-    TraceNumberField(IDC_Y_SECOND, "   Y_nkk=", false, SV::Y_A),
-    TraceNumberField(IDC_X_SECOND, "   X_nkk=", false, SV::X_A),
-    TraceNumberField(IDC_Y_CK, "CENTR: Yck=", true, SV::Y_ck),
-    TraceNumberField(IDC_X_CK, "   Xck=", false, SV::X_ck),
-    TraceNumberField(IDC_R_KK, "R_kk=", true, SV::R_kk),
-    TraceNumberField(IDC_L_SK, "   L_sk=", false, SV::L_sk),
-    TraceNumberField(IDC_Q, "   q=", false, SV::q),
+// The straight through L and NKK; NKK's row holds the first point shared with
+// the other traces.
+constexpr std::array<CalculatorField, 6> StraightRows = {
+    NumberField(IDC_PK_FIRST, "PK_l=", true, SV::PK_line),
+    NumberField(IDC_Y_FIRST, "   Y_l=", false, SV::Y_lin),
+    NumberField(IDC_X_FIRST, "   X_l=", false, SV::X_lin),
+    NumberField(IDC_PK_SECOND, "PK_nkk=", true, SV::PK_A),
+    NumberField(IDC_Y_SECOND, "   Y_nkk=", false, SV::Y_A),
+    NumberField(IDC_X_SECOND, "   X_nkk=", false, SV::X_A),
 };
 
-constexpr auto Fields = JoinFieldRows(StraightAndCurveRows, TracePzRow);
+// The circle and the spiral.
+constexpr std::array<CalculatorField, 3> CurveRow = {
+    NumberField(IDC_R_KK, "R_kk=", true, SV::R_kk),
+    NumberField(IDC_L_SK, "   L_sk=", false, SV::L_sk),
+    NumberField(IDC_Q, "   q=", false, SV::q),
+};
+
+constexpr auto Fields = JoinFieldRows(StraightRows, TraceCentreRow, CurveRow, TracePzRow);
 
 std::string F(double v) {
     return FormatFixed(v, LinearDecimals);
