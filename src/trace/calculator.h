@@ -23,8 +23,8 @@ struct CalculatorField {
     bool startsLine;
     // A name field keeps its text as typed; a numeric field stores ParseNumber of it.
     bool isName;
-    StoredValue value;  // numeric fields
-    StoredName name;    // name fields
+    StoredValue value; // numeric fields
+    StoredName name;   // name fields
 };
 
 // What one calculation gives back after the inputs are stored.
@@ -44,6 +44,12 @@ struct Calculator {
     // into the store, as the spiral trace does).
     CalculationOutput (*compute)(CalculationStore& store);
 };
+
+// A computed linear value as fields and reports write it: FormatFixed at the
+// current LinearDecimals.
+std::string LinearText(double value);
+// An angle (radians) as reports write it: FormatDms at the current AngleDecimals.
+std::string AngleText(double angle);
 
 // The text a field shows when its dialog opens: FormatFixed(value, LinearDecimals)
 // for numbers, the kept name for a name field.

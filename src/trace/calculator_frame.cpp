@@ -7,9 +7,17 @@
 #include "text/number_text.h"
 #include "trace/calculator.h"
 
+std::string LinearText(double value) {
+    return FormatFixed(value, LinearDecimals);
+}
+
+std::string AngleText(double angle) {
+    return FormatDms(angle);
+}
+
 std::string FieldOpeningText(const CalculatorField& field, const CalculationStore& store) {
     if (field.isName) return store.Name(field.name);
-    return FormatFixed(store[field.value], LinearDecimals);
+    return LinearText(store[field.value]);
 }
 
 std::string StoreFieldsAndBuildInputPiece(const Calculator& calculator, CalculationStore& store,

@@ -20,8 +20,6 @@
 #include <utility>
 
 #include "numeric/arithmetic.h"
-#include "numeric/number_formats.h"
-#include "numeric/precision_settings.h"
 #include "resource_ids.h"
 #include "text/number_text.h"
 #include "trace/calculator.h"
@@ -38,13 +36,6 @@ constexpr std::array<CalculatorField, 3> CurveRow = {
 };
 
 constexpr auto Fields = JoinFieldRows(TraceEndPointRows, TraceCentreRow, CurveRow, TracePzRow);
-
-std::string F(double v) {
-    return FormatFixed(v, LinearDecimals);
-}
-std::string D(double angle) {
-    return FormatDms(angle);
-}
 
 // An angle difference brought into (-pi, pi]: a negative one is raised by a full
 // turn, then one above a half turn lowered by a full turn. 0 and pi stay as they are.
@@ -93,16 +84,16 @@ CalculationOutput Compute(CalculationStore& store) {
     const double Lkk = (Skk * R_kk) * Beta;
 
     CalculationOutput out;
-    out.resultPieces.push_back("\r\nAnkk=" + D(Ankk) + "   Rnkk=" + F(Rnkk) + //
-                               "\r\nAkkk=" + D(Akkk) + "   Rkkk=" + F(Rkkk) + //
-                               "\r\nBeta=" + D(Beta) + "   Lkk=" + F(Lkk) + "\r\n");
+    out.resultPieces.push_back("\r\nAnkk=" + AngleText(Ankk) + "   Rnkk=" + LinearText(Rnkk) + //
+                               "\r\nAkkk=" + AngleText(Akkk) + "   Rkkk=" + LinearText(Rkkk) + //
+                               "\r\nBeta=" + AngleText(Beta) + "   Lkk=" + LinearText(Lkk) + "\r\n");
 
     // The point.
     const double Apz = DirectionAngle(Y_pz - Y_ck, X_pz - X_ck);
     const double Rpz = PlaneDistance(Y_pz - Y_ck, X_pz - X_ck);
     const double Apz1 = ReduceToHalfTurn(Apz - Ankk);
     const double Apz2 = ReduceToHalfTurn(Apz - Akkk);
-    std::string point = "\r\nApz=" + D(Apz) + "   Rpz=" + F(Rpz);
+    std::string point = "\r\nApz=" + AngleText(Apz) + "   Rpz=" + LinearText(Rpz);
 
     double PK_pz = 0;
     double Dpz = 0;
@@ -114,12 +105,12 @@ CalculationOutput Compute(CalculationStore& store) {
         const double PKpz2 = s * ((Skk * R_kk) * Apz2) + PK_kk;
         PK_pz = (PKpz1 + PKpz2) / 2;
         Dpz = ((Rpz - R_kk) + z) + q;
-        point += "\r\nPKpz1=" + F(PKpz1) + "   Dpz=" + F(Dpz) + //
-                 "\r\nPKpz2=" + F(PKpz2) + "\r\n";
+        point += "\r\nPKpz1=" + LinearText(PKpz1) + "   Dpz=" + LinearText(Dpz) + //
+                 "\r\nPKpz2=" + LinearText(PKpz2) + "\r\n";
     } else {
         point += "\r\n!Point outside of circular crooked!\r\n";
     }
-    out.resultFields = {{IDC_PK_PZ, F(PK_pz)}, {IDC_D_PZ, F(Dpz)}};
+    out.resultFields = {{IDC_PK_PZ, LinearText(PK_pz)}, {IDC_D_PZ, LinearText(Dpz)}};
     out.resultPieces.push_back(std::move(point));
     return out;
 }

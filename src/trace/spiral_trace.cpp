@@ -24,8 +24,6 @@
 
 #include "numeric/arithmetic.h"
 #include "numeric/clothoid.h"
-#include "numeric/number_formats.h"
-#include "numeric/precision_settings.h"
 #include "resource_ids.h"
 #include "trace/calculator.h"
 #include "trace/spiral_foot_point.h"
@@ -54,13 +52,6 @@ constexpr std::array<CalculatorField, 3> CurveRow = {
 };
 
 constexpr auto Fields = JoinFieldRows(StraightRows, TraceCentreRow, CurveRow, TracePzRow);
-
-std::string F(double v) {
-    return FormatFixed(v, LinearDecimals);
-}
-std::string D(double angle) {
-    return FormatDms(angle);
-}
 
 CalculationOutput Compute(CalculationStore& store) {
     const double PK_line = store[SV::PK_line], Y_lin = store[SV::Y_lin], X_lin = store[SV::X_lin];
@@ -100,13 +91,13 @@ CalculationOutput Compute(CalculationStore& store) {
     store[SV::z_trace] = Z;
     store[SV::PKnsk] = PKnsk;
 
-    std::string elements = "\r\nApk=" + D(Apk) + "   Lpk=" + F(Lpk);
-    elements += "\r\nRk=" + F(Rk) + (sigma < 0 ? "   !Left!" : "   !Right!");
-    elements += "\r\nC=" + F(C);
-    elements += "\r\na=" + F(a) + "   a1=" + F(a1);
-    elements += "\r\n(X)=" + F(X) + "   (Y)=" + F(Y);
-    elements += "\r\n(Z)=" + F(Z) + "   (FI)=" + D(FI);
-    elements += "\r\nPKnsk=" + F(PKnsk) + "   PKksk=" + F(PKksk) + "\r\n";
+    std::string elements = "\r\nApk=" + AngleText(Apk) + "   Lpk=" + LinearText(Lpk);
+    elements += "\r\nRk=" + LinearText(Rk) + (sigma < 0 ? "   !Left!" : "   !Right!");
+    elements += "\r\nC=" + LinearText(C);
+    elements += "\r\na=" + LinearText(a) + "   a1=" + LinearText(a1);
+    elements += "\r\n(X)=" + LinearText(X) + "   (Y)=" + LinearText(Y);
+    elements += "\r\n(Z)=" + LinearText(Z) + "   (FI)=" + AngleText(FI);
+    elements += "\r\nPKnsk=" + LinearText(PKnsk) + "   PKksk=" + LinearText(PKksk) + "\r\n";
 
     // PZ in the spiral frame, then its place against the stretch of the spiral.
     double dYp = Y_pz - Y_nkk;
@@ -117,11 +108,11 @@ CalculationOutput Compute(CalculationStore& store) {
 
     double PKpz = 0;
     double Dpz = 0;
-    std::string block = "\r\n(x)pz=" + F(x) + "   (y)pz=" + F(y);
+    std::string block = "\r\n(x)pz=" + LinearText(x) + "   (y)pz=" + LinearText(y);
     if (!IsOnSpiralStretch(x, xLimit)) {
         block += "\r\n!Point outside of connecting crooked!";
-        if (x < 0) block += "\r\n(x0)pz = NSK" + F(x);
-        if (x > xLimit) block += "\r\n(x0)pz = KSK+" + F(x - xLimit);
+        if (x < 0) block += "\r\n(x0)pz = NSK" + LinearText(x);
+        if (x > xLimit) block += "\r\n(x0)pz = KSK+" + LinearText(x - xLimit);
     } else if (SpiralFootPoint foot = FindSpiralFootPoint(x, y, C); !foot.settled) {
         block += "\r\n!Point not resolved on connecting crooked!";
     } else {
@@ -132,14 +123,15 @@ CalculationOutput Compute(CalculationStore& store) {
         double Lpk_pz = SpiralPicketLength(Lpz, C);
         PKpz = s * Lpk_pz + PKnsk;
         Dpz = (sigma * s) * (foot.d - qpz);
-        block += "\r\n(x0)pz=" + F(x0) + "   (y0)pz=" + F(y0);
-        block += "\r\nLpz=" + F(Lpz) + "   (Lpk)pz=" + F(Lpk_pz) + "   qpz=" + F(qpz);
-        block += "\r\n\r\nPKpz=" + F(PKpz) + "   Dpz=" + F(Dpz);
+        block += "\r\n(x0)pz=" + LinearText(x0) + "   (y0)pz=" + LinearText(y0);
+        block +=
+            "\r\nLpz=" + LinearText(Lpz) + "   (Lpk)pz=" + LinearText(Lpk_pz) + "   qpz=" + LinearText(qpz);
+        block += "\r\n\r\nPKpz=" + LinearText(PKpz) + "   Dpz=" + LinearText(Dpz);
     }
     block += "\r\n";
 
     CalculationOutput out;
-    out.resultFields = {{IDC_PK_PZ, F(PKpz)}, {IDC_D_PZ, F(Dpz)}};
+    out.resultFields = {{IDC_PK_PZ, LinearText(PKpz)}, {IDC_D_PZ, LinearText(Dpz)}};
     out.resultPieces = {std::move(elements), std::move(block)};
     return out;
 }

@@ -12,8 +12,6 @@
 #include <string>
 
 #include "numeric/arithmetic.h"
-#include "numeric/number_formats.h"
-#include "numeric/precision_settings.h"
 #include "resource_ids.h"
 #include "trace/calculator.h"
 #include "trace/trace_field_rows.h"
@@ -23,10 +21,6 @@ namespace {
 using SV = StoredValue;
 
 constexpr auto Fields = JoinFieldRows(TraceEndPointRows, TracePzRow);
-
-std::string F(double v) {
-    return FormatFixed(v, LinearDecimals);
-}
 
 CalculationOutput Compute(CalculationStore& store) {
     const double PK_A = store[SV::PK_A], Y_A = store[SV::Y_A], X_A = store[SV::X_A];
@@ -38,7 +32,7 @@ CalculationOutput Compute(CalculationStore& store) {
     const double Lpk = PlaneDistance(dY, dX);
     const double sinA = dY / Lpk;
     const double cosA = dX / Lpk;
-    const std::string Apk = FormatDms(DirectionAngle(dY, dX));
+    const std::string Apk = AngleText(DirectionAngle(dY, dX));
     const double s = SignOf(PK_B - PK_A);
 
     // From A, then from B; s turns both to the direction of growing pickets.
@@ -55,10 +49,10 @@ CalculationOutput Compute(CalculationStore& store) {
     const double d_pz = (Dpz1 + Dpz2) / 2;
 
     CalculationOutput out;
-    out.resultFields = {{IDC_PK_PZ, F(PK_pz)}, {IDC_D_PZ, F(d_pz)}};
-    out.resultPieces = {"\r\nApk=" + Apk + "   Lpk=" + F(Lpk) + "\r\n" + //
-                        "\r\nPKpz1=" + F(PKpz1) + "   Dpz1=" + F(Dpz1) + //
-                        "\r\nPKpz2=" + F(PKpz2) + "   Dpz2=" + F(Dpz2) + "\r\n"};
+    out.resultFields = {{IDC_PK_PZ, LinearText(PK_pz)}, {IDC_D_PZ, LinearText(d_pz)}};
+    out.resultPieces = {"\r\nApk=" + Apk + "   Lpk=" + LinearText(Lpk) + "\r\n" +          //
+                        "\r\nPKpz1=" + LinearText(PKpz1) + "   Dpz1=" + LinearText(Dpz1) + //
+                        "\r\nPKpz2=" + LinearText(PKpz2) + "   Dpz2=" + LinearText(Dpz2) + "\r\n"};
     return out;
 }
 
