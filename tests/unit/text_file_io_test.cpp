@@ -288,19 +288,21 @@ TEST_F(FileFolderTest, LoadOfAMegabyteLineBeyondTheEditorsLimitKeepsItWholeAndRo
     EXPECT_TRUE(boxes.Boxes().empty());
 }
 
+// A file command that is not done: the name, and the box's caption and text.
+struct RefusedCase {
+    std::string name;
+    std::string caption;
+    std::string text;
+};
+
 TEST_F(FileFolderTest, LoadThatIsNotDoneSaysWhyAndKeepsTheText) {
     CreateDirectoryA(PathOf("folder.txt").c_str(), nullptr);
-    struct Case {
-        std::string name;
-        std::string caption;
-        std::string text;
-    };
-    const Case cases[] = {
+    const RefusedCase cases[] = {
         {"", "Error", "File open failed."},
         {PathOf("missing.txt"), "Error", "File open failed."},
         {PathOf("folder.txt"), "Error!", "Can't open file " + PathOf("folder.txt")},
     };
-    for (const Case& c : cases) {
+    for (const RefusedCase& c : cases) {
         Editor editor;
         editor.SetText("unsaved work\r\n");
         MessageBoxWatch boxes;
@@ -334,17 +336,12 @@ TEST_F(FileFolderTest, SaveThatIsNotDoneSaysWhyAndKeepsTheFile) {
     WriteAll(PathOf("readonly.txt"), "old\r\n");
     SetFileAttributesA(PathOf("readonly.txt").c_str(), FILE_ATTRIBUTE_READONLY);
     CreateDirectoryA(PathOf("folder.txt").c_str(), nullptr);
-    struct Case {
-        std::string name;
-        std::string caption;
-        std::string text;
-    };
-    const Case cases[] = {
+    const RefusedCase cases[] = {
         {"", "Error", "File Save failed."},
         {PathOf("readonly.txt"), "Error!", "Can't open file " + PathOf("readonly.txt")},
         {PathOf("folder.txt"), "Error!", "Can't open file " + PathOf("folder.txt")},
     };
-    for (const Case& c : cases) {
+    for (const RefusedCase& c : cases) {
         Editor editor;
         editor.SetText("new work\r\n");
         MessageBoxWatch boxes;
