@@ -6,6 +6,9 @@ packages=()
 need() { # need COMMAND PACKAGE
     command -v "$1" >/dev/null 2>&1 || packages+=("$2")
 }
+need_package() { # need_package PACKAGE: for packages that bring no command
+    dpkg -s "$1" 2>/dev/null | grep -q '^Status: install ok installed' || packages+=("$1")
+}
 need cmake cmake
 need ninja ninja-build
 need g++ g++
@@ -14,7 +17,11 @@ need i686-w64-mingw32-g++-posix g++-mingw-w64-i686
 need Xvfb xvfb
 need import imagemagick
 need xdpyinfo x11-utils
+need strace strace
 [ -x /usr/lib/wine/wine64 ] || packages+=(wine wine64)
+# Wine's own fonts draw the caption buttons and the system font; without them the
+# caption buttons show letters. A recommended package, so named here.
+need_package fonts-wine
 [ -f /usr/src/googletest/CMakeLists.txt ] || packages+=(googletest)
 [ -f /usr/include/gtest/gtest.h ] || packages+=(libgtest-dev)
 

@@ -3,11 +3,17 @@
 # one wine server kept alive for the whole session, and an X display (the user's,
 # or a virtual one started here).
 #   wine_session_start PREFIX_DIR [virtual]   sets WINEPREFIX, DISPLAY, WINE
+#     (with WINESERVER_TRACE_LOG set, the server's renames and deletes go to that file)
 #   wine_session_stop
 # Wine's output always goes to files: its background services hold on to any pipe
 # they inherit, and a pipe held open makes the caller wait for ever.
 
 WINE=/usr/lib/wine/wine64
+# Wine turns Windows file names into host names through the host's locale: without a
+# UTF-8 one (a minimal Debian sets none) a name with a letter beyond ASCII cannot be
+# written. C.UTF-8 is on every Debian 12, whatever the caller's locale.
+export LC_ALL=C.UTF-8 LANG=C.UTF-8
+unset LANGUAGE
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 QUAREL_XVFB_PID=""
@@ -55,7 +61,16 @@ wine_session_start() { # PREFIX_DIR [virtual]
         wineserver -w || true
         touch "$WINEPREFIX/.quarel-ready"
     fi
-    wineserver -p >/dev/null 2>&1
+    if [ -n "${WINESERVER_TRACE_LOG:-}" ]; then
+        # The server carries out every rename and delete of the Wine processes: its
+        # calls on file names are traced for the tests that watch a save. strace -D
+        # returns, as the bare command does, once the server is ready.
+        strace -D -f --seccomp-bpf -qq -s 4096 -e signal=none \
+            -e trace=rename,renameat,renameat2,unlink,unlinkat,link,linkat \
+            -o "$WINESERVER_TRACE_LOG" wineserver -p >/dev/null 2>&1
+    else
+        wineserver -p >/dev/null 2>&1
+    fi
 }
 
 wine_session_stop() {

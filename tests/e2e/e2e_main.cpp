@@ -2,6 +2,7 @@
 // "N passed, M failed". Exit code 0 only when none failed.
 //   e2e_driver --program <QuarelEditor.exe> --work <folder>
 //              [--full-disk <folder on a full file system> | --no-full-disk <reason>]
+//              [--file-ops-log <trace of the Wine server's renames> | --no-file-ops-log <reason>]
 //              [--only <part of a scenario name>]
 #include <cstdio>
 #include <exception>
@@ -19,7 +20,7 @@ namespace {
 std::vector<Scenario> AllScenarios() {
     std::vector<Scenario> all;
     for (auto group : {StartupScenarios, EditMenuScenarios, DialogKeyScenarios, SaveQuestionScenarios,
-                       FileRoundTripScenarios, FileFailureScenarios, OptionsScenarios, TraceScenarios,
+                       FileRoundTripScenarios, FileFailureScenarios, SaveSafetyScenarios, OptionsScenarios, TraceScenarios,
                        RailScenarios, CalculatorSharingScenarios, CalculatorInputScenarios})
         for (const Scenario& scenario : group()) all.push_back(scenario);
     return all;
@@ -69,6 +70,8 @@ int main(int argc, char** argv) {
         else if (option == "--work") settings.workFolder = value;
         else if (option == "--full-disk") settings.fullDiskFolder = value;
         else if (option == "--no-full-disk") settings.fullDiskSkipReason = value;
+        else if (option == "--file-ops-log") settings.fileOperationsLog = value;
+        else if (option == "--no-file-ops-log") settings.fileOperationsSkipReason = value;
         else if (option == "--only") only = value;
     }
     if (settings.programPath.empty() || settings.workFolder.empty()) {

@@ -53,9 +53,16 @@ else
     full_disk=(--no-full-disk "mount -t tmpfs failed: ${mount_error:-unknown reason}")
 fi
 
+# The Wine server's renames and deletes, traced for the scenarios that watch a save.
+file_ops=(--no-file-ops-log "strace cannot trace the Wine server here")
+if command -v strace >/dev/null && strace -f --seccomp-bpf -qq -e trace=rename -o /dev/null true 2>/dev/null; then
+    export WINESERVER_TRACE_LOG=${QUAREL_KEEP_TRACE:-$work/wineserver-file-ops.log}
+    file_ops=(--file-ops-log "$(windows_path "$WINESERVER_TRACE_LOG")")
+fi
+
 wine_session_start "$root/wineprefix" virtual
 timeout -k 10 1500 "$WINE" "$driver" --program "$(windows_path "$program")" \
-    --work "$(windows_path "$work/scenarios")" "${full_disk[@]}" "$@" >"$log" 2>&1
+    --work "$(windows_path "$work/scenarios")" "${full_disk[@]}" "${file_ops[@]}" "$@" >"$log" 2>&1
 status=$?
 # Wine's own notices (for example about a 64-bit-only prefix) are left out.
 grep -v -E '^(wine: |[0-9a-f]{4}:(err|fixme|warn):)' "$log"

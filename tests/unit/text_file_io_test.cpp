@@ -31,7 +31,7 @@ void WriteAll(const std::string& path, const std::string& bytes) {
 
 // A fresh folder for each test, removed with everything in it afterwards.
 class FileFolderTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
@@ -86,10 +86,11 @@ protected:
 
 // Message boxes shown on this thread are answered with OK and remembered.
 class MessageBoxWatch {
-public:
+  public:
     struct Box {
         std::string caption;
         std::string text;
+        HCURSOR cursor; // this thread's cursor when the box appeared
     };
 
     MessageBoxWatch() {
@@ -102,7 +103,7 @@ public:
 
     const std::vector<Box>& Boxes() const { return boxes_; }
 
-private:
+  private:
     static LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
         HWND box = reinterpret_cast<HWND>(wParam);
         char className[16] = "";
@@ -112,7 +113,7 @@ private:
             char text[512] = "";
             GetWindowTextA(box, caption, sizeof caption);
             GetWindowTextA(GetDlgItem(box, 0xFFFF), text, sizeof text);
-            boxes_.push_back({caption, text});
+            boxes_.push_back({caption, text, GetCursor()});
             PostMessageA(box, WM_COMMAND, IDOK, 0);
         }
         return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -125,11 +126,11 @@ private:
 // A multi-line edit control with the main window's text field's styles (lines are
 // not wrapped), in a window of its own, with the default text limit.
 class Editor {
-public:
+  public:
     Editor()
         : window_(CreateWindowExA(0, "EDIT", "",
-                                  WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
-                                      ES_AUTOHSCROLL,
+                                  WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
+                                      ES_AUTOVSCROLL | ES_AUTOHSCROLL,
                                   0, 0, 400, 300, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr)) {}
     ~Editor() { DestroyWindow(window_); }
     Editor(const Editor&) = delete;
@@ -138,7 +139,8 @@ public:
     HWND Get() const { return window_; }
     std::string Text() const {
         std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window_)) + 1, '\0');
-        text.resize(static_cast<std::size_t>(GetWindowTextA(window_, text.data(), static_cast<int>(text.size()))));
+        text.resize(
+            static_cast<std::size_t>(GetWindowTextA(window_, text.data(), static_cast<int>(text.size()))));
         return text;
     }
     void SetText(const std::string& text) { SetWindowTextA(window_, text.c_str()); }
@@ -148,7 +150,7 @@ public:
         return start == end ? end : ~0u;
     }
 
-private:
+  private:
     HWND window_;
 };
 
@@ -158,7 +160,8 @@ private:
 
 TEST_F(FileFolderTest, ReadFileBytesReadsEveryByteOfAFileLargerThanOneBlock) {
     std::string bytes = "line\r\n\0\x1A"s;
-    while (bytes.size() < 3 * 1024 * 1024 + 17) bytes += bytes.substr(0, 1000) + char(bytes.size() % 251);
+    while (bytes.size() < 3 * 1024 * 1024 + 17)
+        bytes += bytes.substr(0, 1000) + char(bytes.size() % 251);
     WriteAll(PathOf("big.txt"), bytes);
     std::string read;
     ASSERT_EQ(ReadFileBytes(PathOf("big.txt").c_str(), read), FileAccess::Done);
@@ -219,8 +222,9 @@ TEST_P(SafeWriteTest, WritesWholeOrLeavesTheOldFileAndNoTemporaryFile) {
 INSTANTIATE_TEST_SUITE_P(
     Targets, SafeWriteTest,
     testing::Values(SafeWriteCase{"NewFile", nullptr, 0, false, FileAccess::Done},
-                    SafeWriteCase{"ReplacesALongerFileEntirely", "old text that is longer than the new one\r\n"
-                                                                 "and has a second line\r\n",
+                    SafeWriteCase{"ReplacesALongerFileEntirely",
+                                  "old text that is longer than the new one\r\n"
+                                  "and has a second line\r\n",
                                   FILE_ATTRIBUTE_NORMAL, false, FileAccess::Done},
                     SafeWriteCase{"ReplacesAnArchivedFile", "old\r\n", FILE_ATTRIBUTE_ARCHIVE, false,
                                   FileAccess::Done},
@@ -352,6 +356,55 @@ TEST_F(FileFolderTest, SaveThatIsNotDoneSaysWhyAndKeepsTheFile) {
     }
     EXPECT_EQ(ReadAll(PathOf("readonly.txt")), "old\r\n");
     EXPECT_EQ(Entries(), (std::set<std::string>{"folder.txt", "readonly.txt"}));
+}
+
+// The hourglass is up while a load or a save works on the text, and the former cursor
+// is back when the command returns, and before any box tells of a failure.
+TEST_F(FileFolderTest, LoadAndSaveShowTheWaitCursorWhileTheyWorkAndRestoreItAfter) {
+    WriteAll(PathOf("book.txt"), "PK0=0\r\n");
+    WriteAll(PathOf("readonly.txt"), "old\r\n");
+    SetFileAttributesA(PathOf("readonly.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    CreateDirectoryA(PathOf("folder.txt").c_str(), nullptr);
+    struct Case {
+        const char* what;
+        int (*command)(HWND, const char*);
+        std::string name;
+        bool touchesText; // the command reaches the editor's text
+        int result;
+    };
+    const Case cases[] = {
+        {"load", LoadTextFile, PathOf("book.txt"), true, 1},
+        {"load of a folder", LoadTextFile, PathOf("folder.txt"), false, 0},
+        {"save", SaveTextFile, PathOf("saved.txt"), true, 1},
+        {"save to a read-only file", SaveTextFile, PathOf("readonly.txt"), true, 0},
+    };
+    const HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
+    const HCURSOR wait = LoadCursorA(nullptr, IDC_WAIT);
+    static std::vector<HCURSOR> seenByEditor;
+    static WNDPROC editProc = nullptr;
+    struct Watch {
+        static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+            if (message == WM_SETTEXT || message == WM_GETTEXT) seenByEditor.push_back(GetCursor());
+            return CallWindowProcA(editProc, window, message, wParam, lParam);
+        }
+    };
+    for (const Case& c : cases) {
+        Editor editor;
+        editor.SetText("work\r\n");
+        editProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(editor.Get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Watch::Proc)));
+        seenByEditor.clear();
+        SetCursor(arrow);
+        MessageBoxWatch boxes;
+        EXPECT_EQ(c.command(editor.Get(), c.name.c_str()), c.result) << c.what;
+        EXPECT_EQ(GetCursor(), arrow) << c.what << ": the cursor is put back";
+        EXPECT_EQ(!seenByEditor.empty(), c.touchesText) << c.what;
+        for (HCURSOR seen : seenByEditor)
+            EXPECT_EQ(seen, wait) << c.what << ": the hourglass while it works";
+        EXPECT_EQ(boxes.Boxes().size(), c.result == 1 ? 0u : 1u) << c.what;
+        for (const auto& box : boxes.Boxes())
+            EXPECT_NE(box.cursor, wait) << c.what << ": no hourglass over a box";
+    }
 }
 
 #endif

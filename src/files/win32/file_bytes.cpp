@@ -14,7 +14,7 @@ constexpr DWORD ShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELET
 
 // Closes a file handle when it goes out of scope, unless closed before.
 class FileHandle {
-public:
+  public:
     explicit FileHandle(HANDLE handle) : handle_(handle) {}
     ~FileHandle() { Close(); }
     FileHandle(const FileHandle&) = delete;
@@ -30,7 +30,7 @@ public:
         return closed;
     }
 
-private:
+  private:
     HANDLE handle_;
 };
 
@@ -48,12 +48,12 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
     return true;
 }
 
-// The attributes a replaced file keeps. Windows' ReplaceFile keeps them itself;
-// Wine's does not.
-constexpr DWORD KeptAttributes =
-    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
-constexpr DWORD SettableAttributes = KeptAttributes | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_OFFLINE |
-                                     FILE_ATTRIBUTE_TEMPORARY;
+// The attributes a replaced file keeps: the new file takes the place of the old one
+// with its own attributes, so these are copied over.
+constexpr DWORD KeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                                 FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+constexpr DWORD SettableAttributes =
+    KeptAttributes | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_OFFLINE | FILE_ATTRIBUTE_TEMPORARY;
 
 // An existing target must be a file that may be written; checked by its attributes
 // (a read-only file can be opened for writing by an administrator) and by opening it
@@ -78,7 +78,8 @@ HANDLE CreateTemporaryBeside(const char* path, std::string& tempPath) {
     DWORD seed = GetTickCount() ^ (GetCurrentProcessId() << 16);
     for (int attempt = 0; attempt < 1000; ++attempt) {
         char name[16];
-        std::snprintf(name, sizeof name, "~qe%04lX.tmp", static_cast<unsigned long>((seed + attempt) & 0xFFFF));
+        std::snprintf(name, sizeof name, "~qe%04lX.tmp",
+                      static_cast<unsigned long>((seed + attempt) & 0xFFFF));
         tempPath = folder + name;
         HANDLE file = CreateFileA(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -90,31 +91,23 @@ HANDLE CreateTemporaryBeside(const char* path, std::string& tempPath) {
     return INVALID_HANDLE_VALUE;
 }
 
-enum class Placing { Done, FailedTargetKept, FailedTargetGone };
-
-// Puts the written temporary file in the target's place.
-Placing PutInPlace(const std::string& tempPath, const char* path, bool targetExists) {
-    if (!targetExists) {
-        // Not MOVEFILE_REPLACE_EXISTING: a file that appeared meanwhile was never
-        // confirmed for overwriting.
-        return MoveFileExA(tempPath.c_str(), path, MOVEFILE_WRITE_THROUGH) ? Placing::Done
-                                                                           : Placing::FailedTargetKept;
-    }
-    if (ReplaceFileA(path, tempPath.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
-        return Placing::Done;
-    if (GetLastError() != ERROR_UNABLE_TO_MOVE_REPLACEMENT) return Placing::FailedTargetKept;
-    // The old file has been moved away but the new one not yet renamed: finish by hand.
-    return MoveFileExA(tempPath.c_str(), path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
-               ? Placing::Done
-               : Placing::FailedTargetGone;
+// Puts the written temporary file in the target's place in one rename, so that at
+// every moment the target's name holds either the whole old file or the whole new
+// one. (ReplaceFile is not used: it moves the old file away and deletes it before
+// the new one is renamed in, leaving a moment with no file at the target's name.)
+bool PutInPlace(const std::string& tempPath, const char* path, bool targetExists) {
+    // Without MOVEFILE_REPLACE_EXISTING for a new target: a file that appeared
+    // meanwhile was never confirmed for overwriting.
+    const DWORD flags = MOVEFILE_WRITE_THROUGH | (targetExists ? MOVEFILE_REPLACE_EXISTING : 0);
+    return MoveFileExA(tempPath.c_str(), path, flags) != 0;
 }
 
 } // namespace
 
 FileAccess ReadFileBytes(const char* path, std::string& bytes) {
     bytes.clear();
-    FileHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    FileHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file.IsOpen()) return FileAccess::CannotOpen;
     LARGE_INTEGER size{};
     if (GetFileSizeEx(file.Get(), &size) && size.QuadPart > 0 &&
@@ -144,16 +137,17 @@ FileAccess WriteFileBytesSafely(const char* path, std::string_view bytes) {
     bool written = WriteAll(temp.Get(), bytes);
     written = written && FlushFileBuffers(temp.Get());
     written = temp.Close() && written;
-    const Placing placed = written ? PutInPlace(tempPath, path, targetExists) : Placing::FailedTargetKept;
-    // When the old file is already gone the temporary file holds the only copy of
-    // the text: it stays.
-    if (placed == Placing::FailedTargetKept) DeleteFileA(tempPath.c_str());
-    if (placed == Placing::Done && targetExists) {
+    const bool placed = written && PutInPlace(tempPath, path, targetExists);
+    // Not placed: the target is untouched, and the temporary file this save made is
+    // not needed. (Only this save's own file: another one's may be a lost text.)
+    if (!placed) DeleteFileA(tempPath.c_str());
+    if (placed && targetExists) {
         const DWORD now = GetFileAttributesA(path);
         if (now != INVALID_FILE_ATTRIBUTES && (now & KeptAttributes) != (oldAttributes & KeptAttributes)) {
-            const DWORD restored = (now & SettableAttributes & ~KeptAttributes) | (oldAttributes & KeptAttributes);
+            const DWORD restored =
+                (now & SettableAttributes & ~KeptAttributes) | (oldAttributes & KeptAttributes);
             SetFileAttributesA(path, restored != 0 ? restored : FILE_ATTRIBUTE_NORMAL);
         }
     }
-    return placed == Placing::Done ? FileAccess::Done : FileAccess::Failed;
+    return placed ? FileAccess::Done : FileAccess::Failed;
 }

@@ -7,6 +7,7 @@
 
 #include "files/text_file_codec.h"
 #include "files/win32/file_bytes.h"
+#include "text/win32/wait_cursor.h"
 #include "text/win32/window_text.h"
 
 namespace {
@@ -32,7 +33,8 @@ void ShowCantOpenFile(const char* fileName) {
 // The editor's whole text, however long.
 std::string EditorText(HWND editor) {
     std::string text(static_cast<std::size_t>(std::max(GetWindowTextLengthA(editor), 0)), '\0');
-    const int read = text.empty() ? 0 : GetWindowTextA(editor, text.data(), static_cast<int>(text.size() + 1));
+    const int read =
+        text.empty() ? 0 : GetWindowTextA(editor, text.data(), static_cast<int>(text.size() + 1));
     text.resize(static_cast<std::size_t>(std::max(read, 0)));
     return text;
 }
@@ -45,7 +47,8 @@ bool PutWholeText(HWND editor, const std::string& text) {
     // keystroke appended to it.
     const LRESULT limit = SendMessageA(editor, EM_GETLIMITTEXT, 0, 0);
     if (static_cast<unsigned long long>(limit) < text.size()) SendMessageA(editor, EM_SETLIMITTEXT, 0, 0);
-    const int expected = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    const int expected =
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     const LRESULT set = SendMessageA(editor, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     return set != FALSE && GetWindowTextLengthW(editor) == expected;
 }
@@ -57,25 +60,36 @@ void CaretToEnd(HWND editor, std::size_t length) {
     SendMessageA(editor, EM_SCROLLCARET, 0, 0);
 }
 
-// Reads the file and puts its text into the editor; see LoadTextFile.
-int LoadInto(HWND editor, const char* fileName) {
+enum class LoadOutcome { Loaded, CannotRead, NoRoom };
+
+// Reads the file and puts its text into the editor, under the wait cursor; see
+// LoadTextFile. Tells the user nothing: the caller does, once the cursor is back.
+LoadOutcome LoadInto(HWND editor, const char* fileName) {
+    WaitCursor wait;
     std::string text;
     {
         std::string bytes;
-        if (ReadFileBytes(fileName, bytes) != FileAccess::Done) {
-            ShowCantOpenFile(fileName);
-            return 0;
-        }
+        if (ReadFileBytes(fileName, bytes) != FileAccess::Done) return LoadOutcome::CannotRead;
         text = TextFromFileBytes(bytes);
     }
     const std::string former = EditorText(editor);
     if (!PutWholeText(editor, text)) {
-        ReportEditorOutOfSpace();
         SendMessageA(editor, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(former.c_str()));
-        return 0;
+        return LoadOutcome::NoRoom;
     }
     CaretToEnd(editor, text.size());
-    return 1;
+    return LoadOutcome::Loaded;
+}
+
+// Writes the editor's text to the file safely, under the wait cursor.
+FileAccess SaveFrom(HWND editor, const char* fileName) {
+    WaitCursor wait;
+    try {
+        return WriteFileBytesSafely(fileName, FileBytesFromText(EditorText(editor)));
+    } catch (const std::exception&) {
+        // No memory for a copy of the text: nothing was written.
+        return FileAccess::Failed;
+    }
 }
 
 } // namespace
@@ -93,16 +107,18 @@ int LoadTextFile(HWND editor, const char* fileName) {
     }
     Loading = true;
     OutOfSpaceTold = false;
-    int loaded = 0;
+    LoadOutcome outcome = LoadOutcome::NoRoom;
     try {
-        loaded = LoadInto(editor, fileName);
+        outcome = LoadInto(editor, fileName);
     } catch (const std::exception&) {
         // A file larger than the memory the program can take (bad_alloc, length_error):
         // nothing may escape into the window procedure.
-        ReportEditorOutOfSpace();
+        outcome = LoadOutcome::NoRoom;
     }
+    if (outcome == LoadOutcome::CannotRead) ShowCantOpenFile(fileName);
+    if (outcome == LoadOutcome::NoRoom) ReportEditorOutOfSpace();
     Loading = false;
-    return loaded;
+    return outcome == LoadOutcome::Loaded ? 1 : 0;
 }
 
 int SaveTextFile(HWND editor, const char* fileName) {
@@ -110,12 +126,7 @@ int SaveTextFile(HWND editor, const char* fileName) {
         ShowFileSaveFailed(editor);
         return 0;
     }
-    FileAccess saved = FileAccess::Failed;
-    try {
-        saved = WriteFileBytesSafely(fileName, FileBytesFromText(EditorText(editor)));
-    } catch (const std::exception&) {
-        saved = FileAccess::Failed;
-    }
+    const FileAccess saved = SaveFrom(editor, fileName);
     if (saved == FileAccess::CannotOpen) ShowCantOpenFile(fileName);
     if (saved == FileAccess::Failed) ShowFileSaveFailed(editor);
     return saved == FileAccess::Done ? 1 : 0;

@@ -12,6 +12,9 @@ struct DriverSettings {
     std::string workFolder;          // a fresh folder under which each scenario gets its own
     std::string fullDiskFolder;      // a folder on a small full file system, or ""
     std::string fullDiskSkipReason;  // why there is none
+    // A trace of the Wine server's renames and deletes (strace), as a Windows path, or "".
+    std::string fileOperationsLog;
+    std::string fileOperationsSkipReason;  // why there is none
 };
 
 class ScenarioContext {
@@ -48,6 +51,7 @@ std::vector<Scenario> DialogKeyScenarios();
 std::vector<Scenario> SaveQuestionScenarios();
 std::vector<Scenario> FileRoundTripScenarios();
 std::vector<Scenario> FileFailureScenarios();
+std::vector<Scenario> SaveSafetyScenarios();
 std::vector<Scenario> OptionsScenarios();
 std::vector<Scenario> TraceScenarios();
 std::vector<Scenario> RailScenarios();
