@@ -28,16 +28,23 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-// Runs prepare (not timed) then step (timed) several times; the median.
-double Time(const std::function<void()>& prepare, const std::function<void()>& step) {
-    std::vector<double> times;
+// Medians of the wall-clock time and of the processor time.
+struct Timing {
+    double wallMs, cpuMs;
+};
+
+// Runs prepare (not timed) then step (timed) several times; the medians.
+Timing Time(const std::function<void()>& prepare, const std::function<void()>& step) {
+    std::vector<double> wall, cpu;
     for (int run = 0; run < Runs; ++run) {
         prepare();
+        const double cpuBefore = ThreadCpuMilliseconds(GetCurrentThread());
         Stopwatch clock;
         step();
-        times.push_back(clock.Milliseconds());
+        wall.push_back(clock.Milliseconds());
+        cpu.push_back(ThreadCpuMilliseconds(GetCurrentThread()) - cpuBefore);
     }
-    return Median(times);
+    return {Median(wall), Median(cpu)};
 }
 
 void Pump() {
@@ -66,8 +73,9 @@ std::string ReadAll(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void Print(const char* what, double ms, double notepad) {
-    std::printf("%-46s %9.1f ms   %5.2f x notepad's load\n", what, ms, ms / notepad);
+void Print(const char* what, Timing ours, double notepadMs) {
+    std::printf("%-46s %9.1f ms  %5.2f x notepad's load   (processor %7.1f ms)\n", what, ours.wallMs,
+                ours.wallMs / notepadMs, ours.cpuMs);
 }
 
 bool Check(bool ok, const char* what) {
@@ -91,7 +99,8 @@ int main(int argc, char** argv) {
     std::ofstream(emptyPath, std::ios::binary).flush();
     const std::string text = TextFromFileBytes(book);
     const long long lines = std::count(book.begin(), book.end(), '\n');
-    std::printf("Field book: %zu bytes, %lld lines, report-shaped (%s)\n", book.size(), lines, bookPath.c_str());
+    std::printf("Field book: %zu bytes, %lld lines, report-shaped (%s)\n", book.size(), lines,
+                bookPath.c_str());
 
     HWND editor = MakeEditor();
     bool ok = true;
@@ -99,24 +108,26 @@ int main(int argc, char** argv) {
         SetWindowTextA(editor, "");
         Pump();
     };
-    const double load = Time(empty, [&] {
+    const Timing load = Time(empty, [&] {
         ok = Check(LoadTextFile(editor, bookPath.c_str()) == 1, "load done") && ok;
         UpdateWindow(editor);
     });
     DWORD caret = 0;
     SendMessageA(editor, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));
-    ok = Check(static_cast<std::size_t>(GetWindowTextLengthA(editor)) == text.size(), "whole text loaded") && ok;
+    ok = Check(static_cast<std::size_t>(GetWindowTextLengthA(editor)) == text.size(), "whole text loaded") &&
+         ok;
     ok = Check(caret == text.size(), "caret at the end") && ok;
 
-    const double loadOver = Time([] {}, [&] {
-        ok = Check(LoadTextFile(editor, bookPath.c_str()) == 1, "load over a loaded book") && ok;
-        UpdateWindow(editor);
-    });
+    const Timing loadOver =
+        Time([] {},
+             [&] {
+                 ok = Check(LoadTextFile(editor, bookPath.c_str()) == 1, "load over a loaded book") && ok;
+                 UpdateWindow(editor);
+             });
 
     DeleteFileA(savedPath.c_str());
-    const double save = Time([] {}, [&] {
-        ok = Check(SaveTextFile(editor, savedPath.c_str()) == 1, "save done") && ok;
-    });
+    const Timing save =
+        Time([] {}, [&] { ok = Check(SaveTextFile(editor, savedPath.c_str()) == 1, "save done") && ok; });
     ok = Check(ReadAll(savedPath) == text, "saved bytes are the text") && ok;
 
     // The append alone, and the append with the repaint that shows it.
@@ -130,7 +141,8 @@ int main(int argc, char** argv) {
         UpdateWindow(editor);
         appendShown.push_back(clock.Milliseconds());
         ok = Check(static_cast<std::size_t>(GetWindowTextLengthA(editor)) == before + report.size(),
-                   "report appended") && ok;
+                   "report appended") &&
+             ok;
         Pump();
     }
 
@@ -141,20 +153,25 @@ int main(int argc, char** argv) {
     }
     const double notepadFile = Median(withFile);
     const double notepadEmpty = Median(withEmpty);
+    // Notepad's load: its start with the file less its start with an empty file.
     const double notepad = notepadFile - notepadEmpty;
     ok = Check(notepadFile > 0 && notepadEmpty > 0, "notepad showed the files") && ok;
 
-    std::printf("Median of %d runs each.\n", Runs);
+    std::printf("Median of %d runs each; wall-clock time, and the processor time of our working thread, "
+                "which a busy machine disturbs far less.\n",
+                Runs);
     std::printf("%-46s %9.1f ms   (start with the file %.1f ms less start with an empty file %.1f ms)\n",
                 "notepad: load", notepad, notepadFile, notepadEmpty);
     Print("ours: load into an empty text field", load, notepad);
     Print("ours: load over the loaded book", loadOver, notepad);
     Print("ours: save", save, notepad);
     char appendLabel[64];
-    std::snprintf(appendLabel, sizeof appendLabel, "ours: append a %zu-byte report at the end", report.size());
-    Print(appendLabel, Median(appendCalls), notepad);
-    Print("ours: the same append, repainted", Median(appendShown), notepad);
-    std::printf("Targets: our load no slower than notepad's (ratio <= 1), append under 100 ms.\n");
+    std::snprintf(appendLabel, sizeof appendLabel, "ours: append a %zu-byte report at the end",
+                  report.size());
+    std::printf("%-46s %9.1f ms\n", appendLabel, Median(appendCalls));
+    std::printf("%-46s %9.1f ms\n", "ours: the same append, repainted", Median(appendShown));
+    std::printf("Targets: our load no slower than notepad's (ratio <= 1), the load over a loaded book within "
+                "10 %% of the load into an empty field, append under 100 ms.\n");
 
     DestroyWindow(GetParent(editor));
     return ok ? 0 : 1;

@@ -49,6 +49,11 @@ bool PutWholeText(HWND editor, const std::string& text) {
     if (static_cast<unsigned long long>(limit) < text.size()) SendMessageA(editor, EM_SETLIMITTEXT, 0, 0);
     const int expected =
         MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    // The view goes to the top first: replacing a long text while the view is at its
+    // end (where a load or a report leaves it) costs the edit control about a quarter
+    // more (measured under Wine with a 5 MB book).
+    SendMessageA(editor, EM_SETSEL, 0, 0);
+    SendMessageA(editor, EM_SCROLLCARET, 0, 0);
     const LRESULT set = SendMessageA(editor, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     return set != FALSE && GetWindowTextLengthW(editor) == expected;
 }
