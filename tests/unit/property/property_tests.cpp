@@ -167,11 +167,11 @@ bool SameDouble(double a, double b) {
 } // namespace
 
 TEST(ParseNumberProperty, AnyBytesAreReadWithinTheirBuffer) {
-    ForEachInput(1, 20000, [](RandomInput& in) { ParseExactBuffer(in.Bytes(in.Length(3000), true)); });
+    ForEachInput(1, 100000, [](RandomInput& in) { ParseExactBuffer(in.Bytes(in.Length(3000), true)); });
 }
 
 TEST(ParseNumberProperty, DecimalTextsGiveTheValueTheyDenote) {
-    ForEachInput(2, 20000, [](RandomInput& in) {
+    ForEachInput(2, 100000, [](RandomInput& in) {
         char text[64];
         double value = in.AnyDouble();
         if (in.Percent(30)) {
@@ -189,8 +189,9 @@ TEST(ParseNumberProperty, DecimalTextsGiveTheValueTheyDenote) {
 }
 
 TEST(NumberFormatProperty, EveryDoubleAtEverySettingIsANumberTextOrAWord) {
-    ForEachInput(3, 3000, [](RandomInput& in) {
-        const double x = in.Percent(80) ? in.AnyDouble() : in.Percent(50) ? in.Extreme() : in.Geometry();
+    ForEachInput(3, 20000, [](RandomInput& in) {
+        const int kind = in.Below(10);
+        const double x = kind < 5 ? in.AnyDouble() : kind < 8 ? in.NearRoundingEdge() : kind < 9 ? in.Extreme() : in.Mixed();
         for (int n = MinLinearDecimals; n <= MaxLinearDecimals; ++n) {
             const std::string text = FormatFixed(x, n);
             ASSERT_TRUE(IsFixedText(text, n)) << text << " for " << x << " with " << n << " decimals";
@@ -222,7 +223,7 @@ TEST(NumberFormatProperty, EveryDoubleAtEverySettingIsANumberTextOrAWord) {
 }
 
 TEST(TextCodecProperty, AnyFileLoadsAndTheLoadedTextSavesAndLoadsUnchanged) {
-    ForEachInput(4, 5000, [](RandomInput& in) {
+    ForEachInput(4, 20000, [](RandomInput& in) {
         const std::string text = TextFromFileBytes(in.Bytes(in.Length(20000), true));
         ASSERT_EQ(text.find('\0'), std::string::npos);
         ASSERT_TRUE(text.empty() || text.ends_with("\r\n"));
@@ -231,7 +232,7 @@ TEST(TextCodecProperty, AnyFileLoadsAndTheLoadedTextSavesAndLoadsUnchanged) {
 }
 
 TEST(TextCodecProperty, AnEditorTextSavesAndLoadsUnchanged) {
-    ForEachInput(5, 5000, [](RandomInput& in) {
+    ForEachInput(5, 20000, [](RandomInput& in) {
         const std::string text = in.EditorText();
         // The load ends the last line with CR LF when the text did not.
         const bool ended = text.empty() || text.ends_with("\r\n");
@@ -244,7 +245,7 @@ TEST(CalculatorProperty, EveryCalculatorReportsEveryStoreInItsLayout) {
     for (int id = 1011; id <= 1030; ++id)
         if (const Calculator* c = CalculatorForTemplate(id)) calculators.push_back(c);
     ASSERT_GE(calculators.size(), 6u);
-    ForEachInput(6, 4000, [&](RandomInput& in) {
+    ForEachInput(6, 12000, [&](RandomInput& in) {
         // A short session: a few CALCs on one store, so values that one calculator
         // computes and stores are the inputs of the next.
         CalculationStore store;

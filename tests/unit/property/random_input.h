@@ -74,6 +74,24 @@ public:
         if (kind < 85) return Below(5) - 2;
         return AnyDouble();
     }
+    // A value at or a few units in the last place beside a rounding edge of the
+    // formats: half a unit of the n-th decimal (of a length, or of the seconds of
+    // an angle in radians with the program's pi), where a carry runs into the whole
+    // part, the minutes or the degrees.
+    double NearRoundingEdge() {
+        const int n = Below(8);
+        const double unit = std::pow(10.0, -n);
+        double v;
+        if (Percent(50)) {
+            double seconds = Percent(50) ? 60 - unit / 2 : (Below(60 * static_cast<int>(1 / unit)) + 0.5) * unit;
+            v = ((Below(361) + Below(60) / 60.0) + seconds / 3600) * 3.1415926535897905 / 180;
+        } else {
+            v = (std::floor(Uniform(0, 1e6)) + (Percent(50) ? 1 - unit / 2 : unit / 2)) * (Percent(50) ? 1 : unit);
+        }
+        for (int k = Below(9) - 4; k != 0; k += k > 0 ? -1 : 1)
+            v = std::nextafter(v, k > 0 ? INFINITY : -INFINITY);
+        return Percent(50) ? -v : v;
+    }
     // The text a user might type for v: "%.17g", fixed decimals, hexadecimal,
     // with blanks before or junk after it, a comma for the point, or nothing.
     std::string NumberText(double v) {
