@@ -291,26 +291,22 @@ TEST(CalculatorProperty, EveryCalculatorReportsEveryStoreInItsLayout) {
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    for (int i = 1; i + 1 < argc; i += 2) {
+    for (int i = 1; i < argc; i += 2) {
         const std::string flag = argv[i];
-        const char* value = argv[i + 1];
-        if (flag == "--seed")
+        const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
+        if (value != nullptr && flag == "--seed")
             Settings.seed = std::strtoull(value, nullptr, 10);
-        else if (flag == "--count")
+        else if (value != nullptr && flag == "--count")
             Settings.count = std::atol(value);
-        else if (flag == "--from")
+        else if (value != nullptr && flag == "--from")
             Settings.from = std::atol(value);
-        else if (flag == "--seconds")
+        else if (value != nullptr && flag == "--seconds")
             Settings.seconds = std::atof(value);
         else {
             std::fprintf(stderr, "usage: %s [--seed S] [--count N | --seconds T] [--from I] [gtest flags]\n",
                          argv[0]);
             return 2;
         }
-    }
-    if ((argc - 1) % 2 != 0) {
-        std::fprintf(stderr, "usage: %s [--seed S] [--count N | --seconds T] [--from I] [gtest flags]\n", argv[0]);
-        return 2;
     }
     return RUN_ALL_TESTS();
 }
