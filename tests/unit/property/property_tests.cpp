@@ -58,6 +58,7 @@ void ForEachInput(int property, long quickCount, Check check) {
         check(in);
         if (::testing::Test::HasFailure()) {
             ADD_FAILURE() << "failing input: --seed " << Settings.seed << " --from " << i << " --count 1";
+            ++i;
             break;
         }
     }
