@@ -55,6 +55,10 @@ char* FormatDms(double a) {
     double g = std::floor(D);
     double m = std::floor((D - g) * 60);
     double t = std::floor(((D - g) - m / 60) * P * 3600) / P;
+    // (D - g) * 60 can round up to a whole minute that D - g falls a hair short of
+    // (0.38333... degrees, a hair below 23'): the remainder is then a hair below
+    // zero, and the seconds are 0, never a negative number.
+    if (t < 0) t = 0;
     const char* degrees = s > 0 ? FormatNumber(g) : JoinText({"-", TrimBlanks(FormatNumber(g))});
     return JoinText({degrees, "'", FormatNumber(m), "'", FormatNumber(t), "'"});
 }

@@ -74,6 +74,9 @@ TEST(FormatDms, WorkedExamples) {
         {2, -Inf, "-INF"},
         {2, std::nan(""), "NAN"},
         {2, 1e307, "INF"},
+        // Degrees a hair below 23' whose minutes round up to 23: no negative seconds.
+        {3, -0.0066904263752431848, "-0' 23' 0'"},
+        {3, 0.0066904263752431848, " 0' 23' 0'"},
     };
     for (const Case& c : cases) {
         AngleDecimalsScope scope(c.decimals);

@@ -1,0 +1,313 @@
+// Properties of the portable core checked over generated inputs: number parsing,
+// the two number formats, the text codec and every calculator's CALC, fed random,
+// extreme and hostile values. Built with AddressSanitizer and UndefinedBehavior-
+// Sanitizer, so an overread or an undefined operation fails the run too.
+//
+// Seeded and repeatable: every input comes from (seed, property, input number).
+//   property_tests [--seed S] [--count N | --seconds T] [--from I] [gtest flags]
+// --count runs N inputs of each property (default: a quick run, a few seconds in
+// all); --seconds shares T seconds among the properties that run; --from starts at
+// input I, so a failure reported as "seed S, input I" comes back with
+// --seed S --from I --count 1.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "files/text_file_codec.h"
+#include "numeric/number_formats.h"
+#include "numeric/precision_options.h"
+#include "numeric/precision_settings.h"
+#include "property/random_input.h"
+#include "text/number_text.h"
+#include "trace/calculator.h"
+
+namespace {
+
+struct RunSettings {
+    std::uint64_t seed = 20240611;
+    long count = 0; // inputs per property; 0: each property's quick default
+    long from = 0;
+    double seconds = 0;
+} Settings;
+
+// Runs check on the inputs of one property until its count or its share of the
+// time is used up, and stops at the first input that fails.
+template <typename Check>
+void ForEachInput(int property, long quickCount, Check check) {
+    using Clock = std::chrono::steady_clock;
+    const auto start = Clock::now();
+    const auto elapsed = [&] { return std::chrono::duration<double>(Clock::now() - start).count(); };
+    const double share =
+        Settings.seconds / std::max(1, ::testing::UnitTest::GetInstance()->test_to_run_count());
+    const long count = Settings.count > 0 ? Settings.count : quickCount;
+    long i = Settings.from;
+    for (; Settings.seconds > 0 ? elapsed() < share : i < Settings.from + count; ++i) {
+        RandomInput in(Settings.seed, property, i);
+        check(in);
+        if (::testing::Test::HasFailure()) {
+            ADD_FAILURE() << "failing input: --seed " << Settings.seed << " --from " << i << " --count 1";
+            ++i;
+            break;
+        }
+    }
+    std::printf("[ property ] %ld inputs in %.2f s (seed %llu)\n", i - Settings.from, elapsed(),
+                static_cast<unsigned long long>(Settings.seed));
+}
+
+bool IsNonFiniteWord(std::string_view s) {
+    return s == "INF" || s == "-INF" || s == "NAN";
+}
+
+// Reads a run of digits at s[i]; false when there is none.
+bool Digits(std::string_view s, std::size_t& i) {
+    std::size_t begin = i;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
+    return i > begin;
+}
+
+// A linear value as FormatFixed writes it with n decimals: "-12.3400", or a word.
+bool IsFixedText(std::string_view s, int n) {
+    if (IsNonFiniteWord(s)) return true;
+    std::size_t i = s.starts_with('-') ? 1 : 0;
+    if (!Digits(s, i) || i >= s.size() || s[i] != '.') return false;
+    std::size_t decimals = ++i;
+    return Digits(s, i) && i == s.size() && i - decimals == static_cast<std::size_t>(n);
+}
+
+// An angle as FormatDms writes it with n decimals of the seconds: " 57' 17' 44.81'"
+// ("-" for the blank of a negative angle), or a word. Gives the angle in degrees.
+bool IsDmsText(std::string_view s, int n, double& degrees) {
+    degrees = std::nan("");
+    if (IsNonFiniteWord(s)) return true;
+    if (s.empty() || (s[0] != ' ' && s[0] != '-')) return false;
+    // The degrees: every digit, or FormatNumber's exponent form beyond 10^15.
+    const std::string text(s);
+    char* end = nullptr;
+    const double g = std::strtod(text.c_str() + 1, &end);
+    std::size_t i = static_cast<std::size_t>(end - text.c_str());
+    if (!std::isdigit(static_cast<unsigned char>(text[1])) || s.substr(i, 2) != "' ")
+        return false;
+    std::size_t minutesAt = i += 2;
+    if (!Digits(s, i) || s.substr(i, 2) != "' ") return false;
+    const int minutes = std::atoi(text.c_str() + minutesAt);
+    std::size_t secondsAt = i += 2;
+    if (!Digits(s, i)) return false;
+    if (i < s.size() && s[i] == '.') {
+        std::size_t decimals = ++i;
+        if (!Digits(s, i) || i - decimals > static_cast<std::size_t>(n)) return false;
+    }
+    const double seconds = std::strtod(text.c_str() + secondsAt, nullptr);
+    if (s.substr(i) != "'" || minutes > 59 || seconds >= 60) return false;
+    degrees = (s[0] == '-' ? -1 : 1) * (g + (minutes + seconds / 60) / 60);
+    return true;
+}
+
+// One item of a result line: a message "!...!", or a label and a linear or angle
+// text: "Lpk=100.0000", "Apk= 45' 0' 0'", "(x0)pz = NSK-3.0000".
+bool IsReportItem(std::string_view item) {
+    if (item.size() >= 2 && item.front() == '!' && item.back() == '!') return true;
+    std::size_t i = 0;
+    if (item.starts_with("(x0)pz = NSK")) {
+        i = 12;
+    } else if (item.starts_with("(x0)pz = KSK+")) {
+        i = 13;
+    } else {
+        while (i < item.size() && (std::isalnum(static_cast<unsigned char>(item[i])) || item[i] == '_' ||
+                                   item[i] == '(' || item[i] == ')'))
+            ++i;
+        if (i == 0 || i >= item.size() || item[i++] != '=') return false;
+    }
+    double degrees;
+    return IsFixedText(item.substr(i), LinearDecimals) || IsDmsText(item.substr(i), AngleDecimals, degrees);
+}
+
+// A result piece: CR LF, lines of items separated by three blanks (or empty), CR LF.
+::testing::AssertionResult IsResultPiece(std::string_view piece) {
+    if (!piece.starts_with("\r\n") || !piece.ends_with("\r\n"))
+        return ::testing::AssertionFailure() << "piece without its line breaks: " << piece;
+    std::string_view rest = piece.substr(2);
+    while (!rest.empty()) {
+        std::size_t end = rest.find("\r\n");
+        std::string_view line = rest.substr(0, end);
+        rest.remove_prefix(end + 2);
+        while (!line.empty()) {
+            std::size_t gap = line.find("   ");
+            if (!IsReportItem(line.substr(0, gap)))
+                return ::testing::AssertionFailure() << "item not in the report's layout in line: " << line;
+            line = gap == std::string_view::npos ? std::string_view() : line.substr(gap + 3);
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// A text in a heap buffer of exactly its length and a terminator, so that reading
+// past the terminator is an overread the sanitizer reports.
+double ParseExactBuffer(const std::string& text) {
+    std::unique_ptr<char[]> buffer(new char[text.size() + 1]);
+    std::memcpy(buffer.get(), text.data(), text.size());
+    buffer[text.size()] = '\0';
+    return ParseNumber(buffer.get());
+}
+
+bool SameDouble(double a, double b) {
+    return (std::isnan(a) && std::isnan(b)) || (a == b && std::signbit(a) == std::signbit(b));
+}
+
+} // namespace
+
+TEST(ParseNumberProperty, AnyBytesAreReadWithinTheirBuffer) {
+    ForEachInput(1, 100000, [](RandomInput& in) { ParseExactBuffer(in.Bytes(in.Length(3000), true)); });
+}
+
+TEST(ParseNumberProperty, DecimalTextsGiveTheValueTheyDenote) {
+    ForEachInput(2, 100000, [](RandomInput& in) {
+        char text[64];
+        double value = in.AnyDouble();
+        if (in.Percent(30)) {
+            long long whole = static_cast<long long>(in.Next() >> (1 + in.Below(63)));
+            if (in.Percent(50)) whole = -whole;
+            std::snprintf(text, sizeof text, "%lld", whole);
+            value = static_cast<double>(whole);
+        } else {
+            std::snprintf(text, sizeof text, "%.17g", value); // 17 digits name one double exactly
+        }
+        // Blanks before and any non-digit after a number do not change it.
+        std::string typed = std::string(in.Percent(20) ? " \t" : "") + text + (in.Percent(20) ? "'x" : "");
+        EXPECT_TRUE(SameDouble(ParseExactBuffer(typed), value)) << typed;
+    });
+}
+
+TEST(NumberFormatProperty, EveryDoubleAtEverySettingIsANumberTextOrAWord) {
+    ForEachInput(3, 20000, [](RandomInput& in) {
+        const int kind = in.Below(10);
+        const double x = kind < 5 ? in.AnyDouble() : kind < 8 ? in.NearRoundingEdge() : kind < 9 ? in.Extreme() : in.Mixed();
+        for (int n = MinLinearDecimals; n <= MaxLinearDecimals; ++n) {
+            const std::string text = FormatFixed(x, n);
+            ASSERT_TRUE(IsFixedText(text, n)) << text << " for " << x << " with " << n << " decimals";
+            if (!std::isfinite(x)) continue;
+            ASSERT_EQ(text[0] == '-', x < 0) << text;
+            // Within half a unit of the last decimal, and two units in the last place
+            // of x for the two roundings: adding the half unit, and reading the text
+            // back. Checked while 10^n * |x| < 2^53, where the double still resolves
+            // a unit of the last decimal; beyond, the printed digits past the
+            // double's own precision cannot all be right.
+            const double unit = std::pow(10.0, -n);
+            if (std::abs(x) / unit >= 0x1p53) continue;
+            const double ulp = std::nextafter(std::abs(x) + 1, INFINITY) - (std::abs(x) + 1);
+            ASSERT_LE(std::abs(ParseNumber(text.c_str()) - x), unit / 2 + 2 * ulp) << text << " for " << x;
+        }
+        const double degrees = x * 180 / 3.1415926535897905;
+        for (AngleDecimals = MinAngleDecimals; AngleDecimals <= MaxAngleDecimals; ++AngleDecimals) {
+            const std::string text = FormatDms(x);
+            double read;
+            ASSERT_TRUE(IsDmsText(text, AngleDecimals, read)) << text << " for " << x;
+            // The same bound for the seconds, while their last decimal is resolved.
+            const double unit = std::pow(10.0, -AngleDecimals) / 3600;
+            if (!(std::abs(degrees) / unit < 0x1p50)) continue;
+            const double ulp = std::nextafter(std::abs(degrees) + 1, INFINITY) - (std::abs(degrees) + 1);
+            ASSERT_LE(std::abs(read - degrees), unit / 2 + 8 * ulp) << text << " for " << x;
+        }
+        AngleDecimals = DefaultAngleDecimals;
+    });
+}
+
+TEST(TextCodecProperty, AnyFileLoadsAndTheLoadedTextSavesAndLoadsUnchanged) {
+    ForEachInput(4, 20000, [](RandomInput& in) {
+        const std::string text = TextFromFileBytes(in.Bytes(in.Length(20000), true));
+        ASSERT_EQ(text.find('\0'), std::string::npos);
+        ASSERT_TRUE(text.empty() || text.ends_with("\r\n"));
+        ASSERT_EQ(TextFromFileBytes(FileBytesFromText(text)), text);
+    });
+}
+
+TEST(TextCodecProperty, AnEditorTextSavesAndLoadsUnchanged) {
+    ForEachInput(5, 20000, [](RandomInput& in) {
+        const std::string text = in.EditorText();
+        // The load ends the last line with CR LF when the text did not.
+        const bool ended = text.empty() || text.ends_with("\r\n");
+        ASSERT_EQ(TextFromFileBytes(FileBytesFromText(text)), ended ? text : text + "\r\n");
+    });
+}
+
+TEST(CalculatorProperty, EveryCalculatorReportsEveryStoreInItsLayout) {
+    std::vector<const Calculator*> calculators;
+    for (int id = 1011; id <= 1030; ++id)
+        if (const Calculator* c = CalculatorForTemplate(id)) calculators.push_back(c);
+    ASSERT_GE(calculators.size(), 6u);
+    ForEachInput(6, 12000, [&](RandomInput& in) {
+        // A short session: a few CALCs on one store, so values that one calculator
+        // computes and stores are the inputs of the next.
+        CalculationStore store;
+        for (int calc = in.Below(4); calc >= 0; --calc) {
+            if (in.Percent(20)) { // the Options dialog, with any texts typed into it
+                ApplyPrecisionOptions(in.NumberText(in.Below(12) - 2).c_str(), in.NumberText(in.Mixed()).c_str());
+                ASSERT_TRUE(LinearDecimals >= MinLinearDecimals && LinearDecimals <= MaxLinearDecimals);
+                ASSERT_TRUE(AngleDecimals >= MinAngleDecimals && AngleDecimals <= MaxAngleDecimals);
+            }
+            const Calculator& calculator = *calculators[in.Below(static_cast<int>(calculators.size()))];
+            std::map<int, std::string> typed;
+            for (const CalculatorField& field : calculator.fields)
+                typed[field.controlId] = field.isName || in.Percent(3) ? in.Bytes(in.Length(2047), false)
+                                                                       : in.NumberText(in.Mixed());
+            const std::string input = StoreFieldsAndBuildInputPiece(
+                calculator, store, [&](int controlId) { return typed[controlId]; });
+            // The input piece: title, each label with the text as typed, in table order.
+            ASSERT_TRUE(input.starts_with("\r\n" + std::string(calculator.reportTitle) + "\r\n")) << input;
+            ASSERT_TRUE(input.ends_with("\r\n"));
+            std::size_t at = 0;
+            for (const CalculatorField& field : calculator.fields) {
+                std::string item = (field.startsLine ? "\r\n" : "") + (field.reportLabel + typed[field.controlId]);
+                at = input.find(item, at);
+                ASSERT_NE(at, std::string::npos) << "missing " << item;
+                at += item.size();
+            }
+            const CalculationOutput out = calculator.compute(store);
+            ASSERT_FALSE(out.resultPieces.empty());
+            for (const std::string& piece : out.resultPieces)
+                ASSERT_TRUE(IsResultPiece(piece)) << calculator.reportTitle;
+            for (const auto& [id, text] : out.resultFields)
+                ASSERT_TRUE(IsFixedText(text, LinearDecimals)) << text << " in field " << id;
+            // What the fields show at the next opening, computed values included.
+            for (const CalculatorField& field : calculator.fields)
+                if (!field.isName) {
+                    ASSERT_TRUE(IsFixedText(FieldOpeningText(field, store), LinearDecimals));
+                }
+        }
+        LinearDecimals = DefaultLinearDecimals;
+        AngleDecimals = DefaultAngleDecimals;
+    });
+}
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    for (int i = 1; i < argc; i += 2) {
+        const std::string flag = argv[i];
+        const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
+        if (value != nullptr && flag == "--seed")
+            Settings.seed = std::strtoull(value, nullptr, 10);
+        else if (value != nullptr && flag == "--count")
+            Settings.count = std::atol(value);
+        else if (value != nullptr && flag == "--from")
+            Settings.from = std::atol(value);
+        else if (value != nullptr && flag == "--seconds")
+            Settings.seconds = std::atof(value);
+        else {
+            std::fprintf(stderr, "usage: %s [--seed S] [--count N | --seconds T] [--from I] [gtest flags]\n",
+                         argv[0]);
+            return 2;
+        }
+    }
+    return RUN_ALL_TESTS();
+}
