@@ -19,6 +19,12 @@ struct CircularCurve {
 // turn, then one above a half turn lowered by a full turn. 0 and pi stay as they are.
 double ReduceToHalfTurn(double angle);
 
+// The margin of the tests whether a radius lies in the curve's sector: eight units
+// in the last place of a full turn (7.1e-15 rad). Each reduction by a full turn
+// rounds by up to one such unit, and without the margin a point exactly on an end
+// radius (the start point itself, on some curves) could be judged a hair outside.
+constexpr double AngleRoundingMargin = 8 * 8.8817841970012523e-16;
+
 // The curve of the stored start, end, centre and R_kk.
 CircularCurve StoredCircularCurve(const CalculationStore& store);
 

@@ -8,6 +8,7 @@
 // is outside; an offset that would reach or pass the centre is refused, since no
 // picket could be told from such a point. A NaN angle (zero radius with equal
 // pickets) is neither: its coordinates are written as NaN.
+#include <algorithm>
 #include <cmath>
 
 #include "numeric/arithmetic.h"
@@ -36,12 +37,16 @@ CalculationOutput Compute(CalculationStore& store) {
         const double fromStart = s * (PK - PK_nk) / arcRadius;
         const double fromEnd = s * (PK - PK_kk) / arcRadius + curve.Beta;
         const double Apz1 = (fromStart + fromEnd) / 2;
+        // The angle swept from the start radius, in [0, |Beta|] on the curve; a
+        // picket within EndPicketTolerance of an end is set out at that end.
         const double swept = curve.Skk * Apz1;
-        if (swept < 0 || swept > curve.Skk * curve.Beta)
+        const double sweptMargin = EndPicketTolerance / R_kk;
+        if (swept < -sweptMargin || swept > curve.Skk * curve.Beta + sweptMargin)
             return OutsidePoint("!Picket outside of circular crooked!");
+        const double onCurve = std::clamp(swept, 0.0, curve.Skk * curve.Beta);
         const double Rpz = ((d - q) - z) + R_kk;
         if (Rpz <= 0) return SetOutPoint{0, 0, "!Offset beyond the centre of circular crooked!", true};
-        const double Apz = curve.Ankk + Apz1;
+        const double Apz = curve.Ankk + curve.Skk * onCurve;
         return SetOutPoint{Y_ck + Rpz * std::sin(Apz), X_ck + Rpz * std::cos(Apz)};
     });
 }

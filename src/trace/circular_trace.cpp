@@ -39,12 +39,7 @@ constexpr auto Fields = JoinFieldRows(CircularGeometryFields, TracePzRow);
 // points behind the start or beyond the end (every point, on a half circle); such
 // a point lies against the sense of the curve seen from the start and with it
 // seen from the end, which no point of a narrower curve does.
-//
-// The comparison with |Beta| allows a margin of eight units in the last place of
-// a full turn (7.1e-15 rad): each reduction by a full turn rounds by up to one such
-// unit, and without the margin a point exactly on an end radius (the start point
-// itself, on some curves) could be judged a hair outside.
-constexpr double AngleRoundingMargin = 8 * 8.8817841970012523e-16;
+// The comparison with |Beta| allows the AngleRoundingMargin.
 
 bool IsOnCurve(double Apz1, double Apz2, double Beta, double Skk) {
     const double limit = AbsValue(Beta) + AngleRoundingMargin;

@@ -9,7 +9,7 @@
 namespace {
 
 // A run lands on PK_to when its last picket lies this close to it.
-constexpr double LandingTolerance = 1e-9;
+constexpr double LandingTolerance = EndPicketTolerance;
 
 // One report line: "<name>   PK=<PK>   d=<d>   Y=<Y>   X=<X>", or the refusal.
 void AddPointLine(std::string& lines, const std::string& name, double PK, double d, const SetOutPoint& point) {

@@ -6,6 +6,7 @@
 // a positive value; the spiral frame is then turned back onto the plane.
 // A picket whose Lpz falls outside 0 to L_sk is outside. Degenerate inputs (zero
 // radius or spiral length, L at NKK) give NaN or infinite coordinates.
+#include <algorithm>
 #include <cmath>
 
 #include "numeric/arithmetic.h"
@@ -51,9 +52,12 @@ CalculationOutput Compute(CalculationStore& store) {
     const double endPicketLength = SpiralPicketLength(L_sk, e.C);
 
     return SetOutStoredRun(store, SpiralElementsPiece(e), [&](double PK, double d) {
+        // The picket length from NSK, in [0, (Lpk) of KSK] on the spiral; a picket
+        // within EndPicketTolerance of an end is set out at that end.
         const double Lpk = s * (PK - e.PKnsk);
-        if (Lpk < 0 || Lpk > endPicketLength) return OutsidePoint("!Picket outside of connecting crooked!");
-        const double Lpz = ArcLengthOfPicketLength(Lpk, e.C);
+        if (Lpk < -EndPicketTolerance || Lpk > endPicketLength + EndPicketTolerance)
+            return OutsidePoint("!Picket outside of connecting crooked!");
+        const double Lpz = ArcLengthOfPicketLength(std::clamp(Lpk, 0.0, endPicketLength), e.C);
         const double tau = ClothoidAngle(Lpz, e.C);
         // Distance along the normal from the spiral toward the centre.
         const double normal = (e.sigma * s) * d + q * Lpz / L_sk;
