@@ -56,11 +56,12 @@ int main() {
         reportBytes = out.resultPieces.front().size() + points.size();
         lines = static_cast<std::size_t>(std::count(points.begin(), points.end(), '\n')) - 1;
         outside = 0;
-        for (std::size_t at = points.find('!'); at != std::string::npos; at = points.find('!', at + 1)) ++outside;
+        for (std::size_t at = points.find('!'); at != std::string::npos; at = points.find('!', at + 1))
+            ++outside;
     }
     std::sort(milliseconds.begin(), milliseconds.end());
-    std::printf("spiral set-out of a run: %zu point lines (%zu refusal marks), report %zu bytes\n", lines, outside,
-                reportBytes);
+    std::printf("spiral set-out of a run: %zu point lines (%zu refusal marks), report %zu bytes\n", lines,
+                outside, reportBytes);
     std::printf("compute and report: median %.1f ms, fastest %.1f ms, slowest %.1f ms over %d runs\n",
                 milliseconds[Runs / 2], milliseconds.front(), milliseconds.back(), Runs);
     return 0;

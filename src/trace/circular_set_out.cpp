@@ -6,13 +6,14 @@
 // raised by z and q, so the point lies at R_kk + (d - q - z) from the centre.
 // A picket whose radius leaves the sector from the start radius to the end radius
 // is outside; an offset that would reach or pass the centre is refused, since no
-// picket could be told from such a point. A NaN angle (zero radius with equal
-// pickets) is neither: its coordinates are written as NaN.
+// picket could be told from such a point. A zero radius gives an angle that is
+// not finite, which is neither: its coordinates are written as NaN.
 #include <algorithm>
 #include <cmath>
 
 #include "numeric/arithmetic.h"
 #include "resource_ids.h"
+#include "text/number_text.h"
 #include "trace/calculator.h"
 #include "trace/circular_curve.h"
 #include "trace/set_out_run.h"
@@ -40,10 +41,11 @@ CalculationOutput Compute(CalculationStore& store) {
         // The angle swept from the start radius, in [0, |Beta|] on the curve; a
         // picket within EndPicketTolerance of an end is set out at that end.
         const double swept = curve.Skk * Apz1;
-        const double sweptMargin = EndPicketTolerance / R_kk;
+        const double sweptMargin = EndPicketTolerance / AbsValue(R_kk);
         if (swept < -sweptMargin || swept > curve.Skk * curve.Beta + sweptMargin)
             return OutsidePoint("!Picket outside of circular crooked!");
-        const double onCurve = std::clamp(swept, 0.0, curve.Skk * curve.Beta);
+        // An angle that is not finite (a zero radius) stays so: its point is NaN.
+        const double onCurve = std::isfinite(swept) ? std::clamp(swept, 0.0, curve.Skk * curve.Beta) : swept;
         const double Rpz = ((d - q) - z) + R_kk;
         if (Rpz <= 0) return SetOutPoint{0, 0, "!Offset beyond the centre of circular crooked!", true};
         const double Apz = curve.Ankk + curve.Skk * onCurve;
@@ -53,5 +55,5 @@ CalculationOutput Compute(CalculationStore& store) {
 
 } // namespace
 
-const Calculator CircularSetOutCalculator = {IDD_SET_OUT_CIRCULAR, "Set out on circular crooked trace", Fields,
-                                             Compute};
+const Calculator CircularSetOutCalculator = {IDD_SET_OUT_CIRCULAR, "Set out on circular crooked trace",
+                                             Fields, Compute};

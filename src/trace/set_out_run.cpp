@@ -12,7 +12,8 @@ namespace {
 constexpr double LandingTolerance = EndPicketTolerance;
 
 // One report line: "<name>   PK=<PK>   d=<d>   Y=<Y>   X=<X>", or the refusal.
-void AddPointLine(std::string& lines, const std::string& name, double PK, double d, const SetOutPoint& point) {
+void AddPointLine(std::string& lines, const std::string& name, double PK, double d,
+                  const SetOutPoint& point) {
     lines += name;
     lines += "   PK=" + LinearText(PK);
     if (point.refusal == nullptr || point.refusalShowsOffset) lines += "   d=" + LinearText(d);
@@ -66,7 +67,8 @@ CalculationOutput SetOutStoredRun(CalculationStore& store, std::string elementsP
 
     std::string lines = "\r\n";
     double Y_so = 0, X_so = 0;
-    if (run.tooLong) lines += "!Run of more than " + std::to_string(MaxSetOutPoints) + " points: none set out!\r\n";
+    if (run.tooLong)
+        lines += "!Run of more than " + std::to_string(MaxSetOutPoints) + " points: none set out!\r\n";
     // A run of several points names them "<name>-1", "<name>-2", ...
     const bool numbered = run.pickets.size() > 1;
     for (std::size_t k = 0; k < run.pickets.size(); ++k) {

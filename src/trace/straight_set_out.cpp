@@ -25,10 +25,12 @@ CalculationOutput Compute(CalculationStore& store) {
         const double alongFromB = AB.s * (PK - PK_B) + AB.Lpk;
         const double along = (alongFromA + alongFromB) / 2;
         const double across = AB.s * d; // to the right of A -> B
-        return SetOutPoint{Y_A + along * AB.sinA + across * AB.cosA, X_A + along * AB.cosA - across * AB.sinA};
+        return SetOutPoint{Y_A + along * AB.sinA + across * AB.cosA,
+                           X_A + along * AB.cosA - across * AB.sinA};
     });
 }
 
 } // namespace
 
-const Calculator StraightSetOutCalculator = {IDD_SET_OUT_STRAIGHT, "Set out on linear trace", Fields, Compute};
+const Calculator StraightSetOutCalculator = {IDD_SET_OUT_STRAIGHT, "Set out on linear trace", Fields,
+                                             Compute};

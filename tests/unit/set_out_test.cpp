@@ -114,6 +114,13 @@ const ReportCase ReportCases[] = {
      CircularHead + "\r\nSO: P2   PK=1078.5398   d=-101   PK_to=0   step=0\r\n" + CircularElements +
          "\r\nP2   PK=1078.5398   d=-101.0000   !Offset beyond the centre of circular crooked!\r\n",
      "0.0000", "0.0000"},
+    {"circular, a zero radius", CircularSetOutCalculator, CurveIdList,
+     {"1000", "0", "100", "1157.0796", "100", "0", "0", "0", "0", "0", "0"}, {"P2", "1078.5398", "2", "", ""},
+     "\r\nSet out on circular crooked trace\r\n\r\nPK0=1000   Y0=0   X0=100\r\nPKn=1157.0796   Yn=100   Xn=0"
+     "\r\nCENTR: Yck=0   Xck=0\r\nR=0   z=0   q=0\r\nSO: P2   PK=1078.5398   d=2   PK_to=   step=\r\n"
+     "\r\nAnkk= 0' 0' 0'   Rnkk=100.0000\r\nAkkk= 90' 0' 0'   Rkkk=100.0000\r\nBeta= 90' 0' 0'   Lkk=0.0000\r\n"
+     "\r\nP2   PK=1078.5398   d=2.0000   Y=NAN   X=NAN\r\n",
+     "NAN", "NAN"},
     {"spiral, the worked example's point", SpiralSetOutCalculator, SpiralIdList, SpiralGeometry,
      {"S7", "100.0933", "1.6084", "0", "0"},
      SpiralHead + "\r\nSO: S7   PK=100.0933   d=1.6084   PK_to=0   step=0\r\n" + SpiralElements +
