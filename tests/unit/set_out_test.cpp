@@ -24,14 +24,11 @@ using SV = StoredValue;
 
 // ---- Whole reports ----
 
-constexpr std::array<int, 6> StraightIds = {IDC_PK_FIRST,  IDC_Y_FIRST,  IDC_X_FIRST,
-                                            IDC_PK_SECOND, IDC_Y_SECOND, IDC_X_SECOND};
-constexpr std::array<int, 11> CurveIds = {IDC_PK_FIRST, IDC_Y_FIRST, IDC_X_FIRST, IDC_PK_SECOND,
-                                          IDC_Y_SECOND, IDC_X_SECOND, IDC_Y_CK,   IDC_X_CK,
-                                          IDC_R_KK,     IDC_Z,        IDC_Q};
-constexpr std::array<int, 11> SpiralIds = {IDC_PK_FIRST, IDC_Y_FIRST, IDC_X_FIRST, IDC_PK_SECOND,
-                                           IDC_Y_SECOND, IDC_X_SECOND, IDC_Y_CK,   IDC_X_CK,
-                                           IDC_R_KK,     IDC_L_SK,     IDC_Q};
+const std::vector<int> StraightIdList = {IDC_PK_FIRST, IDC_Y_FIRST, IDC_X_FIRST, IDC_PK_SECOND, IDC_Y_SECOND, IDC_X_SECOND};
+const std::vector<int> CurveIdList = {IDC_PK_FIRST, IDC_Y_FIRST, IDC_X_FIRST, IDC_PK_SECOND, IDC_Y_SECOND, IDC_X_SECOND,
+                                      IDC_Y_CK,     IDC_X_CK,    IDC_R_KK,    IDC_Z,         IDC_Q};
+const std::vector<int> SpiralIdList = {IDC_PK_FIRST, IDC_Y_FIRST, IDC_X_FIRST, IDC_PK_SECOND, IDC_Y_SECOND, IDC_X_SECOND,
+                                       IDC_Y_CK,     IDC_X_CK,    IDC_R_KK,    IDC_L_SK,      IDC_Q};
 
 struct ReportCase {
     const char* what;
@@ -66,10 +63,6 @@ const std::string SpiralElements =
     "\r\nApk= 0' 0' 0'   Lpk=100.0000\r\nRk=100.0000   !Right!\r\nC=4000.0000\r\na=20.1083   a1=19.7320"
     "\r\n(X)=39.8403   (Y)=2.6591\r\n(Z)=0.6793   (FI)= 11' 27' 32.96'\r\nPKnsk=79.8917   PKksk=119.8917\r\n";
 const std::vector<const char*> SpiralGeometry = {"0", "0", "0", "100", "0", "100", "100", "100", "100", "40", "0.1"};
-
-const std::vector<int> StraightIdList(StraightIds.begin(), StraightIds.end());
-const std::vector<int> CurveIdList(CurveIds.begin(), CurveIds.end());
-const std::vector<int> SpiralIdList(SpiralIds.begin(), SpiralIds.end());
 
 // Worked examples of the three traces turned round, runs, refusals and degenerate input.
 const ReportCase ReportCases[] = {
