@@ -32,6 +32,9 @@
 #define CMD_RAIL_STRAIGHT 1004
 #define CMD_RAIL_CIRCULAR 1005
 #define CMD_RAIL_SPIRAL 1006
+#define CMD_SET_OUT_STRAIGHT 1007
+#define CMD_SET_OUT_CIRCULAR 1008
+#define CMD_SET_OUT_SPIRAL 1009
 
 /* Dialog templates */
 #define IDD_ABOUT 500
@@ -42,6 +45,9 @@
 #define IDD_RAIL_STRAIGHT 1014
 #define IDD_RAIL_CIRCULAR 1015
 #define IDD_RAIL_SPIRAL 1016
+#define IDD_SET_OUT_STRAIGHT 1017
+#define IDD_SET_OUT_CIRCULAR 1018
+#define IDD_SET_OUT_SPIRAL 1019
 
 /* About and Options controls */
 #define IDC_PROGRAM_NAME 501
@@ -90,5 +96,11 @@
 #define IDC_Y_RP 1165          /* result */
 #define IDC_PKNSK 1168
 #define IDC_C 1170
+#define IDC_PK_SO 1172
+#define IDC_D_SO 1174
+#define IDC_PK_TO 1176
+#define IDC_STEP 1178
+#define IDC_Y_SO 1180          /* result */
+#define IDC_X_SO 1182          /* result */
 
 #endif

@@ -24,6 +24,9 @@ constexpr DialogCommand DialogCommands[] = {
     {CMD_RAIL_STRAIGHT, IDD_RAIL_STRAIGHT, CalculationDialogProc},
     {CMD_RAIL_CIRCULAR, IDD_RAIL_CIRCULAR, CalculationDialogProc},
     {CMD_RAIL_SPIRAL, IDD_RAIL_SPIRAL, CalculationDialogProc},
+    {CMD_SET_OUT_STRAIGHT, IDD_SET_OUT_STRAIGHT, CalculationDialogProc},
+    {CMD_SET_OUT_CIRCULAR, IDD_SET_OUT_CIRCULAR, CalculationDialogProc},
+    {CMD_SET_OUT_SPIRAL, IDD_SET_OUT_SPIRAL, CalculationDialogProc},
 };
 } // namespace
 

@@ -1,4 +1,4 @@
-// The store of persisted calculator values: one double per input of the six
+// The store of persisted calculator values: one double per input of the
 // calculators, and the names of the points PZ and Rp. A value lives for the whole
 // run; several calculators show the same value under their own labels, so a value
 // typed in one dialog is offered by the others at their next opening.
@@ -34,6 +34,10 @@ enum class StoredValue : int {
     Pk_rp,
     m_rp,
     B_rl,    // 0.76 at start
+    PK_so,   // the point to set out and the run of pickets of the three set-out calculators
+    d_so,
+    PK_to,
+    step,
     Count
 };
 

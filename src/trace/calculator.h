@@ -61,13 +61,17 @@ std::string FieldOpeningText(const CalculatorField& field, const CalculationStor
 std::string StoreFieldsAndBuildInputPiece(const Calculator& calculator, CalculationStore& store,
                                           const std::function<std::string(int controlId)>& readField);
 
-// The six calculators, in menu order.
+// The calculators, in menu order.
 extern const Calculator StraightTraceCalculator;     // dialog 1011
 extern const Calculator CircularTraceCalculator;     // dialog 1012
 extern const Calculator SpiralTraceCalculator;       // dialog 1013
 extern const Calculator StraightRailLevelCalculator; // dialog 1014
 extern const Calculator CircularRailLevelCalculator; // dialog 1015
 extern const Calculator SpiralRailLevelCalculator;   // dialog 1016
+// The three set-out calculators, the reverse of the three traces.
+extern const Calculator StraightSetOutCalculator; // dialog 1017
+extern const Calculator CircularSetOutCalculator; // dialog 1018
+extern const Calculator SpiralSetOutCalculator;   // dialog 1019
 
 // The calculator of a dialog template id, or null.
 const Calculator* CalculatorForTemplate(int templateId);

@@ -23,27 +23,14 @@
 #include "resource_ids.h"
 #include "text/number_text.h"
 #include "trace/calculator.h"
+#include "trace/circular_curve.h"
 #include "trace/trace_field_rows.h"
 
 namespace {
 
 using SV = StoredValue;
 
-constexpr std::array<CalculatorField, 3> CurveRow = {
-    NumberField(IDC_R_KK, "R=", true, SV::R_kk),
-    NumberField(IDC_Z, "   z=", false, SV::z_trace),
-    NumberField(IDC_Q, "   q=", false, SV::q),
-};
-
-constexpr auto Fields = JoinFieldRows(TraceEndPointRows, TraceCentreRow, CurveRow, TracePzRow);
-
-// An angle difference brought into (-pi, pi]: a negative one is raised by a full
-// turn, then one above a half turn lowered by a full turn. 0 and pi stay as they are.
-double ReduceToHalfTurn(double angle) {
-    if (angle < 0) angle = angle + PiTimes(2);
-    if (angle > PiTimes(1)) angle = angle - PiTimes(2);
-    return angle;
-}
+constexpr auto Fields = JoinFieldRows(CircularGeometryFields, TracePzRow);
 
 // Whether the radius of PZ lies in the sector swept from the start radius to the
 // end radius in the sense of the curve, both radii included. For a curve of less
@@ -52,12 +39,7 @@ double ReduceToHalfTurn(double angle) {
 // points behind the start or beyond the end (every point, on a half circle); such
 // a point lies against the sense of the curve seen from the start and with it
 // seen from the end, which no point of a narrower curve does.
-//
-// The comparison with |Beta| allows a margin of eight units in the last place of
-// a full turn (7.1e-15 rad): each reduction by a full turn rounds by up to one such
-// unit, and without the margin a point exactly on an end radius (the start point
-// itself, on some curves) could be judged a hair outside.
-constexpr double AngleRoundingMargin = 8 * 8.8817841970012523e-16;
+// The comparison with |Beta| allows the AngleRoundingMargin.
 
 bool IsOnCurve(double Apz1, double Apz2, double Beta, double Skk) {
     const double limit = AbsValue(Beta) + AngleRoundingMargin;
@@ -68,25 +50,15 @@ bool IsOnCurve(double Apz1, double Apz2, double Beta, double Skk) {
 }
 
 CalculationOutput Compute(CalculationStore& store) {
-    const double PK_nk = store[SV::PK_A], Y_nk = store[SV::Y_A], X_nk = store[SV::X_A];
-    const double PK_kk = store[SV::PK_B], Y_kk = store[SV::Y_B], X_kk = store[SV::X_B];
+    const double PK_nk = store[SV::PK_A], PK_kk = store[SV::PK_B];
     const double Y_ck = store[SV::Y_ck], X_ck = store[SV::X_ck];
     const double R_kk = store[SV::R_kk], z = store[SV::z_trace], q = store[SV::q];
     const double Y_pz = store[SV::Y_pz], X_pz = store[SV::X_pz];
 
-    // The curve.
-    const double Rnkk = PlaneDistance(Y_nk - Y_ck, X_nk - X_ck);
-    const double Ankk = DirectionAngle(Y_nk - Y_ck, X_nk - X_ck);
-    const double Rkkk = PlaneDistance(Y_kk - Y_ck, X_kk - X_ck);
-    const double Akkk = DirectionAngle(Y_kk - Y_ck, X_kk - X_ck);
-    const double Beta = ReduceToHalfTurn(Akkk - Ankk);
-    const double Skk = Beta >= 0 ? 1.0 : -1.0;
-    const double Lkk = (Skk * R_kk) * Beta;
-
+    const CircularCurve curve = StoredCircularCurve(store);
+    const double Ankk = curve.Ankk, Akkk = curve.Akkk, Beta = curve.Beta, Skk = curve.Skk;
     CalculationOutput out;
-    out.resultPieces.push_back("\r\nAnkk=" + AngleText(Ankk) + "   Rnkk=" + LinearText(Rnkk) + //
-                               "\r\nAkkk=" + AngleText(Akkk) + "   Rkkk=" + LinearText(Rkkk) + //
-                               "\r\nBeta=" + AngleText(Beta) + "   Lkk=" + LinearText(Lkk) + "\r\n");
+    out.resultPieces.push_back(CircularCurvePiece(curve));
 
     // The point.
     const double Apz = DirectionAngle(Y_pz - Y_ck, X_pz - X_ck);

@@ -14,30 +14,26 @@
 #include "numeric/arithmetic.h"
 #include "resource_ids.h"
 #include "trace/calculator.h"
+#include "trace/track_straight.h"
 #include "trace/trace_field_rows.h"
 
 namespace {
 
 using SV = StoredValue;
 
-constexpr auto Fields = JoinFieldRows(TraceEndPointRows, TracePzRow);
+constexpr auto Fields = JoinFieldRows(StraightGeometryFields, TracePzRow);
 
 CalculationOutput Compute(CalculationStore& store) {
     const double PK_A = store[SV::PK_A], Y_A = store[SV::Y_A], X_A = store[SV::X_A];
     const double PK_B = store[SV::PK_B], Y_B = store[SV::Y_B], X_B = store[SV::X_B];
     const double Y_pz = store[SV::Y_pz], X_pz = store[SV::X_pz];
 
-    double dY = Y_B - Y_A;
-    double dX = X_B - X_A;
-    const double Lpk = PlaneDistance(dY, dX);
-    const double sinA = dY / Lpk;
-    const double cosA = dX / Lpk;
-    const std::string Apk = AngleText(DirectionAngle(dY, dX));
-    const double s = SignOf(PK_B - PK_A);
+    const TrackStraight AB = MakeTrackStraight(PK_A, Y_A, X_A, PK_B, Y_B, X_B);
+    const double sinA = AB.sinA, cosA = AB.cosA, s = AB.s;
 
     // From A, then from B; s turns both to the direction of growing pickets.
-    dY = Y_pz - Y_A;
-    dX = X_pz - X_A;
+    double dY = Y_pz - Y_A;
+    double dX = X_pz - X_A;
     const double PKpz1 = s * DotProduct(dY, dX, sinA, cosA) + PK_A;
     const double Dpz1 = s * CrossProduct(dY, dX, sinA, cosA);
     dY = Y_pz - Y_B;
@@ -50,7 +46,7 @@ CalculationOutput Compute(CalculationStore& store) {
 
     CalculationOutput out;
     out.resultFields = {{IDC_PK_PZ, LinearText(PK_pz)}, {IDC_D_PZ, LinearText(d_pz)}};
-    out.resultPieces = {"\r\nApk=" + Apk + "   Lpk=" + LinearText(Lpk) + "\r\n" +          //
+    out.resultPieces = {TrackStraightLine(AB) + "\r\n" +                                      //
                         "\r\nPKpz1=" + LinearText(PKpz1) + "   Dpz1=" + LinearText(Dpz1) + //
                         "\r\nPKpz2=" + LinearText(PKpz2) + "   Dpz2=" + LinearText(Dpz2) + "\r\n"};
     return out;

@@ -20,8 +20,9 @@ namespace {
 std::vector<Scenario> AllScenarios() {
     std::vector<Scenario> all;
     for (auto group : {StartupScenarios, EditMenuScenarios, DialogKeyScenarios, SaveQuestionScenarios,
-                       FileRoundTripScenarios, FileFailureScenarios, SaveSafetyScenarios, OptionsScenarios, TraceScenarios,
-                       RailScenarios, CalculatorSharingScenarios, CalculatorInputScenarios})
+                       FileRoundTripScenarios, FileFailureScenarios, SaveSafetyScenarios, OptionsScenarios,
+                       TraceScenarios, RailScenarios, CalculatorSharingScenarios, CalculatorInputScenarios,
+                       SetOutScenarios})
         for (const Scenario& scenario : group()) all.push_back(scenario);
     return all;
 }

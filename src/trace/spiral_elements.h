@@ -1,0 +1,35 @@
+// The elements of a transition spiral (clothoid) that leads from a straight
+// (through L and NKK) into a circular curve (centre, R_kk), with spiral length
+// L_sk, as the spiral trace and its set-out share them; and the spiral frame.
+//
+// Notation (the report labels where there is one):
+//   Lpk, Apk    distance and direction angle from L to NKK; sinA, cosA by division
+//   s           sense of stationing, +1 when pickets grow from L toward NKK
+//   Rk          distance from NKK to the centre, reported only
+//   sigma       side of the curve, +1 for a centre right of the straight (or on it)
+//   C           spiral parameter R_kk * L_sk
+//   a           distance along the straight from NSK (spiral start) to NKK
+//   (X),(Y),(FI) the spiral's end KSK in the spiral frame and its tangent angle
+//   (Z)         shift of the circle from the straight
+// The spiral frame: origin at NSK, x along the straight toward NKK, y across it
+// toward the centre.
+#pragma once
+
+#include <string>
+
+#include "trace/calculation_store.h"
+#include "trace/track_straight.h"
+
+struct SpiralElements {
+    TrackStraight straight; // from L toward NKK
+    double Rk, sigma;
+    double C, a, a1, X, Y, Z, FI;
+    double PKnsk, PKksk; // pickets of NSK and KSK; KSK's adds the plain spiral length
+};
+
+// The elements of the stored spiral. C, (Z) and PKnsk are stored for the other
+// calculators (the spiral rail level shows C and PKnsk, the circular trace (Z) as z).
+SpiralElements ComputeSpiralElements(CalculationStore& store);
+
+// Report block 2 of the spiral: from the "Apk=" line to the "PKnsk=" line, ended by CR LF.
+std::string SpiralElementsPiece(const SpiralElements& e);

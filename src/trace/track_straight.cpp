@@ -1,0 +1,15 @@
+#include "trace/track_straight.h"
+
+#include "numeric/arithmetic.h"
+#include "trace/calculator.h"
+
+TrackStraight MakeTrackStraight(double PK1, double Y1, double X1, double PK2, double Y2, double X2) {
+    const double dY = Y2 - Y1;
+    const double dX = X2 - X1;
+    const double Lpk = PlaneDistance(dY, dX);
+    return {Lpk, dY / Lpk, dX / Lpk, DirectionAngle(dY, dX), SignOf(PK2 - PK1)};
+}
+
+std::string TrackStraightLine(const TrackStraight& straight) {
+    return "\r\nApk=" + AngleText(straight.Apk) + "   Lpk=" + LinearText(straight.Lpk);
+}
