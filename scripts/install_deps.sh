@@ -20,7 +20,9 @@ need xdpyinfo x11-utils
 need strace strace
 [ -x /usr/lib/wine/wine64 ] || packages+=(wine wine64)
 # Wine's own fonts draw the caption buttons and the system font; without them the
-# caption buttons show letters. A recommended package, so named here.
+# caption buttons show letters. A recommended package, so named here. Debian's Wine 8
+# does not find them where the package puts them: the Wine session links them into
+# its prefix's font folder.
 need_package fonts-wine
 [ -f /usr/src/googletest/CMakeLists.txt ] || packages+=(googletest)
 [ -f /usr/include/gtest/gtest.h ] || packages+=(libgtest-dev)

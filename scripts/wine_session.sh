@@ -43,6 +43,20 @@ wine_start_xvfb() {
     return 1
 }
 
+# Wine's own fonts (Marlett draws the caption buttons, Tahoma the menus and dialogs)
+# come with fonts-wine in /usr/share/wine/fonts, but Debian's Wine 8 looks for them
+# elsewhere and wineboot does not put them in the prefix: without them the caption
+# buttons show as letters. Linked into the prefix's font folder, which Wine scans
+# at every start; done at every session so that older prefixes get them too.
+wine_link_fonts() {
+    local fonts=$WINEPREFIX/drive_c/windows/Fonts font
+    [ -d "$fonts" ] || return 0
+    for font in /usr/share/wine/fonts/*; do
+        [ -e "$font" ] || continue
+        [ -e "$fonts/${font##*/}" ] || [ -L "$fonts/${font##*/}" ] || ln -s "$font" "$fonts/"
+    done
+}
+
 wine_session_start() { # PREFIX_DIR [virtual]
     # Wine takes only an absolute prefix path.
     WINEPREFIX=$(realpath -m "$1")
@@ -61,6 +75,7 @@ wine_session_start() { # PREFIX_DIR [virtual]
         wineserver -w || true
         touch "$WINEPREFIX/.quarel-ready"
     fi
+    wine_link_fonts
     if [ -n "${WINESERVER_TRACE_LOG:-}" ]; then
         # The server carries out every rename and delete of the Wine processes: its
         # calls on file names are traced for the tests that watch a save. strace -D
