@@ -10,6 +10,7 @@
 // A and B at the same place make Lpk 0, so sinA and cosA and everything derived
 // from them are NaN; they are written as FormatFixed writes them.
 #include <string>
+#include <utility>
 
 #include "numeric/arithmetic.h"
 #include "resource_ids.h"
@@ -48,11 +49,14 @@ CalculationOutput Compute(CalculationStore& store) {
     const double PK_pz = (PKpz1 + PKpz2) / 2;
     const double d_pz = (Dpz1 + Dpz2) / 2;
 
+    // One piece: the element line, then an empty line and the point's two lines.
+    std::string piece = "\r\nApk=" + Apk + "   Lpk=" + LinearText(Lpk) + "\r\n";
     CalculationOutput out;
+    out.elementLength = piece.size();
+    piece += "\r\nPKpz1=" + LinearText(PKpz1) + "   Dpz1=" + LinearText(Dpz1) + //
+             "\r\nPKpz2=" + LinearText(PKpz2) + "   Dpz2=" + LinearText(Dpz2) + "\r\n";
     out.resultFields = {{IDC_PK_PZ, LinearText(PK_pz)}, {IDC_D_PZ, LinearText(d_pz)}};
-    out.resultPieces = {"\r\nApk=" + Apk + "   Lpk=" + LinearText(Lpk) + "\r\n" +          //
-                        "\r\nPKpz1=" + LinearText(PKpz1) + "   Dpz1=" + LinearText(Dpz1) + //
-                        "\r\nPKpz2=" + LinearText(PKpz2) + "   Dpz2=" + LinearText(Dpz2) + "\r\n"};
+    out.resultPieces = {std::move(piece)};
     return out;
 }
 
