@@ -4,9 +4,9 @@
 // Fields are separated by blanks, tabs or semicolons, a run of them counting as
 // one; a line with none of those but with commas is split at each comma (a CSV
 // line). The first field is the name, the second Y, the third X; further fields
-// (height, code) are ignored. Y and X must each be a whole number text, so a
-// decimal comma ("5234,12") makes the line fail rather than be misread. A line of
-// exactly two numbers is a point named "L<line number>".
+// (height, code) are ignored. Y and X must each be a whole number text of at most
+// 100 characters, so a decimal comma ("5234,12") makes the line fail rather than
+// be misread. A line of exactly two numbers is a point named "L<line number>".
 #pragma once
 
 #include <string>

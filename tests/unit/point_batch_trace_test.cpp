@@ -96,6 +96,39 @@ TEST_F(PointBatch, WorkedExamplesWholeTable) {
     }
 }
 
+// Whatever the selection holds (bytes of every value but NUL and the line break,
+// 100,000 lines, a line of a megabyte), over an element of zeros whose figures are
+// not finite: every line that is not blank is counted once, as a point or as
+// skipped, and the table ends with the counts.
+TEST_F(PointBatch, AnySelectionGivesTheWholeTable) {
+    std::mt19937 random(7);
+    std::string text;
+    int notBlank = 0;
+    for (int line = 0; line < 100000; ++line) {
+        std::string bytes;
+        for (int length = static_cast<int>(random() % 12); length > 0; --length) {
+            char c = static_cast<char>(1 + random() % 255);
+            bytes += c == '\r' || c == '\n' ? ' ' : c;
+        }
+        if (line % 1000 == 0) bytes = "P" + std::to_string(line) + " 1 2";
+        notBlank += bytes.find_first_not_of(" \t") != std::string::npos;
+        text += bytes + "\r\n";
+    }
+    text += "P1 5 " + std::string(1 << 20, '7') + "\r\n";
+    ++notBlank;
+
+    const std::string table = TraceAll(SpiralPointBatch, store, text);
+    const std::size_t last = table.rfind("Points: ");
+    ASSERT_NE(last, std::string::npos);
+    int traced = -1, outside = -1, skipped = -1;
+    ASSERT_EQ(std::sscanf(table.c_str() + last, "Points: %d traced, %d outside, %d skipped", &traced, &outside,
+                          &skipped),
+              3);
+    EXPECT_EQ(traced + outside + skipped, notBlank);
+    EXPECT_GE(outside, 100); // the lines P0, P1000...: a point at all on a spiral of zeros is not
+    EXPECT_TRUE(table.ends_with(" skipped\r\n"));
+}
+
 // Generated elements of track and lines of points about them.
 std::string Text(double value) {
     char buffer[64];

@@ -47,6 +47,13 @@ const LineCase LineCases[] = {
     {" \t  \t", Kind::Blank},
 };
 
+TEST(PointLineReader, NumberTextOfMoreThanHundredCharactersIsNoNumber) {
+    const std::string hundred = "0." + std::string(98, '3');
+    EXPECT_EQ(ReadPointLine("P1 " + hundred + " 5", 1).kind, Kind::Point);
+    EXPECT_EQ(ReadPointLine("P1 " + hundred + "3 5", 1).kind, Kind::Unreadable);
+    EXPECT_EQ(ReadPointLine("P1 5 0." + std::string(1 << 20, '3'), 1).kind, Kind::Unreadable);
+}
+
 TEST(PointLineReader, RealWorldLines) {
     for (const LineCase& c : LineCases) {
         SCOPED_TRACE(c.line);
