@@ -21,6 +21,7 @@
 #include <windows.h>
 
 #include "app/point_trace_commands.h"
+#include "bench_editor.h"
 #include "text/win32/window_text.h"
 #endif
 
@@ -87,24 +88,10 @@ bool AllTraced(const std::string& report) {
 }
 
 #ifdef _WIN32
-void Pump() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
-
 // The whole command on a text field made as the program makes its own, the
 // points selected; the report appended is taken away again after each run.
 bool TimeWholeCommand(const std::string& text, std::size_t selectionStart) {
-    HWND frame = CreateWindowExA(0, "STATIC", "point trace", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800, 600,
-                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    HWND editor = CreateWindowExA(0, "EDIT", "",
-                                  WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
-                                      ES_AUTOVSCROLL | ES_AUTOHSCROLL,
-                                  0, 0, 780, 560, frame, nullptr, GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(editor, EM_SETLIMITTEXT, 0, 0);
+    HWND editor = MakeEditor("point trace");
     SetWindowTextA(editor, text.c_str());
     Pump();
     bool ok = true;
@@ -145,7 +132,7 @@ bool TimeWholeCommand(const std::string& text, std::size_t selectionStart) {
     std::printf("%-58s %9.1f ms\n", "whole command on a real text field", calls[Runs / 2]);
     std::printf("%-58s %9.1f ms\n", "the same, repainted", shown[Runs / 2]);
     std::printf("%-58s %9.1f ms\n", "of which the one append of the report, alone", appends[Runs / 2]);
-    DestroyWindow(frame);
+    DestroyWindow(GetParent(editor));
     return ok;
 }
 #endif
