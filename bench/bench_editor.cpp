@@ -9,8 +9,8 @@ void Pump() {
 }
 
 HWND MakeEditor(const char* caption) {
-    HWND frame = CreateWindowExA(0, "STATIC", caption, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800, 600, nullptr,
-                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND frame = CreateWindowExA(0, "STATIC", caption, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800, 600,
+                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     HWND editor = CreateWindowExA(0, "EDIT", "",
                                   WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
                                       ES_AUTOVSCROLL | ES_AUTOHSCROLL,

@@ -73,7 +73,8 @@ double Milliseconds(const std::function<void()>& step) {
     for (int run = 0; run < Runs; ++run) {
         const auto start = std::chrono::steady_clock::now();
         step();
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
@@ -81,9 +82,11 @@ double Milliseconds(const std::function<void()>& step) {
 
 bool AllTraced(const std::string& report) {
     const std::string counts = "Points: " + std::to_string(Points) + " traced, 0 outside, 0 skipped\r\n";
-    const bool ok = report.size() >= counts.size() && report.compare(report.size() - counts.size(), counts.size(), counts) == 0;
-    if (!ok) std::printf("CHECK FAILED: every point traced; the report ends: %s\n",
-                         report.substr(report.size() > 200 ? report.size() - 200 : 0).c_str());
+    const bool ok = report.size() >= counts.size() &&
+                    report.compare(report.size() - counts.size(), counts.size(), counts) == 0;
+    if (!ok)
+        std::printf("CHECK FAILED: every point traced; the report ends: %s\n",
+                    report.substr(report.size() > 200 ? report.size() - 200 : 0).c_str());
     return ok;
 }
 
@@ -121,7 +124,8 @@ bool TimeWholeCommand(const std::string& text, std::size_t selectionStart) {
     for (int run = 0; run < Runs; ++run) {
         const auto start = std::chrono::steady_clock::now();
         AppendToEditor(editor, report.c_str());
-        appends.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        appends.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         SendMessageA(editor, EM_SETSEL, text.size(), -1);
         SendMessageA(editor, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(""));
         Pump();
@@ -149,9 +153,11 @@ int main() {
     std::vector<TextLine> lines;
     const double read = Milliseconds([&] { lines = SelectedLines(text, selectionStart, text.size()); });
     std::string report;
-    const double traced = Milliseconds([&] { report = TracePointLines(SpiralPointBatch, TheCalculationStore, lines); });
+    const double traced =
+        Milliseconds([&] { report = TracePointLines(SpiralPointBatch, TheCalculationStore, lines); });
     const double both = Milliseconds([&] {
-        report = TracePointLines(SpiralPointBatch, TheCalculationStore, SelectedLines(text, selectionStart, text.size()));
+        report = TracePointLines(SpiralPointBatch, TheCalculationStore,
+                                 SelectedLines(text, selectionStart, text.size()));
     });
     std::printf("%-58s %9.1f ms\n", "selected lines found", read);
     std::printf("%-58s %9.1f ms\n", "points read, traced and formatted", traced);

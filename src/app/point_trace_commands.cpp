@@ -35,8 +35,7 @@ int RunPointTraceCommand(HWND edit, int command) {
     // A copy of the text: the trace's formatting reuses the temporary strings,
     // among them the one the text is read into.
     const std::string text = ReadWindowText(edit);
-    const std::string report =
-        TracePointLines(*batch, TheCalculationStore, SelectedLines(text, start, end));
+    const std::string report = TracePointLines(*batch, TheCalculationStore, SelectedLines(text, start, end));
     AppendToEditor(edit, report.c_str());
     return 1;
 }

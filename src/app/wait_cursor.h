@@ -5,12 +5,12 @@
 #include <windows.h>
 
 class WaitCursor {
-public:
+  public:
     WaitCursor() : previous_(SetCursor(LoadCursorA(nullptr, IDC_WAIT))) {}
     ~WaitCursor() { SetCursor(previous_); }
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 
-private:
+  private:
     HCURSOR previous_;
 };

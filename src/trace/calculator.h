@@ -6,8 +6,8 @@
 // the field texts and shows what comes back.
 #pragma once
 
-#include <functional>
 #include <cstddef>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -45,7 +45,8 @@ struct CalculationOutput {
     const char* pointNotTraced = nullptr;
 
     std::string_view ElementLines() const {
-        return resultPieces.empty() ? std::string_view() : std::string_view(resultPieces[0]).substr(0, elementLength);
+        return resultPieces.empty() ? std::string_view()
+                                    : std::string_view(resultPieces[0]).substr(0, elementLength);
     }
     // The text of a result field; empty when the calculator has no such field.
     std::string_view ResultField(int controlId) const;

@@ -34,7 +34,8 @@ Fields SplitFields(std::string_view line) {
     std::size_t start = 0;
     while (fields.count < 4) {
         std::size_t comma = line.find(',', start);
-        fields.Add(line.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+        fields.Add(
+            line.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
         if (comma == std::string_view::npos) break;
         start = comma + 1;
     }

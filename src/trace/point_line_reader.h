@@ -14,9 +14,9 @@
 
 struct PointLine {
     enum class Kind { Blank, Point, Unreadable } kind = Kind::Unreadable;
-    std::string name;               // as written, or "L<line number>"
-    std::string_view yText, xText;  // as written; views into the line given
-    double y = 0, x = 0;            // ParseNumber of them
+    std::string name;              // as written, or "L<line number>"
+    std::string_view yText, xText; // as written; views into the line given
+    double y = 0, x = 0;           // ParseNumber of them
 };
 
 // A line of blanks and tabs only is Blank; one that gives no point is Unreadable.

@@ -38,7 +38,11 @@ const Example Examples[] = {
      {{IDC_Y_FIRST, IDC_X_FIRST}, {IDC_Y_SECOND, IDC_X_SECOND}},
      {-10, 10, -20, 120}},
     {CircularPointBatch,
-     {{IDC_PK_FIRST, "1000"}, {IDC_PK_SECOND, "1157.0796"}, {IDC_R_KK, "100"}, {IDC_Z, "0.1"}, {IDC_Q, "0.05"}},
+     {{IDC_PK_FIRST, "1000"},
+      {IDC_PK_SECOND, "1157.0796"},
+      {IDC_R_KK, "100"},
+      {IDC_Z, "0.1"},
+      {IDC_Q, "0.05"}},
      {{IDC_Y_FIRST, IDC_X_FIRST}, {IDC_Y_SECOND, IDC_X_SECOND}, {IDC_Y_CK, IDC_X_CK}},
      {-30, 110, -30, 110}},
     {SpiralPointBatch,
@@ -47,7 +51,8 @@ const Example Examples[] = {
      {-4, 8, 70, 130}},
 };
 // The places of the examples, in the order of their pairs of fields.
-const double Places[][3][2] = {{{0, 0}, {0, 100}}, {{0, 100}, {100, 0}, {0, 0}}, {{0, 0}, {0, 100}, {100, 100}}};
+const double Places[][3][2] = {
+    {{0, 0}, {0, 100}}, {{0, 100}, {100, 0}, {0, 0}}, {{0, 0}, {0, 100}, {100, 100}}};
 
 // Coordinates turned by an angle, mirrored or not, shifted, written to 4 decimals.
 struct Placing {
@@ -61,10 +66,12 @@ struct Placing {
 };
 
 // A point line in one of the forms a field book holds; name is set as the report gives it.
-std::string PointLineText(unsigned form, int number, const std::string& y, const std::string& x, std::string& name) {
+std::string PointLineText(unsigned form, int number, const std::string& y, const std::string& x,
+                          std::string& name) {
     name = form % 2 ? "P" + std::to_string(number) : std::to_string(1000 + number);
-    const std::string forms[] = {name + "  " + y + " " + x, "\t" + name + "\t" + y + "\t" + x + "\t101.35\tRAIL",
-                                 name + ";" + y + ";;" + x + ";", name + "," + y + "," + x + ",101.35", y + " " + x};
+    const std::string forms[] = {
+        name + "  " + y + " " + x, "\t" + name + "\t" + y + "\t" + x + "\t101.35\tRAIL",
+        name + ";" + y + ";;" + x + ";", name + "," + y + "," + x + ",101.35", y + " " + x};
     if (form % 5 == 4) name = "L" + std::to_string(number);
     return forms[form % 5];
 }
@@ -73,16 +80,20 @@ class PointBatch : public CalculatorTest {};
 
 TEST_F(PointBatch, EveryPointAsItsDialogGivesIt) {
     std::mt19937 random(20240917);
-    auto uniform = [&](double low, double high) { return std::uniform_real_distribution<double>(low, high)(random); };
+    auto uniform = [&](double low, double high) {
+        return std::uniform_real_distribution<double>(low, high)(random);
+    };
     for (const Example& example : Examples) {
         int outsideSeen = 0;
         for (int element = 0; element < 20; ++element) {
             SCOPED_TRACE(std::string(example.batch.reportTitle) + ", element " + std::to_string(element));
-            const Placing place = {uniform(0, 6.3), random() % 2 ? 1.0 : -1.0, uniform(-9e3, 9e3), uniform(-9e3, 9e3)};
+            const Placing place = {uniform(0, 6.3), random() % 2 ? 1.0 : -1.0, uniform(-9e3, 9e3),
+                                   uniform(-9e3, 9e3)};
             Typed fields = example.fields;
             for (std::size_t i = 0; i < example.places.size(); ++i) {
                 const double* p = Places[&example - Examples][i];
-                std::tie(fields[example.places[i].first], fields[example.places[i].second]) = place(p[0], p[1]);
+                std::tie(fields[example.places[i].first], fields[example.places[i].second]) =
+                    place(p[0], p[1]);
             }
             store.Reset();
             RunCalculator(*example.batch.trace, store, fields);
@@ -92,11 +103,13 @@ TEST_F(PointBatch, EveryPointAsItsDialogGivesIt) {
             for (int number = 1; number <= 30; ++number) {
                 if (random() % 8 == 0) { // a line that is no point
                     text += "P" + std::to_string(number) + " 5,1 6,2\r\n";
-                    expected += "! Line " + std::to_string(number) + " skipped: P" + std::to_string(number) + " 5,1 6,2\r\n";
+                    expected += "! Line " + std::to_string(number) + " skipped: P" + std::to_string(number) +
+                                " 5,1 6,2\r\n";
                     ++counts[2];
                     continue;
                 }
-                const auto [y, x] = place(uniform(example.box[0], example.box[1]), uniform(example.box[2], example.box[3]));
+                const auto [y, x] =
+                    place(uniform(example.box[0], example.box[1]), uniform(example.box[2], example.box[3]));
                 std::string name;
                 text += PointLineText(random(), number, y, x, name) + "\r\n";
 
@@ -109,10 +122,12 @@ TEST_F(PointBatch, EveryPointAsItsDialogGivesIt) {
                 const CalculatorRun run = RunCalculator(*example.batch.trace, single, typed);
                 expected += name + "   Ypz=" + y + "   Xpz=" + x;
                 if (const std::size_t words = run.report.find("\r\n!Point "); words != std::string::npos) {
-                    expected += "   " + run.report.substr(words + 2, run.report.find("\r\n", words + 2) - words - 2);
+                    expected +=
+                        "   " + run.report.substr(words + 2, run.report.find("\r\n", words + 2) - words - 2);
                     ++counts[1];
                 } else {
-                    expected += "   PKpz=" + run.resultFields.at(IDC_PK_PZ) + "   Dpz=" + run.resultFields.at(IDC_D_PZ);
+                    expected += "   PKpz=" + run.resultFields.at(IDC_PK_PZ) +
+                                "   Dpz=" + run.resultFields.at(IDC_D_PZ);
                     ++counts[0];
                 }
                 expected += "\r\n";
@@ -152,8 +167,8 @@ TEST_F(PointBatch, AnySelectionGivesTheWholeTable) {
 
     const std::string table = TraceAll(SpiralPointBatch, store, text);
     int traced = -1, outside = -1, skipped = -1;
-    ASSERT_EQ(std::sscanf(table.c_str() + table.rfind("\r\nPoints: ") + 2, "Points: %d traced, %d outside, %d skipped",
-                          &traced, &outside, &skipped),
+    ASSERT_EQ(std::sscanf(table.c_str() + table.rfind("\r\nPoints: ") + 2,
+                          "Points: %d traced, %d outside, %d skipped", &traced, &outside, &skipped),
               3);
     EXPECT_EQ(traced + outside + skipped, notBlank);
     EXPECT_GE(outside, 100); // P0, P1000...: no point is on a spiral of zeros

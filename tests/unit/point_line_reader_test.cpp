@@ -13,10 +13,10 @@ namespace {
 using Kind = PointLine::Kind;
 
 struct LineCase {
-    const char* line;
+    std::string line;
     Kind kind;
     const char* name = "";
-    const char* yText = "";
+    std::string yText = "";
     const char* xText = "";
 };
 
@@ -30,40 +30,34 @@ const LineCase LineCases[] = {
     {"1017 5234.118 6789.402", Kind::Point, "1017", "5234.118", "6789.402"},
     {"5234.118 6789.402", Kind::Point, "L7", "5234.118", "6789.402"},
     {"5234.118,6789.402", Kind::Point, "L7", "5234.118", "6789.402"},
-    {"5234.118\t6789.402\t101.35", Kind::Point, "5234.118", "6789.402", "101.35"},
     {"P5 inf -nan", Kind::Point, "P5", "inf", "-nan"},
+    {"\x01\xff\x7f 1 2 3", Kind::Point, "\x01\xff\x7f", "1", "2"},
     {"P6 5234,12 6789,40", Kind::Unreadable},
     {"P6,5234,12,6789,40", Kind::Point, "P6", "5234", "12"}, // a CSV line's commas all separate
     {"P7 5234.118", Kind::Unreadable},
     {"P8 5234.118 x6789", Kind::Unreadable},
     {"P9 5234.118m 6789.402", Kind::Unreadable},
     {"P10,,6789.402", Kind::Unreadable},
-    {"5234.118", Kind::Unreadable},
-    {"Calculation on linear trace", Kind::Unreadable},
     {"PK0=0   Y0=0   X0=0", Kind::Unreadable},
     {";;;", Kind::Unreadable},
-    {"\x01\xff\x7f 1 2 3", Kind::Point, "\x01\xff\x7f", "1", "2"},
+    {"P11 0." + std::string(98, '3') + " 5", Kind::Point, "P11", "0." + std::string(98, '3'),
+     "5"}, // 100 characters
+    {"P12 0." + std::string(99, '3') + " 5", Kind::Unreadable},
+    {"P13 5 0." + std::string(1 << 20, '3'), Kind::Unreadable},
     {"", Kind::Blank},
     {" \t  \t", Kind::Blank},
 };
 
-TEST(PointLineReader, NumberTextOfMoreThanHundredCharactersIsNoNumber) {
-    const std::string hundred = "0." + std::string(98, '3');
-    EXPECT_EQ(ReadPointLine("P1 " + hundred + " 5", 1).kind, Kind::Point);
-    EXPECT_EQ(ReadPointLine("P1 " + hundred + "3 5", 1).kind, Kind::Unreadable);
-    EXPECT_EQ(ReadPointLine("P1 5 0." + std::string(1 << 20, '3'), 1).kind, Kind::Unreadable);
-}
-
 TEST(PointLineReader, RealWorldLines) {
     for (const LineCase& c : LineCases) {
-        SCOPED_TRACE(c.line);
+        SCOPED_TRACE(c.line.substr(0, 60));
         const PointLine point = ReadPointLine(c.line, 7);
         ASSERT_EQ(point.kind, c.kind);
         if (c.kind != Kind::Point) continue;
         EXPECT_EQ(point.name, c.name);
         EXPECT_EQ(point.yText, c.yText);
         EXPECT_EQ(point.xText, c.xText);
-        EXPECT_EQ(std::to_string(point.y), std::to_string(std::strtod(c.yText, nullptr)));
+        EXPECT_EQ(std::to_string(point.y), std::to_string(std::strtod(c.yText.c_str(), nullptr)));
         EXPECT_EQ(std::to_string(point.x), std::to_string(std::strtod(c.xText, nullptr)));
     }
 }
@@ -72,17 +66,12 @@ TEST(PointLineReader, RealWorldLines) {
 // takes every line of which it holds any character, line breaks included.
 TEST(SelectedLines, LinesTouchedBySelection) {
     const std::string text = "one\r\ntwo\r\n\r\nfour";
-    struct Case {
+    const struct {
         std::size_t start, end;
         std::vector<int> numbers;
-    };
-    const Case cases[] = {
-        {0, 0, {}},          {4, 4, {}},           {0, 1, {1}},       {0, 5, {1}},
-        {3, 4, {1}},         {4, 6, {1, 2}},       {5, 16, {2, 3, 4}}, {9, 11, {2, 3}},
-        {10, 11, {3}},       {11, 12, {3}},        {12, 99, {4}},      {0, 16, {1, 2, 3, 4}},
-        {16, 99, {}},
-    };
-    for (const Case& c : cases) {
+    } cases[] = {{4, 4, {}},    {0, 5, {1}},   {3, 4, {1}},  {4, 6, {1, 2}},       {9, 11, {2, 3}},
+                 {11, 12, {3}}, {12, 99, {4}}, {16, 99, {}}, {0, 16, {1, 2, 3, 4}}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.start) + ".." + std::to_string(c.end));
         std::vector<int> numbers;
         for (const TextLine& line : SelectedLines(text, c.start, c.end))
@@ -90,7 +79,6 @@ TEST(SelectedLines, LinesTouchedBySelection) {
         EXPECT_EQ(numbers, c.numbers);
     }
     const std::vector<TextLine> all = SelectedLines(text, 0, text.size());
-    ASSERT_EQ(all.size(), 4u);
     EXPECT_EQ(all[1].text, "two");
     EXPECT_EQ(all[2].text, "");
     EXPECT_EQ(all[3].text, "four");
