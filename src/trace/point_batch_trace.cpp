@@ -1,9 +1,16 @@
 #include "trace/point_batch_trace.h"
 
+#include <cstddef>
 #include <string>
 
 #include "resource_ids.h"
 #include "trace/point_line_reader.h"
+
+namespace {
+// A skipped line is named by its number and shown by its start: enough to find it,
+// and a line of a megabyte does not come into the report a second time.
+constexpr std::size_t LongestSkippedText = 120;
+} // namespace
 
 const PointBatchTrace StraightPointBatch = {&StraightTraceCalculator, "Trace of points on linear trace"};
 const PointBatchTrace CircularPointBatch = {&CircularTraceCalculator,
@@ -26,7 +33,8 @@ std::string TracePointLines(const PointBatchTrace& batch, const CalculationStore
         if (point.kind == PointLine::Kind::Unreadable) {
             ++skipped;
             report += "! Line " + std::to_string(line.number) + " skipped: ";
-            report += line.text;
+            report += line.text.substr(0, LongestSkippedText);
+            if (line.text.size() > LongestSkippedText) report += "...";
             report += "\r\n";
             continue;
         }

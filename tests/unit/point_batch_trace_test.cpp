@@ -172,7 +172,9 @@ TEST_F(PointBatch, AnySelectionGivesTheWholeTable) {
               3);
     EXPECT_EQ(traced + outside + skipped, notBlank);
     EXPECT_GE(outside, 100); // P0, P1000...: no point is on a spiral of zeros
-    EXPECT_TRUE(table.ends_with(" skipped\r\n"));
+    EXPECT_TRUE(table.ends_with("! Line 100001 skipped: P1 5 " + std::string(115, '7') + "...\r\n" +
+                                "Points: " + std::to_string(traced) + " traced, " + std::to_string(outside) +
+                                " outside, " + std::to_string(skipped) + " skipped\r\n"));
 }
 
 } // namespace
