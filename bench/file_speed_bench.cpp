@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_editor.h"
 #include "field_book_generator.h"
 #include "files/text_file_codec.h"
 #include "files/win32/text_file_io.h"
@@ -47,27 +48,6 @@ Timing Time(const std::function<void()>& prepare, const std::function<void()>& s
     return {Median(wall), Median(cpu)};
 }
 
-void Pump() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
-
-// A main window with a text field made as the program makes its own.
-HWND MakeEditor() {
-    HWND frame = CreateWindowExA(0, "STATIC", "file speed", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800, 600,
-                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    HWND editor = CreateWindowExA(0, "EDIT", "",
-                                  WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
-                                      ES_AUTOVSCROLL | ES_AUTOHSCROLL,
-                                  0, 0, 780, 560, frame, nullptr, GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(editor, EM_SETLIMITTEXT, 0, 0);
-    Pump();
-    return editor;
-}
-
 std::string ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -102,7 +82,7 @@ int main(int argc, char** argv) {
     std::printf("Field book: %zu bytes, %lld lines, report-shaped (%s)\n", book.size(), lines,
                 bookPath.c_str());
 
-    HWND editor = MakeEditor();
+    HWND editor = MakeEditor("file speed");
     bool ok = true;
     const auto empty = [&] {
         SetWindowTextA(editor, "");

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Runs the file speed benchmark under Wine on a virtual display and prints its
-# figures. Usage: bench/run_bench.sh [BUILD_ROOT]   (default: build/)
+# Runs the benchmarks and prints their figures: the point trace natively (a build
+# without sanitizers, BUILD_ROOT/native-release), then the file speed and the point
+# trace benchmarks under Wine on a virtual display.
+# Usage: bench/run_bench.sh [BUILD_ROOT]   (default: build/)
 set -euo pipefail
+status=0
 top=$(cd "$(dirname "$0")/.." && pwd)
 root=${1:-$top/build}
 bench=$root/win64/bench/file_speed_bench.exe
@@ -10,15 +13,27 @@ if [ ! -f "$root/win64/build.ninja" ]; then
     echo "No Windows x86_64 build in $root: run scripts/build.sh $root first." >&2
     exit 1
 fi
-cmake --build "$root/win64" --target file_speed_bench >"$root/bench-build.log" 2>&1 ||
+cmake --build "$root/win64" --target file_speed_bench point_trace_bench >"$root/bench-build.log" 2>&1 ||
     { cat "$root/bench-build.log"; exit 1; }
+if [ ! -f "$root/native-release/build.ninja" ]; then
+    cmake -S "$top" -B "$root/native-release" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >>"$root/bench-build.log" 2>&1 ||
+        { cat "$root/bench-build.log"; exit 1; }
+fi
+cmake --build "$root/native-release" --target point_trace_bench >>"$root/bench-build.log" 2>&1 ||
+    { cat "$root/bench-build.log"; exit 1; }
+echo "== Point trace, native"
+"$root/native-release/bench/point_trace_bench" || status=$?
 
 # shellcheck source=../scripts/wine_session.sh
 source "$top/scripts/wine_session.sh"
 wine_session_start "$root/wineprefix" virtual
 log=$root/bench-file-speed.log
-status=0
 "$WINE" "$bench" >"$log" 2>&1 || status=$?
+points_log=$root/bench-point-trace.log
+"$WINE" "$root/win64/bench/point_trace_bench.exe" >"$points_log" 2>&1 || status=$?
 wine_session_stop
+echo "== File speed, under Wine"
 grep -v -e 'syswow64' -e '^wine: ' "$log" || true
+echo "== Point trace, under Wine"
+grep -v -e 'syswow64' -e '^wine: ' "$points_log" || true
 exit "$status"

@@ -5,6 +5,7 @@
 #include "app/dialog_commands.h"
 #include "app/document_commands.h"
 #include "app/edit_commands.h"
+#include "app/point_trace_commands.h"
 #include "files/win32/text_file_io.h"
 #include "resource_ids.h"
 #include "text/number_text.h"
@@ -62,6 +63,7 @@ void OnCommand(HWND window, int id, HWND, UINT code) {
     }
     if (RunFileCommand(id)) return;
     if (RunEditCommand(EditorControl, id)) return;
+    if (RunPointTraceCommand(EditorControl, id)) return;
     RunDialogCommand(window, id);
 }
 

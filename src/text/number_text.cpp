@@ -15,6 +15,14 @@ double ParseNumber(const char* s) {
     return std::strtod(s, nullptr);
 }
 
+bool ReadWholeNumber(const char* s, double& value) {
+    char* end = nullptr;
+    const double number = std::strtod(s, &end);
+    if (end == s || *end != '\0') return false;
+    value = number;
+    return true;
+}
+
 double AbsValue(double x) {
     return x < 0 ? -x : x;
 }

@@ -6,9 +6,11 @@
 // the field texts and shows what comes back.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -34,6 +36,20 @@ struct CalculationOutput {
     // Result pieces of the report, each appended to the editor as it stands
     // (each begins and ends with CR LF).
     std::vector<std::string> resultPieces;
+    // A trace's report begins with the lines of its element of track alone, which
+    // do not depend on the surveyed point: the first elementLength characters of
+    // the first piece, from its CR LF to the CR LF that ends them.
+    std::size_t elementLength = 0;
+    // The trace's words when the surveyed point got no picket ("!Point outside of
+    // circular crooked!"); null when it got one.
+    const char* pointNotTraced = nullptr;
+
+    std::string_view ElementLines() const {
+        return resultPieces.empty() ? std::string_view()
+                                    : std::string_view(resultPieces[0]).substr(0, elementLength);
+    }
+    // The text of a result field; empty when the calculator has no such field.
+    std::string_view ResultField(int controlId) const;
 };
 
 struct Calculator {
@@ -60,6 +76,11 @@ std::string FieldOpeningText(const CalculatorField& field, const CalculationStor
 // returns the input piece: CR LF, title, CR LF, the report lines, CR LF.
 std::string StoreFieldsAndBuildInputPiece(const Calculator& calculator, CalculationStore& store,
                                           const std::function<std::string(int controlId)>& readField);
+
+// The input piece as CALC would write it, under another title, had every numeric
+// field been typed as TrimBlanks(FormatNumber(stored value)), and without the line
+// that holds the point name. Stores nothing.
+std::string StoredInputPiece(const Calculator& calculator, const CalculationStore& store, const char* title);
 
 // The calculators, in menu order.
 extern const Calculator StraightTraceCalculator;     // dialog 1011

@@ -59,6 +59,7 @@ CalculationOutput Compute(CalculationStore& store) {
     const double Ankk = curve.Ankk, Akkk = curve.Akkk, Beta = curve.Beta, Skk = curve.Skk;
     CalculationOutput out;
     out.resultPieces.push_back(CircularCurvePiece(curve));
+    out.elementLength = out.resultPieces[0].size();
 
     // The point.
     const double Apz = DirectionAngle(Y_pz - Y_ck, X_pz - X_ck);
@@ -80,7 +81,8 @@ CalculationOutput Compute(CalculationStore& store) {
         point += "\r\nPKpz1=" + LinearText(PKpz1) + "   Dpz=" + LinearText(Dpz) + //
                  "\r\nPKpz2=" + LinearText(PKpz2) + "\r\n";
     } else {
-        point += "\r\n!Point outside of circular crooked!\r\n";
+        out.pointNotTraced = "!Point outside of circular crooked!";
+        point += "\r\n" + std::string(out.pointNotTraced) + "\r\n";
     }
     out.resultFields = {{IDC_PK_PZ, LinearText(PK_pz)}, {IDC_D_PZ, LinearText(Dpz)}};
     out.resultPieces.push_back(std::move(point));

@@ -43,13 +43,16 @@ CalculationOutput Compute(CalculationStore& store) {
 
     double PKpz = 0;
     double Dpz = 0;
+    CalculationOutput out;
     std::string block = "\r\n(x)pz=" + LinearText(x) + "   (y)pz=" + LinearText(y);
     if (!IsOnSpiralStretch(x, xLimit)) {
-        block += "\r\n!Point outside of connecting crooked!";
+        out.pointNotTraced = "!Point outside of connecting crooked!";
+        block += "\r\n" + std::string(out.pointNotTraced);
         if (x < 0) block += "\r\n(x0)pz = NSK" + LinearText(x);
         if (x > xLimit) block += "\r\n(x0)pz = KSK+" + LinearText(x - xLimit);
     } else if (SpiralFootPoint foot = FindSpiralFootPoint(x, y, C); !foot.settled) {
-        block += "\r\n!Point not resolved on connecting crooked!";
+        out.pointNotTraced = "!Point not resolved on connecting crooked!";
+        block += "\r\n" + std::string(out.pointNotTraced);
     } else {
         double Lpz = foot.l;
         double qpz = q * Lpz / L_sk;
@@ -65,8 +68,8 @@ CalculationOutput Compute(CalculationStore& store) {
     }
     block += "\r\n";
 
-    CalculationOutput out;
     out.resultFields = {{IDC_PK_PZ, LinearText(PKpz)}, {IDC_D_PZ, LinearText(Dpz)}};
+    out.elementLength = elements.size();
     out.resultPieces = {std::move(elements), std::move(block)};
     return out;
 }

@@ -44,11 +44,14 @@ CalculationOutput Compute(CalculationStore& store) {
     const double PK_pz = (PKpz1 + PKpz2) / 2;
     const double d_pz = (Dpz1 + Dpz2) / 2;
 
+    // One piece: the element line, then an empty line and the point's two lines.
+    std::string piece = TrackStraightLine(AB) + "\r\n";
     CalculationOutput out;
+    out.elementLength = piece.size();
+    piece += "\r\nPKpz1=" + LinearText(PKpz1) + "   Dpz1=" + LinearText(Dpz1) + //
+             "\r\nPKpz2=" + LinearText(PKpz2) + "   Dpz2=" + LinearText(Dpz2) + "\r\n";
     out.resultFields = {{IDC_PK_PZ, LinearText(PK_pz)}, {IDC_D_PZ, LinearText(d_pz)}};
-    out.resultPieces = {TrackStraightLine(AB) + "\r\n" +                                      //
-                        "\r\nPKpz1=" + LinearText(PKpz1) + "   Dpz1=" + LinearText(Dpz1) + //
-                        "\r\nPKpz2=" + LinearText(PKpz2) + "   Dpz2=" + LinearText(Dpz2) + "\r\n"};
+    out.resultPieces = {std::move(piece)};
     return out;
 }
 

@@ -4,6 +4,9 @@
 #include "driver/program.h"
 #include "driver/waiting.h"
 #include "driver/window_search.h"
+#include "resource_ids.h"
+
+#include <cstring>
 
 
 std::string EditorText(const Program& program) {
@@ -32,6 +35,25 @@ void ReplaceEditorText(const Program& program, const std::string& text) {
 
 void SelectInEditor(const Program& program, int start, int end) {
     SendOrFail(program.Editor(), EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end), "a selection");
+}
+
+void PasteIntoEditor(const Program& program, const std::string& text) {
+    const size_t before = EditorText(program).size();
+    WaitFor([] { return OpenClipboard(nullptr) != 0; }, "the clipboard to be free");
+    EmptyClipboard();
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    if (data != nullptr) {
+        if (char* chars = static_cast<char*>(GlobalLock(data))) {
+            memcpy(chars, text.c_str(), text.size() + 1);
+            GlobalUnlock(data);
+        }
+        if (SetClipboardData(CF_TEXT, data) == nullptr) GlobalFree(data);
+    }
+    CloseClipboard();
+    Check(data != nullptr, "the clipboard takes the text to paste");
+    program.Command(CMD_EDIT_PASTE);
+    WaitFor([&] { return EditorText(program).size() >= before + text.size(); },
+            "the text field to show the pasted \"" + Visible(text, 40) + "\"");
 }
 
 namespace {

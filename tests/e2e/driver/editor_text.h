@@ -15,6 +15,9 @@ void WaitForEditorText(const Program& program, const std::string& expected, cons
 void TypeIntoEditor(const Program& program, const std::string& characters);
 // Replaces the whole text without typing (WM_SETTEXT: no change notification).
 void ReplaceEditorText(const Program& program, const std::string& text);
+// Puts the text on the clipboard and chooses Edit > Paste; returns when the field
+// shows it.
+void PasteIntoEditor(const Program& program, const std::string& text);
 // Selects characters [start, end) of the text field.
 void SelectInEditor(const Program& program, int start, int end);
 

@@ -58,3 +58,4 @@ std::vector<Scenario> RailScenarios();
 std::vector<Scenario> CalculatorSharingScenarios();
 std::vector<Scenario> CalculatorInputScenarios();
 std::vector<Scenario> SetOutScenarios();
+std::vector<Scenario> PointTraceScenarios();

@@ -1,0 +1,23 @@
+// A line of the field book read as a surveyed point: name, Y and X, as pasted from
+// an instrument's export or typed in the field ("P17  5234.118  6789.402  101.35").
+//
+// Fields are separated by blanks, tabs or semicolons, a run of them counting as
+// one; a line with none of those but with commas is split at each comma (a CSV
+// line). The first field is the name, the second Y, the third X; further fields
+// (height, code) are ignored. Y and X must each be a whole number text of at most
+// 100 characters, so a decimal comma ("5234,12") makes the line fail rather than
+// be misread. A line of exactly two numbers is a point named "L<line number>".
+#pragma once
+
+#include <string>
+#include <string_view>
+
+struct PointLine {
+    enum class Kind { Blank, Point, Unreadable } kind = Kind::Unreadable;
+    std::string name;              // as written, or "L<line number>"
+    std::string_view yText, xText; // as written; views into the line given
+    double y = 0, x = 0;           // ParseNumber of them
+};
+
+// A line of blanks and tabs only is Blank; one that gives no point is Unreadable.
+PointLine ReadPointLine(std::string_view line, int lineNumber);
