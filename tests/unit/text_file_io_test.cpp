@@ -246,6 +246,32 @@ TEST_F(FileFolderTest, SafeWriteOfNothingMakesAnEmptyFile) {
     EXPECT_EQ(ReadAll(PathOf("book.txt")), "");
 }
 
+// A reader that has the old file open for a moment (a scanner, a viewer) delays the
+// save but does not fail it. (Under Wine any open handle keeps the new file from
+// taking the old one's name.)
+TEST_F(FileFolderTest, SafeWriteWaitsForAReaderThatHoldsTheOldFileBriefly) {
+    const std::string target = PathOf("book.txt");
+    WriteAll(target, "old\r\n");
+    HANDLE reader =
+        CreateFileA(target.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    HANDLE closer = CreateThread(
+        nullptr, 0,
+        [](LPVOID handle) -> DWORD {
+            Sleep(300);
+            CloseHandle(static_cast<HANDLE>(handle));
+            return 0;
+        },
+        reader, 0, nullptr);
+    ASSERT_NE(closer, nullptr);
+    EXPECT_EQ(WriteFileBytesSafely(target.c_str(), "new\r\n"), FileAccess::Done);
+    WaitForSingleObject(closer, INFINITE);
+    CloseHandle(closer);
+    EXPECT_EQ(ReadAll(target), "new\r\n");
+    EXPECT_EQ(Entries(), std::set<std::string>{"book.txt"});
+}
+
 // Needs a folder on a full file system, named by QUAREL_FULL_DISK_FOLDER and holding
 // a file "old.txt" (for example a small tmpfs filled up, reached through Z:).
 TEST(SafeWriteOnAFullDisk, FailsAndKeepsTheOldFileAndLeavesNoTemporaryFile) {

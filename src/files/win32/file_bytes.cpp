@@ -95,11 +95,22 @@ HANDLE CreateTemporaryBeside(const char* path, std::string& tempPath) {
 // every moment the target's name holds either the whole old file or the whole new
 // one. (ReplaceFile is not used: it moves the old file away and deletes it before
 // the new one is renamed in, leaving a moment with no file at the target's name.)
+// A program that has the old file open for a moment (a virus scanner, an indexer, a
+// viewer reading it; under Wine any open at all) makes the rename fail: it is tried
+// again for about two seconds before the save counts as failed.
 bool PutInPlace(const std::string& tempPath, const char* path, bool targetExists) {
     // Without MOVEFILE_REPLACE_EXISTING for a new target: a file that appeared
     // meanwhile was never confirmed for overwriting.
     const DWORD flags = MOVEFILE_WRITE_THROUGH | (targetExists ? MOVEFILE_REPLACE_EXISTING : 0);
-    return MoveFileExA(tempPath.c_str(), path, flags) != 0;
+    constexpr int Attempts = 40;
+    constexpr DWORD PauseMs = 50;
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExA(tempPath.c_str(), path, flags)) return true;
+        const DWORD error = GetLastError();
+        const bool heldOpen = error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION;
+        if (!targetExists || !heldOpen || attempt == Attempts) return false;
+        Sleep(PauseMs);
+    }
 }
 
 } // namespace

@@ -16,6 +16,8 @@ void MakeFolder(const std::string& path);
 std::vector<std::string> FolderEntries(const std::string& folder);
 // Checks the file holds exactly these bytes.
 void CheckFileBytes(const std::string& path, const std::string& expected);
+// True when the file exists and has this size; the file is not opened.
+bool FileHasSize(const std::string& path, size_t size);
 // Waits until the file holds exactly these bytes (a save finishes after its dialog
 // has closed); on timeout fails showing where they differ.
 void WaitForFileBytes(const std::string& path, const std::string& expected);

@@ -168,7 +168,7 @@ void DeathDuringSaveLeavesAWholeBook(ScenarioContext& context) {
     program.Command(CMD_FILE_SAVE);
     if (!WaitUntil([&] {
             std::string bytes;
-            return TryReadFileBytes(path, bytes) && bytes == fresh;
+            return FileHasSize(path, fresh.size()) && TryReadFileBytes(path, bytes) && bytes == fresh;
         })) {
         std::string seen = "the last save did not write the new book; text field " +
                            std::to_string(EditorText(program).size()) + " characters, open windows:";
