@@ -14,6 +14,7 @@ need i686-w64-mingw32-g++-posix g++-mingw-w64-i686
 need Xvfb xvfb
 need import imagemagick
 need xdpyinfo x11-utils
+need zip zip
 [ -x /usr/lib/wine/wine64 ] || packages+=(wine wine64)
 [ -f /usr/src/googletest/CMakeLists.txt ] || packages+=(googletest)
 [ -f /usr/include/gtest/gtest.h ] || packages+=(libgtest-dev)
@@ -24,3 +25,6 @@ if [ ${#packages[@]} -gt 0 ]; then
     apt-get update -qq
     apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
 fi
+
+# The release program's tests run it under emulation: its packages and registration.
+bash "$(dirname "$0")/i686_emulation.sh" install

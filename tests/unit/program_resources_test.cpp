@@ -147,7 +147,8 @@ TEST_P(ProgramResources, VersionResourceCarriesTheAboutDialogsVersion) {
         EXPECT_FALSE(VersionString(info, name).empty()) << "no " << name;
 }
 
-INSTANTIATE_TEST_SUITE_P(BothBuilds, ProgramResources, testing::ValuesIn(kBuilds));
+INSTANTIATE_TEST_SUITE_P(BothBuilds, ProgramResources, testing::ValuesIn(kBuilds),
+                         [](const testing::TestParamInfo<const char*>& build) { return std::string(build.param); });
 
 }  // namespace
 
