@@ -75,14 +75,7 @@ echo "i686 unit tests under emulation: $unit_passed passed, $unit_failed failed 
 count "$unit_passed" "$unit_failed"
 
 start=$(date +%s)
-smoke=(
-    --only "start-up: main window"
-    --only "trace: straight line, worked examples"
-    --only "rail: straight, worked examples"
-    --only "files: a field book saved and opened again"
-    --only "start-up: a second instance"
-)
-bash "$top/tests/e2e/run_e2e.sh" "$program" "$root/win64/tests/e2e/e2e_driver.exe" "${smoke[@]}" \
+bash "$top/tests/e2e/run_e2e.sh" "$program" "$root/win64/tests/e2e/e2e_driver.exe" --only "release smoke" \
     >"$logs/i686-e2e.log" 2>&1
 e2e_status=$?
 grep -v -E '^[0-9]+ (passed|skipped)' "$logs/i686-e2e.log"

@@ -21,7 +21,8 @@ std::vector<Scenario> AllScenarios() {
     std::vector<Scenario> all;
     for (auto group : {StartupScenarios, EditMenuScenarios, DialogKeyScenarios, SaveQuestionScenarios,
                        FileRoundTripScenarios, FileFailureScenarios, OptionsScenarios, TraceScenarios,
-                       RailScenarios, CalculatorSharingScenarios, CalculatorInputScenarios})
+                       RailScenarios, CalculatorSharingScenarios, CalculatorInputScenarios,
+                       ReleaseSmokeScenarios})
         for (const Scenario& scenario : group()) all.push_back(scenario);
     return all;
 }

@@ -53,3 +53,4 @@ std::vector<Scenario> TraceScenarios();
 std::vector<Scenario> RailScenarios();
 std::vector<Scenario> CalculatorSharingScenarios();
 std::vector<Scenario> CalculatorInputScenarios();
+std::vector<Scenario> ReleaseSmokeScenarios();

@@ -7,6 +7,7 @@
 #include "driver/modal_windows.h"
 #include "driver/program.h"
 #include "driver/scenario.h"
+#include "scenarios/shared_steps.h"
 #include "driver/waiting.h"
 #include "resource_ids.h"
 
@@ -49,11 +50,19 @@ void SavedAndOpenedAgain(ScenarioContext& context) {
                              "PZ: Stra\xDF" "e 7   Ypz=1.5\r\n\r\nApk=45 00 00.00\r\n";
     Program& program = context.Start();
     ReplaceEditorText(program, book);
+    SaveAndOpenAgain(context, program, book);
+}
+
+}  // namespace
+
+void SaveAndOpenAgain(ScenarioContext& context, const Program& program, const std::string& book) {
     SaveAsThroughDialog(program, "book");
     WaitForFileBytes(context.PathOf("book.txt"), book);
     NewWithoutQuestion(program);
     OpenCheckSaveBack(context, program, "book.txt", book, book);
 }
+
+namespace {
 
 void NotesGetsDefaultExtension(ScenarioContext& context) {
     Program& program = context.Start();
