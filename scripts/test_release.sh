@@ -57,9 +57,11 @@ if [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
     wineserver -w
     wineserver -p >/dev/null 2>&1
 fi
-# The unit tests that create windows or answer message boxes stay with the x86_64 run.
+# The unit tests that create windows or answer message boxes stay with the x86_64 run,
+# and so does the full-disk test: it needs the full file system set up there, and its
+# skip trips an emulation trap (a breakpoint exception in Wine's 32-bit ntdll).
 /usr/lib/wine/wine "$root/win32/tests/unit/unit_tests.exe" \
-    --gtest_filter='-ShellDialogs.*:FileFolderTest.Load*:FileFolderTest.Save*:FileFolderTest.Open*' \
+    --gtest_filter='-ShellDialogs.*:FileFolderTest.Load*:FileFolderTest.Save*:FileFolderTest.Open*:SafeWriteOnAFullDisk.*' \
     >"$logs/i686-unit.log" 2>&1
 unit_status=$?
 wine_session_stop
