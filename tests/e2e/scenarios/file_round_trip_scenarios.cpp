@@ -7,9 +7,9 @@
 #include "driver/modal_windows.h"
 #include "driver/program.h"
 #include "driver/scenario.h"
-#include "scenarios/shared_steps.h"
 #include "driver/waiting.h"
 #include "resource_ids.h"
+#include "scenarios/shared_steps.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include "driver/check.h"
 #include "driver/program.h"
 #include "driver/scenario.h"
-#include "scenarios/shared_steps.h"
 #include "resource_ids.h"
+#include "scenarios/shared_steps.h"
 
 namespace {
 
