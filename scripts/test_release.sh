@@ -77,7 +77,10 @@ echo "i686 unit tests under emulation: $unit_passed passed, $unit_failed failed 
 count "$unit_passed" "$unit_failed"
 
 start=$(date +%s)
-bash "$top/tests/e2e/run_e2e.sh" "$program" "$root/win64/tests/e2e/e2e_driver.exe" --only "release smoke" \
+# Every start and first dialog loads Wine's 32-bit libraries emulated: the waits get
+# eight times the limits of the x86_64 run.
+QUAREL_E2E_WAIT_SCALE=8 bash "$top/tests/e2e/run_e2e.sh" "$program" "$root/win64/tests/e2e/e2e_driver.exe" \
+    --only "release smoke" \
     >"$logs/i686-e2e.log" 2>&1
 e2e_status=$?
 grep -v -E '^[0-9]+ (passed|skipped)' "$logs/i686-e2e.log"
