@@ -18,6 +18,7 @@ need Xvfb xvfb
 need import imagemagick
 need xdpyinfo x11-utils
 need strace strace
+need zip zip
 [ -x /usr/lib/wine/wine64 ] || packages+=(wine wine64)
 # Wine's own fonts draw the caption buttons and the system font; without them the
 # caption buttons show letters. A recommended package, so named here. Debian's Wine 8
@@ -33,3 +34,6 @@ if [ ${#packages[@]} -gt 0 ]; then
     apt-get update -qq
     apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
 fi
+
+# The release program's tests run it under emulation: its packages and registration.
+bash "$(dirname "$0")/i686_emulation.sh" install

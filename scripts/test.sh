@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The test command: installs what is missing, builds the three builds (native with
 # sanitizers, Windows x86_64, Windows i686), runs the unit tests natively and as a
-# Windows program under Wine, then the shell tests of the real program under Wine.
-# Ends with the line "N passed, M failed"; exits non-zero when anything failed.
+# Windows program under Wine, then the shell tests of the real program under Wine,
+# then the release program's package, unit tests and smoke scenarios under emulation.
+# Ends with the line "N passed, M failed" (", K skipped" added when a stage could not
+# run here); exits non-zero when anything failed.
 set -uo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 root=$top/build
@@ -67,6 +69,20 @@ if [ -x "$top/tests/e2e/run_e2e.sh" ]; then
     failed=$((failed + e2e_failed))
 fi
 
-[ -f "$root/win32/QuarelEditor.exe" ] && echo "== 32-bit release build linked: $root/win32/QuarelEditor.exe"
-echo "$passed passed, $failed failed"
+echo "== The release program (i686): its package, then unit tests and smoke scenarios under emulation"
+skipped=0
+bash "$top/scripts/test_release.sh" "$root" >"$logs/release.log" 2>&1
+release_status=$?
+cat "$logs/release.log"
+release_line=$(grep -E '^[0-9]+ passed, [0-9]+ failed' "$logs/release.log" | tail -n 1)
+release_passed=$(sed -n 's/^\([0-9]*\) passed.*/\1/p' <<<"$release_line")
+release_failed=$(sed -n 's/.* \([0-9]*\) failed.*/\1/p' <<<"$release_line")
+release_failed=${release_failed:-0}
+if [ "$release_status" -ne 0 ] && [ "$release_failed" -eq 0 ]; then release_failed=1; fi
+passed=$((passed + ${release_passed:-0}))
+failed=$((failed + release_failed))
+release_skipped=$(sed -n 's/^\([0-9]*\) skipped$/\1/p' "$logs/release.log" | tail -n 1)
+skipped=$((skipped + ${release_skipped:-0}))
+
+echo "$passed passed, $failed failed$([ "$skipped" -gt 0 ] && echo ", $skipped skipped")"
 [ "$failed" -eq 0 ]

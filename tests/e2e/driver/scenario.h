@@ -59,3 +59,4 @@ std::vector<Scenario> CalculatorSharingScenarios();
 std::vector<Scenario> CalculatorInputScenarios();
 std::vector<Scenario> SetOutScenarios();
 std::vector<Scenario> PointTraceScenarios();
+std::vector<Scenario> ReleaseSmokeScenarios();

@@ -1,8 +1,20 @@
 #include "driver/waiting.h"
 
+#include <cstdlib>
+
 #include "driver/check.h"
 
 namespace {
+
+// QUAREL_E2E_WAIT_SCALE, a whole number from 1 to 100; 1 when unset or out of range.
+DWORD WaitLimitScale() {
+    static const DWORD scale = [] {
+        const char* text = std::getenv("QUAREL_E2E_WAIT_SCALE");
+        const long value = text ? std::strtol(text, nullptr, 10) : 1;
+        return static_cast<DWORD>(value >= 1 && value <= 100 ? value : 1);
+    }();
+    return scale;
+}
 
 void DispatchPending() {
     MSG message;
@@ -27,7 +39,7 @@ void PumpFor(DWORD milliseconds) {
 }
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD limitMs) {
-    const ULONGLONG end = GetTickCount64() + limitMs;
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(limitMs) * WaitLimitScale();
     for (;;) {
         DispatchPending();
         if (condition()) return true;

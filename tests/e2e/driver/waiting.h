@@ -9,7 +9,8 @@
 #include <windows.h>
 
 // Generous limits: Wine on a shared machine is sometimes slow, and a wait ends as soon
-// as its condition holds.
+// as its condition holds. The environment variable QUAREL_E2E_WAIT_SCALE multiplies
+// every limit, for a program run under emulation.
 constexpr DWORD kWaitLimitMs = 15000;
 constexpr DWORD kShortWaitMs = 1500;
 

@@ -8,6 +8,7 @@
 #include "driver/program.h"
 #include "driver/scenario.h"
 #include "resource_ids.h"
+#include "scenarios/shared_steps.h"
 
 namespace {
 
@@ -36,8 +37,19 @@ std::vector<std::string> RailReport(const std::string& title, const std::string&
     return lines;
 }
 
+const char* const kStraightRailTitle = "Calculation Rail size of Linear trace";
+
+}  // namespace
+
+CalculationCase StraightRailWorkedExample() {
+    return {"worked example", RailFields("0", "100", "50"),
+            RailReport(kStraightRailTitle, "0", "100", "", "50", "10.2400"), {{IDC_Y_RP, "10.2400"}}};
+}
+
+namespace {
+
 void StraightRail(ScenarioContext& context) {
-    const std::string title = "Calculation Rail size of Linear trace";
+    const std::string title = kStraightRailTitle;
     Program& program = context.Start();
     const std::vector<CalculationCase> cases = {
         // As first opened: every field 0 but B_rl, so equal pickets give not-a-number.
@@ -45,8 +57,7 @@ void StraightRail(ScenarioContext& context) {
          {"", title, "", "PK0=0.0000   d0=0.0000   m0=0.0000", "PKn=0.0000   dn=0.0000   mn=0.0000",
           "Rp:    PKrp=0.0000   mrp=0.0000", "Brl=0.7600", "", "Yrp=NAN"},
          {{IDC_Y_RP, "NAN"}}},
-        {"worked example", RailFields("0", "100", "50"), RailReport(title, "0", "100", "", "50", "10.2400"),
-         {{IDC_Y_RP, "10.2400"}}},
+        StraightRailWorkedExample(),
         {"Rp at A", RailFields("0", "100", "0"), RailReport(title, "0", "100", "", "0", "9.7400"),
          {{IDC_Y_RP, "9.7400"}}},
         {"Rp beyond B", RailFields("0", "100", "150"), RailReport(title, "0", "100", "", "150", "11.2400"),

@@ -7,6 +7,7 @@
 #include "driver/waiting.h"
 #include "driver/window_search.h"
 #include "resource_ids.h"
+#include "scenarios/shared_steps.h"
 
 namespace {
 
@@ -78,8 +79,9 @@ int CountMainWindows() {
     return count;
 }
 
-void SecondInstanceEndsAtOnce(ScenarioContext& context) {
-    Program& first = context.Start();
+}  // namespace
+
+void CheckSecondStartEndsAtOnce(ScenarioContext& context, const Program& first) {
     HANDLE second = StartRawInstance(context.Settings().programPath, context.Folder());
     const bool ended = WaitUntil([&] { return WaitForSingleObject(second, 0) == WAIT_OBJECT_0; });
     DWORD code = 1;
@@ -90,6 +92,12 @@ void SecondInstanceEndsAtOnce(ScenarioContext& context) {
     Check(code == 0, "the second instance ended with exit code " + std::to_string(code));
     Check(CountMainWindows() == 1, std::to_string(CountMainWindows()) + " main windows after a second start");
     Check(first.Running(), "the first instance is still running");
+}
+
+namespace {
+
+void SecondInstanceEndsAtOnce(ScenarioContext& context) {
+    CheckSecondStartEndsAtOnce(context, context.Start());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "driver/program.h"
 #include "driver/scenario.h"
 #include "resource_ids.h"
+#include "scenarios/shared_steps.h"
 
 namespace {
 
@@ -20,12 +21,20 @@ std::vector<std::string> StraightReport(const std::string& pkA, const std::strin
             "PKpz2=" + pkDpz2};
 }
 
+}  // namespace
+
+CalculationCase StraightTraceWorkedExample() {
+    return {"PZ right of the line", StraightFields("0", "100", "5"),
+            StraightReport("0", "100", "5", "30.0000   Dpz1=5.0000", "30.0000   Dpz2=5.0000"),
+            {{IDC_PK_PZ, "30.0000"}, {IDC_D_PZ, "5.0000"}}};
+}
+
+namespace {
+
 void StraightTrace(ScenarioContext& context) {
     Program& program = context.Start();
     const std::vector<CalculationCase> cases = {
-        {"PZ right of the line", StraightFields("0", "100", "5"),
-         StraightReport("0", "100", "5", "30.0000   Dpz1=5.0000", "30.0000   Dpz2=5.0000"),
-         {{IDC_PK_PZ, "30.0000"}, {IDC_D_PZ, "5.0000"}}},
+        StraightTraceWorkedExample(),
         {"PZ left of the line", StraightFields("0", "100", "-5"),
          StraightReport("0", "100", "-5", "30.0000   Dpz1=-5.0000", "30.0000   Dpz2=-5.0000"),
          {{IDC_PK_PZ, "30.0000"}, {IDC_D_PZ, "-5.0000"}}},
