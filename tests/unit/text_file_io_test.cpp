@@ -246,6 +246,13 @@ TEST_F(FileFolderTest, SafeWriteOfNothingMakesAnEmptyFile) {
     EXPECT_EQ(ReadAll(PathOf("book.txt")), "");
 }
 
+// A thread procedure: closes the handle it is given after 300 ms.
+DWORD WINAPI CloseHandleAfterAMoment(LPVOID handle) {
+    Sleep(300);
+    CloseHandle(static_cast<HANDLE>(handle));
+    return 0;
+}
+
 // A reader that has the old file open for a moment (a scanner, a viewer) delays the
 // save but does not fail it. (Under Wine any open handle keeps the new file from
 // taking the old one's name.)
@@ -256,14 +263,7 @@ TEST_F(FileFolderTest, SafeWriteWaitsForAReaderThatHoldsTheOldFileBriefly) {
         CreateFileA(target.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                     nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(reader, INVALID_HANDLE_VALUE);
-    HANDLE closer = CreateThread(
-        nullptr, 0,
-        [](LPVOID handle) -> DWORD {
-            Sleep(300);
-            CloseHandle(static_cast<HANDLE>(handle));
-            return 0;
-        },
-        reader, 0, nullptr);
+    HANDLE closer = CreateThread(nullptr, 0, CloseHandleAfterAMoment, reader, 0, nullptr);
     ASSERT_NE(closer, nullptr);
     EXPECT_EQ(WriteFileBytesSafely(target.c_str(), "new\r\n"), FileAccess::Done);
     WaitForSingleObject(closer, INFINITE);
