@@ -4,6 +4,7 @@
 #   run_e2e.sh BUILD_ROOT                    (uses BUILD_ROOT/win64)
 #   run_e2e.sh PROGRAM.exe E2E_DRIVER.exe
 # Extra driver options may follow (for example --only "save question").
+# QUAREL_E2E_TIME_LIMIT bounds the whole run in seconds (1500 when unset).
 # Exits with the driver's status.
 set -uo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
@@ -61,7 +62,7 @@ if command -v strace >/dev/null && strace -f --seccomp-bpf -qq -e trace=rename -
 fi
 
 wine_session_start "$root/wineprefix" virtual
-timeout -k 10 1500 "$WINE" "$driver" --program "$(windows_path "$program")" \
+timeout -k 10 "${QUAREL_E2E_TIME_LIMIT:-1500}" "$WINE" "$driver" --program "$(windows_path "$program")" \
     --work "$(windows_path "$work/scenarios")" "${full_disk[@]}" "${file_ops[@]}" "$@" >"$log" 2>&1
 status=$?
 # Wine's own notices (for example about a 64-bit-only prefix) are left out.

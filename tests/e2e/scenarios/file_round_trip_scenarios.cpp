@@ -9,7 +9,6 @@
 #include "driver/scenario.h"
 #include "driver/waiting.h"
 #include "resource_ids.h"
-#include "scenarios/shared_steps.h"
 
 namespace {
 
@@ -43,6 +42,15 @@ void OpenCheckSave(ScenarioContext& context, const Program& program, const std::
     OpenCheckSaveBack(context, program, name, shown, saved, limitMs);
 }
 
+// Saves the text `book` the editor holds as book.txt through Save As, empties the
+// editor with New, opens the file and saves it back: text and bytes the same each time.
+void SaveAndOpenAgain(ScenarioContext& context, const Program& program, const std::string& book) {
+    SaveAsThroughDialog(program, "book");
+    WaitForFileBytes(context.PathOf("book.txt"), book);
+    NewWithoutQuestion(program);
+    OpenCheckSaveBack(context, program, "book.txt", book, book);
+}
+
 // The field book's whole way: written by the program, read again by it, written
 // again, each time byte for byte.
 void SavedAndOpenedAgain(ScenarioContext& context) {
@@ -52,17 +60,6 @@ void SavedAndOpenedAgain(ScenarioContext& context) {
     ReplaceEditorText(program, book);
     SaveAndOpenAgain(context, program, book);
 }
-
-}  // namespace
-
-void SaveAndOpenAgain(ScenarioContext& context, const Program& program, const std::string& book) {
-    SaveAsThroughDialog(program, "book");
-    WaitForFileBytes(context.PathOf("book.txt"), book);
-    NewWithoutQuestion(program);
-    OpenCheckSaveBack(context, program, "book.txt", book, book);
-}
-
-namespace {
 
 void NotesGetsDefaultExtension(ScenarioContext& context) {
     Program& program = context.Start();

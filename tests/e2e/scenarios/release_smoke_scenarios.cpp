@@ -1,7 +1,10 @@
 // The smoke set the release program (i686) runs under emulation, where each start of
 // the program takes a minute or more: one start makes a trace and a rail-level report
-// (the editor text compared whole), saves the field book and opens it again byte for
-// byte, and sees a second start end at once; the runner then ends it by File > Exit.
+// (the editor text compared whole) and sees a second start end at once; the runner then
+// ends it by File > Exit. The common file dialogs are left to the x86_64 run: under
+// emulation, the worker thread Wine's file dialog starts can lose its wake-ups and hang
+// the program (4 of 6 runs). The i686 unit tests load and save through the program's
+// own file code on a real text field instead.
 #include "driver/calculator_dialogs.h"
 #include "driver/editor_text.h"
 #include "driver/program.h"
@@ -17,7 +20,6 @@ void ReleaseSmoke(ScenarioContext& context) {
     CloseCalculator(RunCalculationCases(program, CMD_TRACE_STRAIGHT, "Trace Linear", {trace}));
     CloseCalculator(RunCalculationCases(program, CMD_RAIL_STRAIGHT, "Rail size of Linear trace",
                                         {StraightRailWorkedExample()}, ReportLines(trace.report)));
-    SaveAndOpenAgain(context, program, EditorText(program));
     CheckSecondStartEndsAtOnce(context, program);
 }
 
@@ -25,7 +27,7 @@ void ReleaseSmoke(ScenarioContext& context) {
 
 std::vector<Scenario> ReleaseSmokeScenarios() {
     return {
-        {"release smoke: a trace and a rail report, Save and Open byte for byte, a second start, File > Exit",
+        {"release smoke: a trace and a rail report compared whole, a second start, File > Exit",
          ReleaseSmoke},
     };
 }

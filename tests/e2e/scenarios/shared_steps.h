@@ -12,9 +12,6 @@ class ScenarioContext;
 // The first worked example of the straight-line trace and of the straight rail level.
 CalculationCase StraightTraceWorkedExample();
 CalculationCase StraightRailWorkedExample();
-// Saves the text `book` the editor holds as book.txt through Save As, empties the
-// editor with New, opens the file and saves it back: text and bytes the same each time.
-void SaveAndOpenAgain(ScenarioContext& context, const Program& program, const std::string& book);
 // Starts the program once more beside `first`: the new start must end at once with
 // exit code 0 and leave `first` running as the only main window.
 void CheckSecondStartEndsAtOnce(ScenarioContext& context, const Program& first);
