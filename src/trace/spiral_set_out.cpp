@@ -48,7 +48,7 @@ CalculationOutput Compute(CalculationStore& store) {
     const double Y_nkk = store[SV::Y_A], X_nkk = store[SV::X_A];
     const double L_sk = store[SV::L_sk], q = store[SV::q];
     const SpiralElements e = ComputeSpiralElements(store);
-    const double s = e.straight.s, sinA = e.straight.sinA, cosA = e.straight.cosA;
+    const double s = e.straight.s;
     const double endPicketLength = SpiralPicketLength(L_sk, e.C);
 
     return SetOutStoredRun(store, SpiralElementsPiece(e), [&](double PK, double d) {
@@ -64,9 +64,8 @@ CalculationOutput Compute(CalculationStore& store) {
         const double x = ClothoidX(Lpz, e.C) - normal * std::sin(tau);
         const double y = ClothoidY(Lpz, e.C) + normal * std::cos(tau);
         // Back from the spiral frame: along the straight from NKK, across it to its right.
-        const double along = x - e.a;
-        const double across = e.sigma * y;
-        return SetOutPoint{Y_nkk + along * sinA + across * cosA, X_nkk + along * cosA - across * sinA};
+        const PlanePoint point = StepOff(e.straight, Y_nkk, X_nkk, x - e.a, e.sigma * y);
+        return SetOutPoint{point.Y, point.X};
     });
 }
 

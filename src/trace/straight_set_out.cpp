@@ -25,8 +25,8 @@ CalculationOutput Compute(CalculationStore& store) {
         const double alongFromB = AB.s * (PK - PK_B) + AB.Lpk;
         const double along = (alongFromA + alongFromB) / 2;
         const double across = AB.s * d; // to the right of A -> B
-        return SetOutPoint{Y_A + along * AB.sinA + across * AB.cosA,
-                           X_A + along * AB.cosA - across * AB.sinA};
+        const PlanePoint point = StepOff(AB, Y_A, X_A, along, across);
+        return SetOutPoint{point.Y, point.X};
     });
 }
 

@@ -10,6 +10,11 @@ TrackStraight MakeTrackStraight(double PK1, double Y1, double X1, double PK2, do
     return {Lpk, dY / Lpk, dX / Lpk, DirectionAngle(dY, dX), SignOf(PK2 - PK1)};
 }
 
+PlanePoint StepOff(const TrackStraight& straight, double Y0, double X0, double along, double across) {
+    return {Y0 + along * straight.sinA + across * straight.cosA,
+            X0 + along * straight.cosA - across * straight.sinA};
+}
+
 std::string TrackStraightLine(const TrackStraight& straight) {
     return "\r\nApk=" + AngleText(straight.Apk) + "   Lpk=" + LinearText(straight.Lpk);
 }

@@ -16,5 +16,12 @@ struct TrackStraight {
 // the same place give Lpk 0 and a NaN direction.
 TrackStraight MakeTrackStraight(double PK1, double Y1, double X1, double PK2, double Y2, double X2);
 
+// A point of the plane stepped off from (Y0, X0): `along` the straight's direction,
+// then `across` it, to the right of the direction for a positive value.
+struct PlanePoint {
+    double Y, X;
+};
+PlanePoint StepOff(const TrackStraight& straight, double Y0, double X0, double along, double across);
+
 // Its element line as the reports write it: CR LF "Apk=" angle "   Lpk=" length.
 std::string TrackStraightLine(const TrackStraight& straight);

@@ -17,7 +17,7 @@ FileAccess ReadFileBytes(const char* path, std::string& bytes);
 // Writes bytes to a temporary file in the target's folder, checks every write,
 // flushes it to disk and closes it, and only then puts it in the target's place
 // with one rename over it (keeping an existing target's attributes): whenever the
-// process stops, the target's name holds the whole old file or the whole new one. On any failure the target is left as
-// it was and the temporary file is removed. A target that exists but cannot be
+// process stops, the target's name holds the whole old file or the whole new one.
+// On any failure the target is left as it was and the temporary file is removed. A target that exists but cannot be
 // written (read-only, a folder, locked) is CannotOpen and is never touched.
 FileAccess WriteFileBytesSafely(const char* path, std::string_view bytes);
