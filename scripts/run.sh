@@ -12,7 +12,8 @@ if [ "$(id -u)" = 0 ]; then
     bash "$top/scripts/install_deps.sh"
 fi
 
-# Only the 64-bit program: it is the one that can run here.
+# The 64-bit program: Wine runs it natively here (the 32-bit release program runs
+# only under emulation, for its tests).
 dir=$root/win64
 mkdir -p "$root"
 if [ ! -f "$dir/build.ninja" ]; then
