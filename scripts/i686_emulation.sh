@@ -9,6 +9,8 @@
 #                                line and exits 1 when the machine does not allow it
 # Both steps do nothing that is already done. Registering is machine-wide.
 set -euo pipefail
+# shellcheck source=lib.sh
+source "$(dirname "$0")/lib.sh"
 
 binfmt=/proc/sys/fs/binfmt_misc
 qemu=/usr/bin/qemu-i386-static
@@ -18,11 +20,8 @@ install_packages() {
     [ -x "$qemu" ] || packages+=(qemu-user-static)
     dpkg -s wine32:i386 >/dev/null 2>&1 || packages+=(wine32:i386)
     [ ${#packages[@]} -eq 0 ] && return 0
-    echo "Installing: ${packages[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
-    apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
+    [ "$(id -u)" != 0 ] || dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+    quarel_install "${packages[@]}"
 }
 
 # The i386 ELF header: 32-bit, little-endian, executable or shared object, machine 3.

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs, on Debian 12, whatever the build and the tests need and is missing.
+# Installing needs root; with nothing missing it succeeds for anyone.
 set -euo pipefail
+# shellcheck source=lib.sh
+source "$(dirname "$0")/lib.sh"
 
 packages=()
 need() { # need COMMAND PACKAGE
@@ -27,13 +30,7 @@ need zip zip
 need_package fonts-wine
 [ -f /usr/src/googletest/CMakeLists.txt ] || packages+=(googletest)
 [ -f /usr/include/gtest/gtest.h ] || packages+=(libgtest-dev)
-
-if [ ${#packages[@]} -gt 0 ]; then
-    echo "Installing: ${packages[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
-fi
+quarel_install "${packages[@]}"
 
 # The release program's tests run it under emulation: its packages and registration.
-bash "$(dirname "$0")/i686_emulation.sh" install
+bash "$quarel_top/scripts/i686_emulation.sh" install

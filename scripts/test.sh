@@ -1,88 +1,88 @@
 #!/usr/bin/env bash
 # The test command: installs what is missing, builds the three builds (native with
-# sanitizers, Windows x86_64, Windows i686), runs the unit tests natively and as a
-# Windows program under Wine, then the shell tests of the real program under Wine,
-# then the release program's package, unit tests and smoke scenarios under emulation.
-# Ends with the line "N passed, M failed" (", K skipped" added when a stage could not
-# run here); exits non-zero when anything failed.
+# sanitizers, Windows x86_64, Windows i686), runs the tests of the scripts, the unit
+# tests natively and as a Windows program under Wine, then the shell tests of the
+# real program under Wine, then the release program's package, unit tests and smoke
+# scenarios under emulation. Ends with one line a stage and "N passed, M failed"
+# (", K skipped" added when a stage could not run here); exits non-zero when anything
+# failed. Whatever way it ends, it stops every display, Wine server and program it
+# started; runs at the same time each get their own display and Wine prefix.
 set -uo pipefail
-top=$(cd "$(dirname "$0")/.." && pwd)
-root=$top/build
+# shellcheck source=lib.sh
+source "$(dirname "$0")/lib.sh"
+# shellcheck source=wine_session.sh
+source "$quarel_top/scripts/wine_session.sh"
+root=$quarel_top/build
 logs=$root/logs
-passed=0
-failed=0
 
-fail_now() {
-    echo "$1"
-    echo "$passed passed, $((failed + 1)) failed"
+announce() {
+    echo "Quarel Editor tests: about 16 minutes on a 2-core machine once installed and built"
+    echo "(a fresh machine adds about 10 minutes of packages, the first build and the Wine prefix)."
+    echo "Stages: install and build; the scripts' own tests (seconds); unit tests natively (1 min);"
+    echo "unit tests under Wine (1 min); shell tests of the program under Wine (8 min);"
+    echo "the release program: package, i686 unit tests and smoke scenario under emulation (6 min)."
+}
+
+fail_now() { # STAGE
+    echo "$1 failed."
+    tally "$1" 0 1
+    tally_report
     exit 1
 }
 
-bash "$top/scripts/install_deps.sh" || fail_now "Installing the build tools failed."
-bash "$top/scripts/build.sh" "$root" || fail_now "The build failed."
-mkdir -p "$logs"
+ctest_counts() { # LOG: "PASSED FAILED" from ctest's "..., F tests failed out of T"
+    local total failed
+    total=$(sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' "$1" | tail -n 1)
+    failed=$(sed -n 's/.*, \([0-9]*\) tests failed out of.*/\1/p' "$1" | tail -n 1)
+    [ -n "$total" ] && echo "$((total - failed)) $failed"
+}
 
-echo "== Unit tests, native (AddressSanitizer, UndefinedBehaviorSanitizer)"
-ctest --test-dir "$root/native" --output-on-failure -j 2 >"$logs/ctest.log" 2>&1
-tail -n 3 "$logs/ctest.log"
-native_total=$(sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' "$logs/ctest.log" | tail -n 1)
-native_failed=$(sed -n 's/.*, \([0-9]*\) tests failed out of.*/\1/p' "$logs/ctest.log" | tail -n 1)
-if [ -z "$native_total" ]; then
-    cat "$logs/ctest.log"
-    native_total=1 native_failed=1
-fi
-passed=$((passed + native_total - native_failed))
-failed=$((failed + native_failed))
+script_tests() {
+    local test
+    echo "== The scripts' own tests"
+    for test in "$quarel_top"/tests/scripts/*_test.sh; do
+        run_stage "scripts: $(basename "$test" .sh)" "$logs/$(basename "$test" .sh).log" summary_counts bash "$test"
+        grep -E '^(PASS|FAIL|SKIP) ' "$logs/$(basename "$test" .sh).log"
+    done
+}
 
-echo "== Unit tests, Windows x86_64 under Wine"
-# shellcheck source=wine_session.sh
-source "$top/scripts/wine_session.sh"
-wine_session_start "$root/wineprefix" virtual
-"$WINE" "$root/win64/tests/unit/unit_tests.exe" >"$logs/wine-unit.log" 2>&1
-wine_status=$?
-wine_session_stop
-wine_passed=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\?\..*/\1/p' "$logs/wine-unit.log" | tail -n 1)
-wine_failed=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) tests\?, listed below.*/\1/p' "$logs/wine-unit.log" | tail -n 1)
-wine_passed=${wine_passed:-0}
-wine_failed=${wine_failed:-0}
-if [ "$wine_status" -ne 0 ] && [ "$wine_failed" -eq 0 ]; then
-    cat "$logs/wine-unit.log"
-    wine_failed=1
-fi
-[ "$wine_failed" -ne 0 ] && grep -E '^\[  FAILED  \]' "$logs/wine-unit.log"
-echo "$wine_passed passed, $wine_failed failed under Wine"
-passed=$((passed + wine_passed))
-failed=$((failed + wine_failed))
+native_unit_tests() {
+    echo "== Unit tests, native (AddressSanitizer, UndefinedBehaviorSanitizer)"
+    run_stage "unit tests, native" "$logs/ctest.log" ctest_counts \
+        ctest --test-dir "$root/native" --output-on-failure -j 2 || cat "$logs/ctest.log"
+    tail -n 3 "$logs/ctest.log"
+}
 
-if [ -x "$top/tests/e2e/run_e2e.sh" ]; then
+wine_unit_tests() {
+    local log=$logs/wine-unit.log
+    echo "== Unit tests, Windows x86_64 under Wine"
+    wine_session_start "$root/wineprefix" virtual
+    run_stage "unit tests under Wine" "$log" gtest_counts "$WINE" "$root/win64/tests/unit/unit_tests.exe" ||
+        grep -q '^\[  FAILED  \]' "$log" || cat "$log"
+    wine_session_stop
+    grep -E '^\[  FAILED  \]' "$log"
+    grep -E '^\[  PASSED  \]' "$log"
+}
+
+shell_tests() {
     echo "== Shell tests of the program under Wine"
-    bash "$top/tests/e2e/run_e2e.sh" "$root" >"$logs/e2e.log" 2>&1
-    e2e_status=$?
+    run_stage "shell tests under Wine" "$logs/e2e.log" summary_counts bash "$quarel_top/tests/e2e/run_e2e.sh" "$root"
     cat "$logs/e2e.log"
-    e2e_line=$(grep -E '^[0-9]+ passed, [0-9]+ failed' "$logs/e2e.log" | tail -n 1)
-    e2e_passed=$(echo "$e2e_line" | sed -n 's/^\([0-9]*\) passed.*/\1/p')
-    e2e_failed=$(echo "$e2e_line" | sed -n 's/.* \([0-9]*\) failed.*/\1/p')
-    e2e_passed=${e2e_passed:-0}
-    e2e_failed=${e2e_failed:-0}
-    if [ "$e2e_status" -ne 0 ] && [ "$e2e_failed" -eq 0 ]; then e2e_failed=1; fi
-    passed=$((passed + e2e_passed))
-    failed=$((failed + e2e_failed))
-fi
+}
 
-echo "== The release program (i686): its package, then unit tests and smoke scenarios under emulation"
-skipped=0
-bash "$top/scripts/test_release.sh" "$root" >"$logs/release.log" 2>&1
-release_status=$?
-cat "$logs/release.log"
-release_line=$(grep -E '^[0-9]+ passed, [0-9]+ failed' "$logs/release.log" | tail -n 1)
-release_passed=$(sed -n 's/^\([0-9]*\) passed.*/\1/p' <<<"$release_line")
-release_failed=$(sed -n 's/.* \([0-9]*\) failed.*/\1/p' <<<"$release_line")
-release_failed=${release_failed:-0}
-if [ "$release_status" -ne 0 ] && [ "$release_failed" -eq 0 ]; then release_failed=1; fi
-passed=$((passed + ${release_passed:-0}))
-failed=$((failed + release_failed))
-release_skipped=$(sed -n 's/^\([0-9]*\) skipped$/\1/p' "$logs/release.log" | tail -n 1)
-skipped=$((skipped + ${release_skipped:-0}))
+release_tests() {
+    echo "== The release program (i686): its package, then unit tests and smoke scenarios under emulation"
+    run_stage "release program (i686)" "$logs/release.log" summary_counts bash "$quarel_top/scripts/test_release.sh" "$root"
+    cat "$logs/release.log"
+}
 
-echo "$passed passed, $failed failed$([ "$skipped" -gt 0 ] && echo ", $skipped skipped")"
-[ "$failed" -eq 0 ]
+announce
+mkdir -p "$logs"
+quarel_run bash "$quarel_top/scripts/install_deps.sh" || fail_now "Installing the build tools"
+quarel_run bash "$quarel_top/scripts/build.sh" "$root" || fail_now "The build"
+script_tests
+native_unit_tests
+wine_unit_tests
+shell_tests
+release_tests
+tally_report

@@ -7,14 +7,17 @@
 # QUAREL_E2E_TIME_LIMIT bounds the whole run in seconds (1500 when unset).
 # Exits with the driver's status.
 set -uo pipefail
-top=$(cd "$(dirname "$0")/../.." && pwd)
+# shellcheck source=../../scripts/lib.sh
+source "$(dirname "$0")/../../scripts/lib.sh"
+# shellcheck source=../../scripts/wine_session.sh
+source "$quarel_top/scripts/wine_session.sh"
 
 if [ $# -ge 2 ] && [ "${1%.exe}" != "$1" ]; then
     program=$(realpath "$1") driver=$(realpath "$2")
     shift 2
     root=$(dirname "$(dirname "$program")")
 else
-    root=$(realpath "${1:-$top/build}")
+    root=$(realpath "${1:-$quarel_top/build}")
     [ $# -ge 1 ] && shift
     program=$root/win64/QuarelEditor.exe
     driver=$root/win64/tests/e2e/e2e_driver.exe
@@ -31,15 +34,13 @@ work=$(mktemp -d /tmp/quarel-e2e.XXXXXX)
 full=$work/full
 log=$work/e2e.log
 mounted=0
-# shellcheck source=../../scripts/wine_session.sh
-source "$top/scripts/wine_session.sh"
 
-cleanup() {
-    wine_session_stop
-    [ "$mounted" = 1 ] && umount "$full" 2>/dev/null
+# Registered before the Wine session, so it runs after the session has stopped.
+remove_work() {
+    if [ "$mounted" = 1 ]; then umount "$full" 2>/dev/null; fi
     rm -rf "$work"
 }
-trap cleanup EXIT
+quarel_at_exit remove_work
 
 # A small file system with no room left, holding one file the scenario must not damage.
 full_disk=(--no-full-disk "no tmpfs could be mounted")
@@ -61,8 +62,8 @@ if command -v strace >/dev/null && strace -f --seccomp-bpf -qq -e trace=rename -
     file_ops=(--file-ops-log "$(windows_path "$WINESERVER_TRACE_LOG")")
 fi
 
-wine_session_start "$root/wineprefix" virtual
-timeout -k 10 "${QUAREL_E2E_TIME_LIMIT:-1500}" "$WINE" "$driver" --program "$(windows_path "$program")" \
+wine_session_start "$root/wineprefix" virtual || { echo "0 passed, 1 failed"; exit 1; }
+quarel_run timeout -k 10 "${QUAREL_E2E_TIME_LIMIT:-1500}" "$WINE" "$driver" --program "$(windows_path "$program")" \
     --work "$(windows_path "$work/scenarios")" "${full_disk[@]}" "${file_ops[@]}" "$@" >"$log" 2>&1
 status=$?
 # Wine's own notices (for example about a 64-bit-only prefix) are left out.

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# install_deps.sh run by a user who is not root (nobody, through setpriv), from a
+# copy of the scripts that user can read: with a command missing (a PATH without
+# cmake) it says in one line that it needs root and fails; with nothing missing it
+# succeeds. Needs root itself, to switch user.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=../../scripts/lib.sh
+source "$here/../../scripts/lib.sh"
+# shellcheck source=cases.sh
+source "$here/cases.sh"
+if [ "$(id -u)" != 0 ]; then
+    echo "SKIP  install_deps.sh as another user: switching user needs root"
+    echo "0 passed, 0 failed, 1 skipped"
+    exit 0
+fi
+work=$(mktemp -d)
+remove_work() { rm -rf "$work"; }
+quarel_at_exit remove_work
+chmod 755 "$work"
+mkdir "$work/scripts" "$work/no-cmake"
+cp "$quarel_top"/scripts/{lib,install_deps,i686_emulation}.sh "$work/scripts/"
+for command in /usr/bin/*; do
+    [ "${command##*/}" = cmake ] || ln -s "$command" "$work/no-cmake/"
+done
+
+install_as_nobody() { # PATH EXPECTED: succeeds | refuses
+    local output status=0
+    output=$(setpriv --reuid=nobody --regid=nogroup --clear-groups env -i PATH="$1" HOME=/nonexistent \
+        bash "$work/scripts/install_deps.sh" 2>&1) || status=$?
+    case $2 in
+    succeeds) [ "$status" -eq 0 ] || { echo "exit status $status: $output"; return 1; } ;;
+    refuses)
+        [ "$status" -ne 0 ] || { echo "it succeeded: $output"; return 1; }
+        [ "$(wc -l <<<"$output")" -eq 1 ] && grep -q 'cmake.*needs root' <<<"$output" ||
+            { echo "not the one line naming cmake and root: $output"; return 1; }
+        ;;
+    esac
+}
+
+#        name                                                 PATH                               expected
+run_case "as nobody with cmake missing: one line, needs root" install_as_nobody "$work/no-cmake" refuses
+run_case "as nobody with nothing missing: succeeds"           install_as_nobody /usr/sbin:/usr/bin succeeds
+finish_cases
