@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "calculator/calculation_store.h"
 #include "numeric/clothoid.h"
 #include "resource_ids.h"
 #include "text/selected_lines.h"
-#include "trace/calculation_store.h"
 #include "trace/point_batch_trace.h"
 
 #ifdef _WIN32

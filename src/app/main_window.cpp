@@ -64,7 +64,7 @@ void OnCommand(HWND window, int id, HWND, UINT code) {
     if (RunFileCommand(id)) return;
     if (RunEditCommand(EditorControl, id)) return;
     if (RunPointTraceCommand(EditorControl, id)) return;
-    RunDialogCommand(window, id);
+    RunDialogCommand(window, EditorControl, id);
 }
 
 // The text field fills the whole client area (it does not exist yet during the

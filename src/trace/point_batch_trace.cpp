@@ -5,6 +5,7 @@
 
 #include "resource_ids.h"
 #include "trace/point_line_reader.h"
+#include "trace/trace_calculators.h"
 
 namespace {
 // A skipped line is named by its number and shown by its start: enough to find it,

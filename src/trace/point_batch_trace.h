@@ -8,9 +8,9 @@
 #include <span>
 #include <string>
 
+#include "calculator/calculation_store.h"
+#include "calculator/calculator.h"
 #include "text/selected_lines.h"
-#include "trace/calculation_store.h"
-#include "trace/calculator.h"
 
 struct PointBatchTrace {
     const Calculator* trace;

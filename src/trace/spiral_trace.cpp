@@ -10,12 +10,13 @@
 #include <string>
 #include <utility>
 
+#include "geometry/spiral_foot_point.h"
 #include "numeric/arithmetic.h"
 #include "numeric/clothoid.h"
 #include "resource_ids.h"
-#include "trace/calculator.h"
-#include "trace/spiral_elements.h"
-#include "trace/spiral_foot_point.h"
+#include "trace/element_pieces.h"
+#include "trace/stored_elements.h"
+#include "trace/trace_calculators.h"
 #include "trace/trace_field_rows.h"
 
 namespace {

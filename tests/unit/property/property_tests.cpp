@@ -25,13 +25,14 @@
 #include <string_view>
 #include <vector>
 
+#include "calculator/calculator.h"
 #include "files/text_file_codec.h"
+#include "menu/calculator_menu.h"
 #include "numeric/number_formats.h"
 #include "numeric/precision_options.h"
 #include "numeric/precision_settings.h"
 #include "property/random_input.h"
 #include "text/number_text.h"
-#include "trace/calculator.h"
 
 namespace {
 

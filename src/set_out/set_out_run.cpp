@@ -1,10 +1,10 @@
-#include "trace/set_out_run.h"
+#include "set_out/set_out_run.h"
 
 #include <cmath>
 #include <utility>
 
+#include "numeric/arithmetic.h"
 #include "resource_ids.h"
-#include "text/number_text.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 // the fields and the reading of the fields into the store on CALC.
 #include <string>
 
+#include "calculator/calculator.h"
 #include "numeric/number_formats.h"
 #include "numeric/precision_settings.h"
 #include "text/number_text.h"
 #include "text/text_ops.h"
-#include "trace/calculator.h"
 
 namespace {
 // CR LF, the title, CR LF: the start of every input piece.

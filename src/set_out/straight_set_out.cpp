@@ -4,10 +4,10 @@
 // distances the picket gives from A and from B; the offset is turned by s as the
 // trace turns it. The straight runs on beyond A and B: no picket is outside.
 #include "resource_ids.h"
-#include "trace/calculator.h"
-#include "trace/set_out_run.h"
+#include "set_out/set_out_calculators.h"
+#include "set_out/set_out_run.h"
+#include "trace/element_pieces.h"
 #include "trace/trace_field_rows.h"
-#include "trace/track_straight.h"
 
 namespace {
 

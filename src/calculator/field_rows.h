@@ -5,7 +5,7 @@
 #include <array>
 #include <cstddef>
 
-#include "trace/calculator.h"
+#include "calculator/calculator.h"
 
 // A numeric field: ParseNumber of its text is stored in value.
 constexpr CalculatorField NumberField(int controlId, const char* reportLabel, bool startsLine,

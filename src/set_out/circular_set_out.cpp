@@ -13,10 +13,10 @@
 
 #include "numeric/arithmetic.h"
 #include "resource_ids.h"
-#include "text/number_text.h"
-#include "trace/calculator.h"
-#include "trace/circular_curve.h"
-#include "trace/set_out_run.h"
+#include "set_out/set_out_calculators.h"
+#include "set_out/set_out_run.h"
+#include "trace/element_pieces.h"
+#include "trace/stored_elements.h"
 #include "trace/trace_field_rows.h"
 
 namespace {

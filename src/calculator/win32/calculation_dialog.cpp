@@ -1,14 +1,12 @@
-#include "trace/win32/calculation_dialog.h"
+#include "calculator/win32/calculation_dialog.h"
 
 #include <string>
 
-#include "app/main_window.h"
 #include "text/win32/window_text.h"
-#include "trace/calculator.h"
 
 namespace {
-const Calculator* DialogCalculator(HWND dialog) {
-    return reinterpret_cast<const Calculator*>(GetWindowLongPtrA(dialog, DWLP_USER));
+const CalculationDialogParameter* DialogParameter(HWND dialog) {
+    return reinterpret_cast<const CalculationDialogParameter*>(GetWindowLongPtrA(dialog, DWLP_USER));
 }
 
 void SetField(HWND dialog, int controlId, const char* text) {
@@ -17,39 +15,41 @@ void SetField(HWND dialog, int controlId, const char* text) {
 
 // Every input field shows its stored value (result fields stay empty); then the
 // dialog is centred.
-void OnOpening(HWND dialog, const Calculator* calculator) {
-    SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(calculator));
-    if (calculator != nullptr)
-        for (const CalculatorField& field : calculator->fields)
+void OnOpening(HWND dialog, const CalculationDialogParameter* parameter) {
+    SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(parameter));
+    if (parameter != nullptr && parameter->calculator != nullptr)
+        for (const CalculatorField& field : parameter->calculator->fields)
             SetField(dialog, field.controlId, FieldOpeningText(field, TheCalculationStore).c_str());
     CenterOnWorkArea(dialog);
 }
 
 // CALC: all fields are stored and echoed in the report before anything is computed.
-void OnCalc(HWND dialog, const Calculator& calculator) {
+void OnCalc(HWND dialog, const Calculator& calculator, HWND editor) {
     std::string input =
         StoreFieldsAndBuildInputPiece(calculator, TheCalculationStore, [dialog](int controlId) {
             return std::string(ReadWindowText(GetDlgItem(dialog, controlId)));
         });
-    AppendToEditor(EditorControl, input.c_str());
+    AppendToEditor(editor, input.c_str());
 
     CalculationOutput output = calculator.compute(TheCalculationStore);
     for (const auto& [controlId, text] : output.resultFields)
         SetField(dialog, controlId, text.c_str());
     for (const std::string& piece : output.resultPieces)
-        AppendToEditor(EditorControl, piece.c_str());
+        AppendToEditor(editor, piece.c_str());
 }
 } // namespace
 
 INT_PTR CALLBACK CalculationDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
-        OnOpening(dialog, reinterpret_cast<const Calculator*>(lParam));
+        OnOpening(dialog, reinterpret_cast<const CalculationDialogParameter*>(lParam));
         break;
     case WM_COMMAND:
         // The whole wParam: only the button click and the Enter and Esc keys count.
         if (wParam == IDOK) {
-            if (const Calculator* calculator = DialogCalculator(dialog)) OnCalc(dialog, *calculator);
+            const CalculationDialogParameter* parameter = DialogParameter(dialog);
+            if (parameter != nullptr && parameter->calculator != nullptr)
+                OnCalc(dialog, *parameter->calculator, parameter->editor);
         } else if (wParam == IDCANCEL) {
             EndDialog(dialog, 0);
         }

@@ -1,10 +1,9 @@
-#include "trace/spiral_foot_point.h"
+#include "geometry/spiral_foot_point.h"
 
 #include <cmath>
 
 #include "numeric/arithmetic.h"
 #include "numeric/clothoid.h"
-#include "text/number_text.h"
 
 bool IsOnSpiralStretch(double x, double xLimit) {
     return x >= 0 && x <= xLimit;

@@ -3,8 +3,6 @@
 // trace takes it through A and B, the spiral trace through L and NKK.
 #pragma once
 
-#include <string>
-
 struct TrackStraight {
     double Lpk;        // distance from the first point to the second
     double sinA, cosA; // direction of the straight, formed by division by Lpk
@@ -22,6 +20,3 @@ struct PlanePoint {
     double Y, X;
 };
 PlanePoint StepOff(const TrackStraight& straight, double Y0, double X0, double along, double across);
-
-// Its element line as the reports write it: CR LF "Apk=" angle "   Lpk=" length.
-std::string TrackStraightLine(const TrackStraight& straight);

@@ -3,10 +3,6 @@
 // and the angle it turns through, as the circular trace and its set-out share them.
 #pragma once
 
-#include <string>
-
-#include "trace/calculation_store.h"
-
 struct CircularCurve {
     double Rnkk, Ankk; // distance and direction angle from the centre to the start
     double Rkkk, Akkk; // the same to the end
@@ -25,8 +21,6 @@ double ReduceToHalfTurn(double angle);
 // radius (the start point itself, on some curves) could be judged a hair outside.
 constexpr double AngleRoundingMargin = 8 * 8.8817841970012523e-16;
 
-// The curve of the stored start, end, centre and R_kk.
-CircularCurve StoredCircularCurve(const CalculationStore& store);
-
-// Its report piece: the "Ankk=", "Akkk=" and "Beta=" lines, ended by CR LF.
-std::string CircularCurvePiece(const CircularCurve& curve);
+// The curve from its start NK (Y_nk, X_nk), its end KK, its centre CK and its radius R_kk.
+CircularCurve MakeCircularCurve(double Y_nk, double X_nk, double Y_kk, double X_kk, double Y_ck, double X_ck,
+                                double R_kk);

@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "trace/calculation_store.h"
+#include "calculator/calculation_store.h"
 
 // One input field of a calculator, in template order.
 struct CalculatorField {
@@ -81,18 +81,3 @@ std::string StoreFieldsAndBuildInputPiece(const Calculator& calculator, Calculat
 // field been typed as TrimBlanks(FormatNumber(stored value)), and without the line
 // that holds the point name. Stores nothing.
 std::string StoredInputPiece(const Calculator& calculator, const CalculationStore& store, const char* title);
-
-// The calculators, in menu order.
-extern const Calculator StraightTraceCalculator;     // dialog 1011
-extern const Calculator CircularTraceCalculator;     // dialog 1012
-extern const Calculator SpiralTraceCalculator;       // dialog 1013
-extern const Calculator StraightRailLevelCalculator; // dialog 1014
-extern const Calculator CircularRailLevelCalculator; // dialog 1015
-extern const Calculator SpiralRailLevelCalculator;   // dialog 1016
-// The three set-out calculators, the reverse of the three traces.
-extern const Calculator StraightSetOutCalculator; // dialog 1017
-extern const Calculator CircularSetOutCalculator; // dialog 1018
-extern const Calculator SpiralSetOutCalculator;   // dialog 1019
-
-// The calculator of a dialog template id, or null.
-const Calculator* CalculatorForTemplate(int templateId);

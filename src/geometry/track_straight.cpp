@@ -1,7 +1,6 @@
-#include "trace/track_straight.h"
+#include "geometry/track_straight.h"
 
 #include "numeric/arithmetic.h"
-#include "trace/calculator.h"
 
 TrackStraight MakeTrackStraight(double PK1, double Y1, double X1, double PK2, double Y2, double X2) {
     const double dY = Y2 - Y1;
@@ -13,8 +12,4 @@ TrackStraight MakeTrackStraight(double PK1, double Y1, double X1, double PK2, do
 PlanePoint StepOff(const TrackStraight& straight, double Y0, double X0, double along, double across) {
     return {Y0 + along * straight.sinA + across * straight.cosA,
             X0 + along * straight.cosA - across * straight.sinA};
-}
-
-std::string TrackStraightLine(const TrackStraight& straight) {
-    return "\r\nApk=" + AngleText(straight.Apk) + "   Lpk=" + LinearText(straight.Lpk);
 }

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "trace/calculator.h"
+#include "calculator/calculator.h"
 
 // A run sets out at most this many points; a longer one sets out none.
 constexpr int MaxSetOutPoints = 10000;

@@ -1,4 +1,4 @@
-#include "trace/calculation_store.h"
+#include "calculator/calculation_store.h"
 
 CalculationStore TheCalculationStore;
 

@@ -15,10 +15,7 @@
 // toward the centre.
 #pragma once
 
-#include <string>
-
-#include "trace/calculation_store.h"
-#include "trace/track_straight.h"
+#include "geometry/track_straight.h"
 
 struct SpiralElements {
     TrackStraight straight; // from L toward NKK
@@ -27,9 +24,7 @@ struct SpiralElements {
     double PKnsk, PKksk; // pickets of NSK and KSK; KSK's adds the plain spiral length
 };
 
-// The elements of the stored spiral. C, (Z) and PKnsk are stored for the other
-// calculators (the spiral rail level shows C and PKnsk, the circular trace (Z) as z).
-SpiralElements ComputeSpiralElements(CalculationStore& store);
-
-// Report block 2 of the spiral: from the "Apk=" line to the "PKnsk=" line, ended by CR LF.
-std::string SpiralElementsPiece(const SpiralElements& e);
+// The elements of the spiral from the straight's point L (PK_line, Y_lin, X_lin)
+// toward NKK (PK_nkk, Y_nkk, X_nkk), the centre CK, R_kk and L_sk.
+SpiralElements MakeSpiralElements(double PK_line, double Y_lin, double X_lin, double PK_nkk, double Y_nkk,
+                                  double X_nkk, double Y_ck, double X_ck, double R_kk, double L_sk);
