@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs the benchmarks and prints their figures: the point trace natively (a build
+# Runs the benchmarks and prints their figures: the point trace and the whole line natively (a build
 # without sanitizers, BUILD_ROOT/native-release), then the file speed and the point
 # trace benchmarks under Wine on a virtual display.
 # Usage: bench/run_bench.sh [BUILD_ROOT]   (default: build/)
@@ -19,10 +19,12 @@ if [ ! -f "$root/native-release/build.ninja" ]; then
     cmake -S "$top" -B "$root/native-release" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >>"$root/bench-build.log" 2>&1 ||
         { cat "$root/bench-build.log"; exit 1; }
 fi
-cmake --build "$root/native-release" --target point_trace_bench >>"$root/bench-build.log" 2>&1 ||
+cmake --build "$root/native-release" --target point_trace_bench line_bench >>"$root/bench-build.log" 2>&1 ||
     { cat "$root/bench-build.log"; exit 1; }
 echo "== Point trace, native"
 "$root/native-release/bench/point_trace_bench" || status=$?
+echo "== The whole line, native"
+"$root/native-release/bench/line_bench" || status=$?
 
 # shellcheck source=../scripts/wine_session.sh
 source "$top/scripts/wine_session.sh"

@@ -5,6 +5,7 @@
 #include "app/dialog_commands.h"
 #include "app/document_commands.h"
 #include "app/edit_commands.h"
+#include "app/line_commands.h"
 #include "app/point_trace_commands.h"
 #include "files/win32/text_file_io.h"
 #include "resource_ids.h"
@@ -64,6 +65,7 @@ void OnCommand(HWND window, int id, HWND, UINT code) {
     if (RunFileCommand(id)) return;
     if (RunEditCommand(EditorControl, id)) return;
     if (RunPointTraceCommand(EditorControl, id)) return;
+    if (RunLineCommand(EditorControl, id)) return;
     RunDialogCommand(window, EditorControl, id);
 }
 

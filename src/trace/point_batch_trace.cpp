@@ -4,14 +4,9 @@
 #include <string>
 
 #include "resource_ids.h"
+#include "text/line_fields.h"
 #include "trace/point_line_reader.h"
 #include "trace/trace_calculators.h"
-
-namespace {
-// A skipped line is named by its number and shown by its start: enough to find it,
-// and a line of a megabyte does not come into the report a second time.
-constexpr std::size_t LongestSkippedText = 120;
-} // namespace
 
 const PointBatchTrace StraightPointBatch = {&StraightTraceCalculator, "Trace of points on linear trace"};
 const PointBatchTrace CircularPointBatch = {&CircularTraceCalculator,
@@ -33,10 +28,7 @@ std::string TracePointLines(const PointBatchTrace& batch, const CalculationStore
         if (point.kind == PointLine::Kind::Blank) continue;
         if (point.kind == PointLine::Kind::Unreadable) {
             ++skipped;
-            report += "! Line " + std::to_string(line.number) + " skipped: ";
-            report += line.text.substr(0, LongestSkippedText);
-            if (line.text.size() > LongestSkippedText) report += "...";
-            report += "\r\n";
+            report += SkippedLineNote(line.number, line.text);
             continue;
         }
         // The point as its dialog's CALC stores it, over the stored element.
