@@ -4,6 +4,6 @@
 
 #include <windows.h>
 
-// Runs `command` on the text field `edit` when it is a Line command: 1 then, 0 for
-// any other command.
-int RunLineCommand(HWND edit, int command);
+// Runs `command` when it is a Line command, its reports going to the text field
+// `edit` and its dialog owned by `owner`: 1 then, 0 for any other command.
+int RunLineCommand(HWND owner, HWND edit, int command);

@@ -65,7 +65,7 @@ void OnCommand(HWND window, int id, HWND, UINT code) {
     if (RunFileCommand(id)) return;
     if (RunEditCommand(EditorControl, id)) return;
     if (RunPointTraceCommand(EditorControl, id)) return;
-    if (RunLineCommand(EditorControl, id)) return;
+    if (RunLineCommand(window, EditorControl, id)) return;
     RunDialogCommand(window, EditorControl, id);
 }
 

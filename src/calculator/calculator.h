@@ -52,6 +52,12 @@ struct CalculationOutput {
     std::string_view ResultField(int controlId) const;
 };
 
+// A line of text a dialog shows when it opens, beside its fields.
+struct CalculatorNote {
+    int controlId;
+    std::string (*text)();
+};
+
 struct Calculator {
     int templateId;          // dialog template, as in resource_ids.h
     const char* reportTitle; // "Calculation on linear trace"
@@ -59,6 +65,7 @@ struct Calculator {
     // Computes from the stored values (a calculator may store values of its own
     // into the store, as the spiral trace does).
     CalculationOutput (*compute)(CalculationStore& store);
+    const CalculatorNote* note = nullptr; // none for most
 };
 
 // A computed linear value as fields and reports write it: FormatFixed at the

@@ -25,3 +25,11 @@ SpiralElements MakeSpiralElements(double PK_line, double Y_lin, double X_lin, do
     e.PKksk = e.straight.s * L_sk + e.PKnsk;
     return e;
 }
+
+SpiralFramePoint ToSpiralFrame(const SpiralElements& e, double Y_nkk, double X_nkk, double Y, double X) {
+    const double dYp = Y - Y_nkk;
+    const double dXp = X - X_nkk;
+    const double x = DotProduct(dYp, dXp, e.straight.sinA, e.straight.cosA) + e.a;
+    const double y = e.sigma * CrossProduct(dYp, dXp, e.straight.sinA, e.straight.cosA);
+    return {x, y, NormalLineAbscissa(e.X, e.Y, e.FI, y)};
+}

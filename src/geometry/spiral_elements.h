@@ -28,3 +28,11 @@ struct SpiralElements {
 // toward NKK (PK_nkk, Y_nkk, X_nkk), the centre CK, R_kk and L_sk.
 SpiralElements MakeSpiralElements(double PK_line, double Y_lin, double X_lin, double PK_nkk, double Y_nkk,
                                   double X_nkk, double Y_ck, double X_ck, double R_kk, double L_sk);
+
+// A point (Y, X) in the spiral frame, (x)pz and (y)pz, and xLimit, the abscissa at
+// which the normal at KSK meets its ordinate: the point lies on the spiral's stretch
+// when IsOnSpiralStretch(x, xLimit). NKK is (Y_nkk, X_nkk).
+struct SpiralFramePoint {
+    double x, y, xLimit;
+};
+SpiralFramePoint ToSpiralFrame(const SpiralElements& e, double Y_nkk, double X_nkk, double Y, double X);

@@ -1,6 +1,7 @@
 #include "line/line_element_fields.h"
 
 #include "numeric/arithmetic.h"
+#include "set_out/set_out_calculators.h"
 #include "trace/trace_calculators.h"
 
 namespace {
@@ -43,6 +44,17 @@ const Calculator& ElementTraceCalculator(LineElementKind kind) {
         return CircularTraceCalculator;
     default:
         return SpiralTraceCalculator;
+    }
+}
+
+const Calculator& ElementSetOutCalculator(LineElementKind kind) {
+    switch (kind) {
+    case LineElementKind::Straight:
+        return StraightSetOutCalculator;
+    case LineElementKind::Circle:
+        return CircularSetOutCalculator;
+    default:
+        return SpiralSetOutCalculator;
     }
 }
 

@@ -20,8 +20,9 @@ struct LineElement {
     std::size_t curve;
 };
 
-// The calculator whose dialog traces on elements of this kind.
+// The calculators whose dialogs trace and set out on elements of this kind.
 const Calculator& ElementTraceCalculator(LineElementKind kind);
+const Calculator& ElementSetOutCalculator(LineElementKind kind);
 
 // Puts the element's geometry into the store's fields:
 // - a straight: A at its first point (START or the IP before it) and B at its last

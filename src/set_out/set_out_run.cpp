@@ -11,7 +11,7 @@ namespace {
 // A run lands on PK_to when its last picket lies this close to it.
 constexpr double LandingTolerance = EndPicketTolerance;
 
-// One report line: "<name>   PK=<PK>   d=<d>   Y=<Y>   X=<X>", or the refusal.
+// One report line: "<name>   PK=<PK>   d=<d>   Y=<Y>   X=<X>" (and the element), or the refusal.
 void AddPointLine(std::string& lines, const std::string& name, double PK, double d,
                   const SetOutPoint& point) {
     lines += name;
@@ -19,6 +19,7 @@ void AddPointLine(std::string& lines, const std::string& name, double PK, double
     if (point.refusal == nullptr || point.refusalShowsOffset) lines += "   d=" + LinearText(d);
     if (point.refusal == nullptr) {
         lines += "   Y=" + LinearText(point.Y) + "   X=" + LinearText(point.X);
+        if (!point.element.empty()) lines += "   " + point.element;
     } else {
         lines += "   ";
         lines += point.refusal;

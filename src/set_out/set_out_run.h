@@ -36,6 +36,9 @@ struct SetOutPoint {
     const char* refusal = nullptr;
     // Whether the refused point's line still shows its offset.
     bool refusalShowsOffset = false;
+    // For a point set out, what its line ends with after the coordinates (the
+    // element of a line it lies on); empty for none.
+    std::string element = {};
 };
 
 // A point outside the element: its line shows the picket and the refusal text.

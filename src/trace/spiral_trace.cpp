@@ -31,16 +31,12 @@ CalculationOutput Compute(CalculationStore& store) {
     const double Y_pz = store[SV::Y_pz], X_pz = store[SV::X_pz];
 
     const SpiralElements e = ComputeSpiralElements(store);
-    const double sinA = e.straight.sinA, cosA = e.straight.cosA, s = e.straight.s;
+    const double s = e.straight.s;
     const double sigma = e.sigma, C = e.C, PKnsk = e.PKnsk;
     std::string elements = SpiralElementsPiece(e);
 
     // PZ in the spiral frame, then its place against the stretch of the spiral.
-    double dYp = Y_pz - Y_nkk;
-    double dXp = X_pz - X_nkk;
-    double x = DotProduct(dYp, dXp, sinA, cosA) + e.a;
-    double y = sigma * CrossProduct(dYp, dXp, sinA, cosA);
-    double xLimit = NormalLineAbscissa(e.X, e.Y, e.FI, y);
+    const auto [x, y, xLimit] = ToSpiralFrame(e, Y_nkk, X_nkk, Y_pz, X_pz);
 
     double PKpz = 0;
     double Dpz = 0;

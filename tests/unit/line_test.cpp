@@ -1,15 +1,21 @@
 // The whole line read from an IP table: the worked example's elements and main
 // points, the tables that are refused, the lines the reader takes or skips, and the
-// main points of generated lines traced back by their own elements' calculators.
+// main points of generated lines traced back by their own elements' calculators;
+// then the trace of points and the set-out on the whole line: the worked example's
+// points and pickets, and points set out on generated lines and traced back.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "calculator_run.h"
 #include "line/line_element_fields.h"
 #include "line/line_elements.h"
+#include "line/line_point_trace.h"
+#include "line/line_set_out.h"
 #include "numeric/arithmetic.h"
 #include "numeric/clothoid.h"
 #include "property/random_input.h"
@@ -258,6 +264,108 @@ TEST_F(LineProperty, MainPointsTraceBackOnTheirElements) {
         }
         legs += line.curves.empty() ? 0 : line.curves.back().out.Lpk;
         EXPECT_NEAR(line.end.PK, line.start.PK + legs - domers, Tolerance) << input;
+        if (HasFailure()) return;
+    }
+}
+
+// ---- Trace and set out on the whole line ----
+
+// The report line of each point traced, by name.
+std::map<std::string, std::string> TracedLines(const std::string& report) {
+    std::map<std::string, std::string> byName;
+    for (std::size_t at = 0, end; (end = report.find("\r\n", at)) != std::string::npos; at = end + 2) {
+        const std::string line = report.substr(at, end - at);
+        byName[line.substr(0, line.find(' '))] = line;
+    }
+    return byName;
+}
+
+class LineOfPoints : public CalculatorTest {
+  protected:
+    void TearDown() override {
+        TheStoredLine.reset();
+        CalculatorTest::TearDown();
+    }
+    // Sets out (PK, d) on the stored line as one CALC of its dialog; the report's
+    // point line.
+    std::string SetOut(double PK, double d) {
+        store = CalculationStore();
+        store.Name(StoredName::PZ) = "S";
+        store[StoredValue::PK_so] = PK, store[StoredValue::d_so] = d;
+        store[StoredValue::PK_to] = PK, store[StoredValue::step] = 0;
+        const CalculationOutput out = LineSetOutCalculator.compute(store);
+        const std::string& points = out.resultPieces.back();
+        return points.substr(2, points.size() - 4);
+    }
+};
+
+TEST_F(LineOfPoints, WorkedExampleTracedAndSetOut) {
+    TheStoredLine = ReadLineElements(Lines(Example)).line;
+    ASSERT_TRUE(TheStoredLine.has_value());
+    const std::string report = TracePointsOnLine(
+        *TheStoredLine, Lines({"P1 5121.200 2159.100", "P2 5450.188 2604.018", "P3 5565.244 2812.469",
+                               "P4 5668.794 3893.840", "P5 4990 1990"}));
+    const std::map<std::string, std::string> traced = TracedLines(report);
+    for (const char* expected :
+         {"P1   PK=300.0000   d=1.5000   straight START-VU1", "P2   PK=853.3605   d=-2.0000   spiral in VU1",
+          "P3   PK=1092.6041   d=0.7496   circle VU1", "P4   PK=2182.2296   d=-2.9996   circle VU2",
+          "P5   !Point outside of the line!"})
+        EXPECT_EQ(traced.at(std::string(expected).substr(0, 2)), expected);
+    EXPECT_TRUE(report.ends_with("Points: 4 traced, 1 outside, 0 skipped\r\n"));
+
+    // The pickets of the table are NSK1 + 40 m, SK and NSK2 + 10 m.
+    const LineCurve &vu1 = TheStoredLine->curves[0], &vu2 = TheStoredLine->curves[1];
+    EXPECT_EQ(SetOut(vu1.NSK1.PK + 40, 2.5),
+              "S   PK=843.3471   d=2.5000   Y=5447.9161   X=2593.2772   spiral in VU1");
+    EXPECT_EQ(SetOut(vu1.SK.PK, -1), "S   PK=1092.6043   d=-1.0000   Y=5563.5973   X=2813.0600   circle VU1");
+    EXPECT_EQ(SetOut(vu2.NSK2.PK + 10, 0),
+              "S   PK=2355.0038   d=0.0000   Y=5748.1199   X=4047.1799   straight VU2-END");
+    EXPECT_EQ(SetOut(99.99, 0), "S   PK=99.9900   !Picket outside of the line!");
+    EXPECT_EQ(SetOut(2182.23, 700), "S   PK=2182.2300   !Offset beyond the centre of VU2!");
+    EXPECT_EQ(StoredLineDescription(), "Line START-VU1-VU2-END, PK 100.0000 to 3259.7809");
+}
+
+// Points set out at random pickets and offsets on generated lines come back from
+// the trace on the line within 1e-6 (away from the hair of the spiral series at
+// KSK), and each traced point's figures are its element's own calculator's; points
+// a little before START or beyond END are outside for both.
+TEST_F(LineOfPoints, SetOutPointsTraceBack) {
+    LinearDecimals = MaxLinearDecimals;
+    for (long input = 0; input < 60; ++input) {
+        RandomInput in(13, 1, input);
+        TheStoredLine = ReadLineElements(Lines(GeneratedLine(in))).line;
+        ASSERT_TRUE(TheStoredLine.has_value()) << input;
+        const TrackLine& line = *TheStoredLine;
+        std::vector<std::string> points;
+        std::vector<std::pair<double, double>> setOut;
+        for (int k = 0; k < 25; ++k) {
+            const double PK = in.Uniform(line.start.PK, line.end.PK), d = in.Uniform(-20, 20);
+            bool nearKsk = false;
+            for (const LineCurve& c : line.curves)
+                nearKsk = nearKsk || AbsValue(PK - c.KSK1.PK) < 0.05 || AbsValue(PK - c.KSK2.PK) < 0.05;
+            const std::string result = SetOut(PK, d);
+            if (nearKsk || result.find('!') != std::string::npos) continue;
+            points.push_back("P" + std::to_string(k) + " " + FormatNumber(store[StoredValue::Y_pz]) + " " +
+                             FormatNumber(store[StoredValue::X_pz]));
+            setOut.push_back({PK, d});
+        }
+        points.push_back("B " + std::string(FormatNumber(line.start.Y - 1e-3 * line.curves[0].in.sinA)) +
+                         " " + FormatNumber(line.start.X - 1e-3 * line.curves[0].in.cosA));
+        points.push_back("E " + std::string(FormatNumber(line.end.Y + 1e-3 * line.curves.back().out.sinA)) +
+                         " " + FormatNumber(line.end.X + 1e-3 * line.curves.back().out.cosA));
+        const std::map<std::string, std::string> traced = TracedLines(TracePointsOnLine(line, Lines(points)));
+        for (std::size_t k = 0; k + 2 < points.size(); ++k) {
+            const std::string name = points[k].substr(0, points[k].find(' '));
+            const std::string& report = traced.at(name);
+            double PK = 0, d = 0;
+            ASSERT_EQ(std::sscanf(report.c_str(), "%*s PK=%lf d=%lf", &PK, &d), 2) << report;
+            EXPECT_NEAR(PK, setOut[k].first, Tolerance) << input << " " << report;
+            EXPECT_NEAR(d, setOut[k].second, Tolerance) << input << " " << report;
+        }
+        EXPECT_EQ(traced.at("B"), "B   !Point outside of the line!") << input;
+        EXPECT_EQ(traced.at("E"), "E   !Point outside of the line!") << input;
+        for (double outside : {line.start.PK - 1e-3, line.end.PK + 1e-3})
+            EXPECT_TRUE(SetOut(outside, 0).ends_with("   !Picket outside of the line!")) << input;
         if (HasFailure()) return;
     }
 }

@@ -17,9 +17,13 @@ void SetField(HWND dialog, int controlId, const char* text) {
 // dialog is centred.
 void OnOpening(HWND dialog, const CalculationDialogParameter* parameter) {
     SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(parameter));
-    if (parameter != nullptr && parameter->calculator != nullptr)
-        for (const CalculatorField& field : parameter->calculator->fields)
+    if (parameter != nullptr && parameter->calculator != nullptr) {
+        const Calculator& calculator = *parameter->calculator;
+        for (const CalculatorField& field : calculator.fields)
             SetField(dialog, field.controlId, FieldOpeningText(field, TheCalculationStore).c_str());
+        if (calculator.note != nullptr)
+            SetField(dialog, calculator.note->controlId, calculator.note->text().c_str());
+    }
     CenterOnWorkArea(dialog);
 }
 
