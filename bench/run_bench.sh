@@ -13,7 +13,7 @@ if [ ! -f "$root/win64/build.ninja" ]; then
     echo "No Windows x86_64 build in $root: run scripts/build.sh $root first." >&2
     exit 1
 fi
-cmake --build "$root/win64" --target file_speed_bench point_trace_bench >"$root/bench-build.log" 2>&1 ||
+cmake --build "$root/win64" --target file_speed_bench point_trace_bench line_bench >"$root/bench-build.log" 2>&1 ||
     { cat "$root/bench-build.log"; exit 1; }
 if [ ! -f "$root/native-release/build.ninja" ]; then
     cmake -S "$top" -B "$root/native-release" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >>"$root/bench-build.log" 2>&1 ||
@@ -33,9 +33,13 @@ log=$root/bench-file-speed.log
 "$WINE" "$bench" >"$log" 2>&1 || status=$?
 points_log=$root/bench-point-trace.log
 "$WINE" "$root/win64/bench/point_trace_bench.exe" >"$points_log" 2>&1 || status=$?
+line_log=$root/bench-line.log
+"$WINE" "$root/win64/bench/line_bench.exe" >"$line_log" 2>&1 || status=$?
 wine_session_stop
 echo "== File speed, under Wine"
 grep -v -e 'syswow64' -e '^wine: ' "$log" || true
 echo "== Point trace, under Wine"
 grep -v -e 'syswow64' -e '^wine: ' "$points_log" || true
+echo "== The whole line, under Wine"
+grep -v -e 'syswow64' -e '^wine: ' "$line_log" || true
 exit "$status"
