@@ -15,6 +15,7 @@
 #include "line/line_elements.h"
 #include "line/line_point_trace.h"
 #include "line/line_set_out.h"
+#include "median_time.h"
 #include "numeric/precision_settings.h"
 #include "text/selected_lines.h"
 
@@ -46,18 +47,6 @@ std::string IpTableText(int ips) {
     }
     std::snprintf(line, sizeof line, "END %.3f %.3f\r\n", Y, X);
     return text + line;
-}
-
-double MedianMilliseconds(const std::function<void()>& step) {
-    std::vector<double> times;
-    for (int run = 0; run < Runs; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        step();
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 std::vector<TextLine> AllLines(const std::string& text) {
@@ -110,7 +99,7 @@ bool TimeWholeCommand(const std::string& survey) {
     SetWindowTextA(editor, survey.c_str());
     Pump();
     bool ok = true;
-    const double ms = MedianMilliseconds([&] {
+    const double ms = MedianMilliseconds(Runs, [&] {
         SendMessageA(editor, EM_SETSEL, 0, survey.size());
         RunLineCommand(editor, editor, CMD_LINE_TRACE_POINTS);
         UpdateWindow(editor);
@@ -138,7 +127,7 @@ int main() {
 
     const std::string table = IpTableText(1000);
     std::size_t reportBytes = 0;
-    double ms = MedianMilliseconds([&] {
+    double ms = MedianMilliseconds(Runs, [&] {
         const LineElements elements = ReadLineElements(AllLines(table));
         reportBytes = elements.report.size();
         ok = ok && elements.line.has_value();
@@ -149,7 +138,7 @@ int main() {
     const std::string line100 = IpTableText(100);
     TheStoredLine = ReadLineElements(AllLines(line100)).line;
     std::string points;
-    ms = MedianMilliseconds([&] { points = SetOutRun(2.5); });
+    ms = MedianMilliseconds(Runs, [&] { points = SetOutRun(2.5); });
     const std::string survey = SurveyText(points);
     const int setOut = static_cast<int>(std::count(survey.begin(), survey.end(), '\n'));
     std::printf(
@@ -158,7 +147,7 @@ int main() {
     ok = ok && setOut == Points;
 
     std::string report;
-    ms = MedianMilliseconds([&] { report = TracePointsOnLine(*TheStoredLine, AllLines(survey)); });
+    ms = MedianMilliseconds(Runs, [&] { report = TracePointsOnLine(*TheStoredLine, AllLines(survey)); });
     std::printf("Trace of %d selected points on a line of 100 IPs: median %.1f ms; report %zu bytes\n",
                 Points, ms, report.size());
     ok = AllTraced(report, Points) && ok;

@@ -4,9 +4,8 @@
 #include "line/line_layout.h"
 #include "numeric/arithmetic.h"
 #include "resource_ids.h"
-#include "text/line_fields.h"
 #include "text/number_text.h"
-#include "trace/point_line_reader.h"
+#include "trace/point_batch_trace.h"
 
 namespace {
 struct TracedPoint {
@@ -41,15 +40,7 @@ bool TraceOnElement(const LineLayout& layout, std::size_t element, double Y, dou
 std::string TracePointsOnLine(const TrackLine& line, std::span<const TextLine> lines) {
     const LineLayout layout(line);
     std::string report = "\r\nTrace of points on the line\r\n";
-    int traced = 0, outside = 0, skipped = 0;
-    for (const TextLine& text : lines) {
-        const PointLine point = ReadPointLine(text.text, text.number);
-        if (point.kind == PointLine::Kind::Blank) continue;
-        if (point.kind == PointLine::Kind::Unreadable) {
-            ++skipped;
-            report += SkippedLineNote(text.number, text.text);
-            continue;
-        }
+    report += PointTable(lines, [&](const PointLine& point, std::string& out) {
         bool found = false;
         TracedPoint best{}, candidate{};
         for (std::size_t i = 0; i < layout.Elements().size(); ++i) {
@@ -58,17 +49,14 @@ std::string TracePointsOnLine(const TrackLine& line, std::span<const TextLine> l
             if (!found || candidate.absD < best.absD) best = candidate;
             found = true;
         }
-        report += point.name;
-        if (found && !(layout.OffsetBeyondEnds(point.y, point.x) < best.absD)) {
-            ++traced;
-            report += "   PK=" + best.PK + "   d=" + best.d + "   " +
-                      LineElementName(line, layout.Elements()[best.element]) + "\r\n";
-        } else {
-            ++outside;
-            report += "   !Point outside of the line!\r\n";
+        out += point.name;
+        if (!found || layout.OffsetBeyondEnds(point.y, point.x) < best.absD) {
+            out += "   !Point outside of the line!";
+            return false;
         }
-    }
-    report += "Points: " + std::to_string(traced) + " traced, " + std::to_string(outside) + " outside, " +
-              std::to_string(skipped) + " skipped\r\n";
+        out += "   PK=" + best.PK + "   d=" + best.d + "   " +
+               LineElementName(line, layout.Elements()[best.element]);
+        return true;
+    });
     return report;
 }
