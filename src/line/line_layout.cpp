@@ -125,7 +125,8 @@ bool LineLayout::CircleHolds(std::size_t curve, double Y, double X) const {
 }
 
 std::size_t LineLayout::ElementOfPicket(double PK) const {
-    if (PK < line_.start.PK - JoinTolerance || PK > line_.end.PK + JoinTolerance) return elements_.size();
+    // A picket that is not a number is on no element either.
+    if (!(PK >= line_.start.PK - JoinTolerance && PK <= line_.end.PK + JoinTolerance)) return elements_.size();
     for (std::size_t i = 0; i < elements_.size(); ++i) {
         if (PK > ranges_[i].last + JoinTolerance) continue;
         // Short of the exit spiral's count but past the circle's end: the circle's.

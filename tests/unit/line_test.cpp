@@ -321,6 +321,7 @@ TEST_F(LineOfPoints, WorkedExampleTracedAndSetOut) {
     EXPECT_EQ(SetOut(vu2.NSK2.PK + 10, 0),
               "S   PK=2355.0038   d=0.0000   Y=5748.1199   X=4047.1799   straight VU2-END");
     EXPECT_EQ(SetOut(99.99, 0), "S   PK=99.9900   !Picket outside of the line!");
+    EXPECT_EQ(SetOut(std::nan(""), 0), "S   PK=NAN   !Picket outside of the line!");
     EXPECT_EQ(SetOut(2182.23, 700), "S   PK=2182.2300   !Offset beyond the centre of VU2!");
     EXPECT_EQ(StoredLineDescription(), "Line START-VU1-VU2-END, PK 100.0000 to 3259.7809");
 }
