@@ -11,10 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "calculator/calculation_store.h"
+#include "median_time.h"
 #include "numeric/clothoid.h"
 #include "resource_ids.h"
 #include "text/selected_lines.h"
-#include "trace/calculation_store.h"
 #include "trace/point_batch_trace.h"
 
 #ifdef _WIN32
@@ -69,15 +70,7 @@ std::string PointLines(std::size_t& selectionStart) {
 }
 
 double Milliseconds(const std::function<void()>& step) {
-    std::vector<double> times;
-    for (int run = 0; run < Runs; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        step();
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return MedianMilliseconds(Runs, step);
 }
 
 bool AllTraced(const std::string& report) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs the benchmarks and prints their figures: the point trace natively (a build
-# without sanitizers, BUILD_ROOT/native-release), then the file speed and the point
-# trace benchmarks under Wine on a virtual display.
+# Runs the benchmarks and prints their figures: the point trace and the whole line natively (a build
+# without sanitizers, BUILD_ROOT/native-release), then the file speed, the point trace and the
+# whole line benchmarks under Wine on a virtual display.
 # Usage: bench/run_bench.sh [BUILD_ROOT]   (default: build/)
 set -euo pipefail
 # shellcheck source=../scripts/lib.sh
@@ -11,27 +11,31 @@ source "$quarel_top/scripts/wine_session.sh"
 status=0
 root=$(realpath -m "${1:-$quarel_top/build}")
 build_log=$root/bench-build.log
+benchmarks=(point_trace_bench line_bench)
 
 if [ ! -f "$root/win64/build.ninja" ]; then
     echo "No Windows x86_64 build in $root: run scripts/build.sh $root first." >&2
     exit 1
 fi
 {
-    quarel_run cmake --build "$root/win64" --target file_speed_bench point_trace_bench &&
+    quarel_run cmake --build "$root/win64" --target file_speed_bench "${benchmarks[@]}" &&
         quarel_configure "$root/native-release" &&
-        quarel_run cmake --build "$root/native-release" --target point_trace_bench
+        quarel_run cmake --build "$root/native-release" --target "${benchmarks[@]}"
 } >"$build_log" 2>&1 || { cat "$build_log"; exit 1; }
 echo "== Point trace, native"
 quarel_run "$root/native-release/bench/point_trace_bench" || status=$?
+echo "== The whole line, native"
+quarel_run "$root/native-release/bench/line_bench" || status=$?
 
+# Under Wine: each benchmark's output goes to a file (Wine's services hold on to pipes)
+# and is shown once the session has ended.
 wine_session_start "$root/wineprefix" virtual
-log=$root/bench-file-speed.log
-quarel_run "$WINE" "$root/win64/bench/file_speed_bench.exe" >"$log" 2>&1 || status=$?
-points_log=$root/bench-point-trace.log
-quarel_run "$WINE" "$root/win64/bench/point_trace_bench.exe" >"$points_log" 2>&1 || status=$?
+for bench in file_speed_bench "${benchmarks[@]}"; do
+    quarel_run "$WINE" "$root/win64/bench/$bench.exe" >"$root/bench-$bench.log" 2>&1 || status=$?
+done
 wine_session_stop
-echo "== File speed, under Wine"
-grep -v -e 'syswow64' -e '^wine: ' "$log" || true
-echo "== Point trace, under Wine"
-grep -v -e 'syswow64' -e '^wine: ' "$points_log" || true
+for bench in "File speed:file_speed_bench" "Point trace:point_trace_bench" "The whole line:line_bench"; do
+    echo "== ${bench%%:*}, under Wine"
+    grep -v -e 'syswow64' -e '^wine: ' "$root/bench-${bench#*:}.log" || true
+done
 exit "$status"

@@ -8,9 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "calculator/calculator.h"
 #include "numeric/precision_settings.h"
-#include "trace/calculator.h"
-#include "trace/set_out_run.h"
+#include "set_out/set_out_calculators.h"
+#include "set_out/set_out_run.h"
 
 namespace {
 

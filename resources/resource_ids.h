@@ -38,6 +38,9 @@
 #define CMD_TRACE_POINTS_STRAIGHT 1021
 #define CMD_TRACE_POINTS_CIRCULAR 1022
 #define CMD_TRACE_POINTS_SPIRAL 1023
+#define CMD_LINE_ELEMENTS 1024
+#define CMD_LINE_TRACE_POINTS 1025
+#define CMD_LINE_SET_OUT 1026
 
 /* Dialog templates */
 #define IDD_ABOUT 500
@@ -51,6 +54,7 @@
 #define IDD_SET_OUT_STRAIGHT 1017
 #define IDD_SET_OUT_CIRCULAR 1018
 #define IDD_SET_OUT_SPIRAL 1019
+#define IDD_SET_OUT_LINE 1020
 
 /* About and Options controls */
 #define IDC_PROGRAM_NAME 501
@@ -105,5 +109,6 @@
 #define IDC_STEP 1178
 #define IDC_Y_SO 1180          /* result */
 #define IDC_X_SO 1182          /* result */
+#define IDC_LINE_STORED 1184   /* which line the set-out on the line uses */
 
 #endif

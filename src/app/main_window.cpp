@@ -5,6 +5,7 @@
 #include "app/dialog_commands.h"
 #include "app/document_commands.h"
 #include "app/edit_commands.h"
+#include "app/line_commands.h"
 #include "app/point_trace_commands.h"
 #include "files/win32/text_file_io.h"
 #include "resource_ids.h"
@@ -64,7 +65,8 @@ void OnCommand(HWND window, int id, HWND, UINT code) {
     if (RunFileCommand(id)) return;
     if (RunEditCommand(EditorControl, id)) return;
     if (RunPointTraceCommand(EditorControl, id)) return;
-    RunDialogCommand(window, id);
+    if (RunLineCommand(window, EditorControl, id)) return;
+    RunDialogCommand(window, EditorControl, id);
 }
 
 // The text field fills the whole client area (it does not exist yet during the

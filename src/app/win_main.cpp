@@ -5,9 +5,9 @@
 #include "app/document_commands.h"
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "calculator/calculation_store.h"
 #include "numeric/precision_settings.h"
 #include "resource_ids.h"
-#include "trace/calculation_store.h"
 
 namespace {
 constexpr const char* ClassName = "Quarel_Editor";

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "app/main_window.h"
 #include "numeric/precision_options.h"
 #include "numeric/precision_settings.h"
 #include "resource_ids.h"
@@ -20,14 +19,15 @@ void OnApply(HWND dialog) {
     std::string notes = ApplyPrecisionOptions(ReadWindowText(GetDlgItem(dialog, IDC_LINEARS)),
                                               ReadWindowText(GetDlgItem(dialog, IDC_ANGLES)));
     // Appended even when empty: the caret then moves to the end of the text.
-    AppendToEditor(EditorControl, notes.c_str());
+    AppendToEditor(reinterpret_cast<HWND>(GetWindowLongPtrA(dialog, DWLP_USER)), notes.c_str());
     ShowSettings(dialog);
 }
 } // namespace
 
-INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
+        SetWindowLongPtrA(dialog, DWLP_USER, lParam); // the text field the notes go to
         ShowSettings(dialog);
         CenterOnWorkArea(dialog);
         break;

@@ -6,5 +6,6 @@
 // Shows the two settings. OK applies the fields (clamping them into range and
 // noting each clamp at the end of the text) and stays open; Close, which is also
 // the default button for Enter, Esc and the close box end it without applying.
-// Answers 0 to every message.
+// Opened with the text field the notes go to as the init parameter. Answers 0 to
+// every message.
 INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -10,6 +10,10 @@ double SignOf(double x) {
     return x < 0 ? -1.0 : 1.0;
 }
 
+double AbsValue(double x) {
+    return x < 0 ? -x : x;
+}
+
 double IntPower(double x, int n) {
     if (x == 0) return 0;
     double r = 1;

@@ -9,6 +9,8 @@
 // -1 for x < 0, otherwise +1 (0 and -0 give +1).
 double SignOf(double x);
 
+// -x when x < 0, otherwise x unchanged (so -0 and NaN come back as they went in).
+double AbsValue(double x);
 // x to the power n by repeated multiplication (n > 0) or division (n < 0), rounded
 // at every step; 0 whenever x is 0, whatever n is.
 double IntPower(double x, int n);

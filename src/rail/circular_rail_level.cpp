@@ -4,8 +4,8 @@
 #include <array>
 
 #include "numeric/arithmetic.h"
+#include "rail/rail_level_calculators.h"
 #include "rail/rail_level_report.h"
-#include "text/number_text.h"
 
 namespace {
 

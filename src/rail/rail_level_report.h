@@ -7,8 +7,8 @@
 #include <array>
 #include <cstddef>
 
+#include "calculator/field_rows.h"
 #include "resource_ids.h"
-#include "trace/field_rows.h"
 
 // The rows of A and B: "PK0=   d0=   m0=" and "PKn=   dn=   mn=".
 inline constexpr std::array<CalculatorField, 6> RailPointRows = {

@@ -3,9 +3,10 @@
 // enlarged by the spiral's versine term, less B_rl.
 #include <array>
 
+#include "numeric/arithmetic.h"
 #include "numeric/clothoid.h"
+#include "rail/rail_level_calculators.h"
 #include "rail/rail_level_report.h"
-#include "text/number_text.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 // B (extrapolated beyond them), plus m_rp, less B_rl.
 #include <array>
 
+#include "rail/rail_level_calculators.h"
 #include "rail/rail_level_report.h"
 
 namespace {

@@ -22,7 +22,3 @@ bool ReadWholeNumber(const char* s, double& value) {
     value = number;
     return true;
 }
-
-double AbsValue(double x) {
-    return x < 0 ? -x : x;
-}

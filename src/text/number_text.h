@@ -13,6 +13,3 @@ double ParseNumber(const char* s);
 // True when ParseNumber reads the whole of s as one number, nothing left over and
 // s not empty; the number is then put in value.
 bool ReadWholeNumber(const char* s, double& value);
-
-// -x when x < 0, otherwise x unchanged (so -0 and NaN come back as they went in).
-double AbsValue(double x);

@@ -21,9 +21,9 @@
 
 #include "numeric/arithmetic.h"
 #include "resource_ids.h"
-#include "text/number_text.h"
-#include "trace/calculator.h"
-#include "trace/circular_curve.h"
+#include "trace/element_pieces.h"
+#include "trace/stored_elements.h"
+#include "trace/trace_calculators.h"
 #include "trace/trace_field_rows.h"
 
 namespace {

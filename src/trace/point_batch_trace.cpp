@@ -4,13 +4,9 @@
 #include <string>
 
 #include "resource_ids.h"
+#include "text/line_fields.h"
 #include "trace/point_line_reader.h"
-
-namespace {
-// A skipped line is named by its number and shown by its start: enough to find it,
-// and a line of a megabyte does not come into the report a second time.
-constexpr std::size_t LongestSkippedText = 120;
-} // namespace
+#include "trace/trace_calculators.h"
 
 const PointBatchTrace StraightPointBatch = {&StraightTraceCalculator, "Trace of points on linear trace"};
 const PointBatchTrace CircularPointBatch = {&CircularTraceCalculator,
@@ -26,18 +22,7 @@ std::string TracePointLines(const PointBatchTrace& batch, const CalculationStore
     report += trace.compute(work).ElementLines();
     report += "\r\n";
 
-    int traced = 0, outside = 0, skipped = 0;
-    for (const TextLine& line : lines) {
-        const PointLine point = ReadPointLine(line.text, line.number);
-        if (point.kind == PointLine::Kind::Blank) continue;
-        if (point.kind == PointLine::Kind::Unreadable) {
-            ++skipped;
-            report += "! Line " + std::to_string(line.number) + " skipped: ";
-            report += line.text.substr(0, LongestSkippedText);
-            if (line.text.size() > LongestSkippedText) report += "...";
-            report += "\r\n";
-            continue;
-        }
+    report += PointTable(lines, [&](const PointLine& point, std::string& line) {
         // The point as its dialog's CALC stores it, over the stored element.
         work = store;
         work.pzName = point.name;
@@ -45,25 +30,41 @@ std::string TracePointLines(const PointBatchTrace& batch, const CalculationStore
         work[StoredValue::X_pz] = point.x;
         const CalculationOutput out = trace.compute(work);
 
-        report += point.name;
-        report += "   Ypz=";
-        report += point.yText;
-        report += "   Xpz=";
-        report += point.xText;
+        line += point.name;
+        line += "   Ypz=";
+        line += point.yText;
+        line += "   Xpz=";
+        line += point.xText;
         if (out.pointNotTraced != nullptr) {
-            ++outside;
-            report += "   ";
-            report += out.pointNotTraced;
-        } else {
-            ++traced;
-            report += "   PKpz=";
-            report += out.ResultField(IDC_PK_PZ);
-            report += "   Dpz=";
-            report += out.ResultField(IDC_D_PZ);
+            line += "   ";
+            line += out.pointNotTraced;
+            return false;
         }
-        report += "\r\n";
-    }
-    report += "Points: " + std::to_string(traced) + " traced, " + std::to_string(outside) + " outside, " +
-              std::to_string(skipped) + " skipped\r\n";
+        line += "   PKpz=";
+        line += out.ResultField(IDC_PK_PZ);
+        line += "   Dpz=";
+        line += out.ResultField(IDC_D_PZ);
+        return true;
+    });
     return report;
+}
+
+std::string PointTable(std::span<const TextLine> lines,
+                       const std::function<bool(const PointLine& point, std::string& table)>& traceOne) {
+    std::string table;
+    int traced = 0, outside = 0, skipped = 0;
+    for (const TextLine& line : lines) {
+        const PointLine point = ReadPointLine(line.text, line.number);
+        if (point.kind == PointLine::Kind::Blank) continue;
+        if (point.kind == PointLine::Kind::Unreadable) {
+            ++skipped;
+            table += SkippedLineNote(line.number, line.text);
+            continue;
+        }
+        (traceOne(point, table) ? traced : outside) += 1;
+        table += "\r\n";
+    }
+    table += "Points: " + std::to_string(traced) + " traced, " + std::to_string(outside) + " outside, " +
+             std::to_string(skipped) + " skipped\r\n";
+    return table;
 }

@@ -10,12 +10,13 @@
 #include <string>
 #include <utility>
 
+#include "geometry/spiral_foot_point.h"
 #include "numeric/arithmetic.h"
 #include "numeric/clothoid.h"
 #include "resource_ids.h"
-#include "trace/calculator.h"
-#include "trace/spiral_elements.h"
-#include "trace/spiral_foot_point.h"
+#include "trace/element_pieces.h"
+#include "trace/stored_elements.h"
+#include "trace/trace_calculators.h"
 #include "trace/trace_field_rows.h"
 
 namespace {
@@ -30,16 +31,12 @@ CalculationOutput Compute(CalculationStore& store) {
     const double Y_pz = store[SV::Y_pz], X_pz = store[SV::X_pz];
 
     const SpiralElements e = ComputeSpiralElements(store);
-    const double sinA = e.straight.sinA, cosA = e.straight.cosA, s = e.straight.s;
+    const double s = e.straight.s;
     const double sigma = e.sigma, C = e.C, PKnsk = e.PKnsk;
     std::string elements = SpiralElementsPiece(e);
 
     // PZ in the spiral frame, then its place against the stretch of the spiral.
-    double dYp = Y_pz - Y_nkk;
-    double dXp = X_pz - X_nkk;
-    double x = DotProduct(dYp, dXp, sinA, cosA) + e.a;
-    double y = sigma * CrossProduct(dYp, dXp, sinA, cosA);
-    double xLimit = NormalLineAbscissa(e.X, e.Y, e.FI, y);
+    const auto [x, y, xLimit] = ToSpiralFrame(e, Y_nkk, X_nkk, Y_pz, X_pz);
 
     double PKpz = 0;
     double Dpz = 0;

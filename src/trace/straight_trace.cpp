@@ -13,8 +13,8 @@
 
 #include "numeric/arithmetic.h"
 #include "resource_ids.h"
-#include "trace/calculator.h"
-#include "trace/track_straight.h"
+#include "trace/element_pieces.h"
+#include "trace/trace_calculators.h"
 #include "trace/trace_field_rows.h"
 
 namespace {

@@ -7,8 +7,8 @@
 
 #include <array>
 
+#include "calculator/field_rows.h"
 #include "resource_ids.h"
-#include "trace/field_rows.h"
 
 // The first and the second given point: A and B of the straight, the start and
 // the end of the circular curve.

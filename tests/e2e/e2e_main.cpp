@@ -22,7 +22,7 @@ std::vector<Scenario> AllScenarios() {
     for (auto group : {StartupScenarios, EditMenuScenarios, DialogKeyScenarios, SaveQuestionScenarios,
                        FileRoundTripScenarios, FileFailureScenarios, SaveSafetyScenarios, OptionsScenarios,
                        TraceScenarios, RailScenarios, CalculatorSharingScenarios, CalculatorInputScenarios,
-                       SetOutScenarios, PointTraceScenarios, ReleaseSmokeScenarios})
+                       SetOutScenarios, PointTraceScenarios, LineScenarios, ReleaseSmokeScenarios})
         for (const Scenario& scenario : group()) all.push_back(scenario);
     return all;
 }

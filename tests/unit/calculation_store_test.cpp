@@ -10,9 +10,10 @@
 #include <utility>
 #include <vector>
 
+#include "calculator/calculator.h"
+#include "menu/calculator_menu.h"
 #include "numeric/precision_settings.h"
 #include "resource_ids.h"
-#include "trace/calculator.h"
 
 namespace {
 

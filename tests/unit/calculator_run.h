@@ -10,8 +10,8 @@
 #include <map>
 #include <string>
 
+#include "calculator/calculator.h"
 #include "numeric/precision_settings.h"
-#include "trace/calculator.h"
 
 struct CalculatorRun {
     std::string report;

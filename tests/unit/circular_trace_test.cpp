@@ -19,6 +19,7 @@
 #include "numeric/precision_settings.h"
 #include "resource_ids.h"
 #include "text/number_text.h"
+#include "trace/trace_calculators.h"
 
 namespace {
 

@@ -14,6 +14,7 @@
 #include "resource_ids.h"
 #include "text/selected_lines.h"
 #include "trace/point_batch_trace.h"
+#include "trace/trace_calculators.h"
 
 namespace {
 

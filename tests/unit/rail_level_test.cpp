@@ -10,9 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "calculator/calculator.h"
 #include "numeric/precision_settings.h"
+#include "rail/rail_level_calculators.h"
 #include "resource_ids.h"
-#include "trace/calculator.h"
 
 namespace {
 

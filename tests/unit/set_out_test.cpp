@@ -15,8 +15,10 @@
 #include "calculator_run.h"
 #include "numeric/clothoid.h"
 #include "resource_ids.h"
+#include "set_out/set_out_calculators.h"
+#include "set_out/set_out_run.h"
 #include "text/number_text.h"
-#include "trace/set_out_run.h"
+#include "trace/trace_calculators.h"
 
 namespace {
 
@@ -111,7 +113,8 @@ const ReportCase ReportCases[] = {
      {"1000", "0", "100", "1157.0796", "100", "0", "0", "0", "0", "0", "0"}, {"P2", "1078.5398", "2", "", ""},
      "\r\nSet out on circular crooked trace\r\n\r\nPK0=1000   Y0=0   X0=100\r\nPKn=1157.0796   Yn=100   Xn=0"
      "\r\nCENTR: Yck=0   Xck=0\r\nR=0   z=0   q=0\r\nSO: P2   PK=1078.5398   d=2   PK_to=   step=\r\n"
-     "\r\nAnkk= 0' 0' 0'   Rnkk=100.0000\r\nAkkk= 90' 0' 0'   Rkkk=100.0000\r\nBeta= 90' 0' 0'   Lkk=0.0000\r\n"
+     "\r\nAnkk= 0' 0' 0'   Rnkk=100.0000\r\nAkkk= 90' 0' 0'   Rkkk=100.0000\r\nBeta= 90' 0' 0'   "
+     "Lkk=0.0000\r\n"
      "\r\nP2   PK=1078.5398   d=2.0000   Y=NAN   X=NAN\r\n",
      "NAN", "NAN"},
     {"spiral, the worked example's point", SpiralSetOutCalculator, SpiralIdList, SpiralGeometry,
@@ -155,7 +158,6 @@ TEST_F(SetOut, WholeReports) {
         EXPECT_EQ(LinearText(store[SV::X_pz]), firstSetOut ? c.X_so : "0.0000") << c.what;
     }
 }
-
 
 // ---- The pickets of a run ----
 

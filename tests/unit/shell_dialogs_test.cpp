@@ -1,6 +1,6 @@
 // The dialog procedures over the program's real templates, run in-process under
 // Windows (Wine here): the calculation frame with each of the six calculators, and
-// the Options dialog. The EditorControl is a hidden edit control of the test's own.
+// the Options dialog. Their reports go to a hidden edit control of the test's own.
 #ifdef _WIN32
 
 #include <gtest/gtest.h>
@@ -8,14 +8,14 @@
 
 #include <string>
 
-#include "app/main_window.h"
+#include "calculator/calculator.h"
+#include "calculator/win32/calculation_dialog.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/options_dialog.h"
+#include "menu/calculator_menu.h"
 #include "numeric/precision_settings.h"
 #include "resource_ids.h"
 #include "text/number_text.h"
-#include "trace/calculator.h"
-#include "trace/win32/calculation_dialog.h"
 
 namespace {
 std::string Text(HWND window) {
@@ -37,17 +37,16 @@ class ShellDialogs : public ::testing::Test {
   protected:
     void SetUp() override {
         // Styled as the program's: no word wrap (a long line stays one line).
-        EditorControl =
-            CreateWindowExA(0, "edit", "", WS_POPUP | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL, 0, 0,
-                            200, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-        ASSERT_NE(EditorControl, nullptr);
-        SendMessageA(EditorControl, EM_SETLIMITTEXT, 0, 0);
+        editor_ = CreateWindowExA(0, "edit", "", WS_POPUP | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL, 0,
+                                  0, 200, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        ASSERT_NE(editor_, nullptr);
+        SendMessageA(editor_, EM_SETLIMITTEXT, 0, 0);
         TheCalculationStore.Reset();
     }
     void TearDown() override {
         if (dialog_ != nullptr) DestroyWindow(dialog_);
-        DestroyWindow(EditorControl);
-        EditorControl = nullptr;
+        DestroyWindow(editor_);
+        editor_ = nullptr;
         TheCalculationStore.Reset();
         LinearDecimals = DefaultLinearDecimals;
         AngleDecimals = DefaultAngleDecimals;
@@ -62,7 +61,15 @@ class ShellDialogs : public ::testing::Test {
     void Press(int id) { SendMessageA(dialog_, WM_COMMAND, id, 0); }
     HWND Item(int id) { return GetDlgItem(dialog_, id); }
 
+    // A calculator's dialog, opened with this test's text field.
+    HWND OpenCalculator(const Calculator* calculator) {
+        parameter_ = {calculator, editor_};
+        return Open(calculator->templateId, CalculationDialogProc, &parameter_);
+    }
+
     HWND dialog_ = nullptr;
+    HWND editor_ = nullptr;
+    CalculationDialogParameter parameter_{};
 };
 
 constexpr int CalculatorTemplates[] = {IDD_TRACE_STRAIGHT, IDD_TRACE_CIRCULAR, IDD_TRACE_SPIRAL,
@@ -79,7 +86,7 @@ TEST_F(ShellDialogs, EveryTableFieldIsAnEditOfItsTemplateAndOpensWithItsValue) {
         SCOPED_TRACE(templateId);
         const Calculator* calculator = CalculatorForTemplate(templateId);
         ASSERT_NE(calculator, nullptr);
-        ASSERT_NE(Open(templateId, CalculationDialogProc, calculator), nullptr);
+        ASSERT_NE(OpenCalculator(calculator), nullptr);
         EXPECT_FALSE(calculator->fields.empty());
         for (const CalculatorField& field : calculator->fields) {
             SCOPED_TRACE(field.controlId);
@@ -101,8 +108,8 @@ TEST_F(ShellDialogs, CalcStoresEveryFieldAndAppendsTheReport) {
     for (int templateId : CalculatorTemplates) {
         SCOPED_TRACE(templateId);
         const Calculator* calculator = CalculatorForTemplate(templateId);
-        ASSERT_NE(Open(templateId, CalculationDialogProc, calculator), nullptr);
-        SetWindowTextA(EditorControl, "field book\r\n");
+        ASSERT_NE(OpenCalculator(calculator), nullptr);
+        SetWindowTextA(editor_, "field book\r\n");
         // A distinct number in each field (the first one 10,001 digits long), a
         // name with blanks kept as typed.
         int n = 0;
@@ -113,7 +120,7 @@ TEST_F(ShellDialogs, CalcStoresEveryFieldAndAppendsTheReport) {
         }
         Press(IDOK);
 
-        std::string report = Text(EditorControl);
+        std::string report = Text(editor_);
         EXPECT_EQ(report.rfind(std::string("field book\r\n\r\n") + calculator->reportTitle + "\r\n", 0), 0u);
         EXPECT_NE(report.find(longText), std::string::npos);
         n = 0;
@@ -135,13 +142,13 @@ TEST_F(ShellDialogs, CalcStoresEveryFieldAndAppendsTheReport) {
 }
 
 TEST_F(ShellDialogs, OptionsAppliesClampsAndShowsTheSettingsInForce) {
-    ASSERT_NE(Open(IDD_OPTIONS, OptionsDialogProc), nullptr);
+    ASSERT_NE(Open(IDD_OPTIONS, OptionsDialogProc, editor_), nullptr);
     EXPECT_EQ(Text(Item(IDC_LINEARS)), " 4");
     EXPECT_EQ(Text(Item(IDC_ANGLES)), " 2");
     // Enter goes to Close, the default button: it closes without applying.
     EXPECT_EQ(LOWORD(SendMessageA(dialog_, DM_GETDEFID, 0, 0)), IDCANCEL);
 
-    SetWindowTextA(EditorControl, "text");
+    SetWindowTextA(editor_, "text");
     SetWindowTextA(Item(IDC_LINEARS), "9");
     SetWindowTextA(Item(IDC_ANGLES), "-1");
     Press(IDOK);
@@ -149,11 +156,11 @@ TEST_F(ShellDialogs, OptionsAppliesClampsAndShowsTheSettingsInForce) {
     EXPECT_EQ(AngleDecimals, 0);
     EXPECT_EQ(Text(Item(IDC_LINEARS)), " 7");
     EXPECT_EQ(Text(Item(IDC_ANGLES)), " 0");
-    EXPECT_EQ(Text(EditorControl), "text\r\n! Len Frac Linear = 7\r\n\r\n! Len Frac Angles = 0\r\n");
+    EXPECT_EQ(Text(editor_), "text\r\n! Len Frac Linear = 7\r\n\r\n! Len Frac Angles = 0\r\n");
 
     // Nothing to clamp: nothing appended.
     Press(IDOK);
-    EXPECT_EQ(Text(EditorControl), "text\r\n! Len Frac Linear = 7\r\n\r\n! Len Frac Angles = 0\r\n");
+    EXPECT_EQ(Text(editor_), "text\r\n! Len Frac Linear = 7\r\n\r\n! Len Frac Angles = 0\r\n");
 }
 
 // About closes on OK and Enter only: it has no Cancel for Esc to reach.

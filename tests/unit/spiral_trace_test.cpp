@@ -9,10 +9,12 @@
 #include <string>
 
 #include "calculator_run.h"
+#include "geometry/spiral_foot_point.h"
 #include "numeric/number_formats.h"
 #include "numeric/precision_settings.h"
+#include "rail/rail_level_calculators.h"
 #include "resource_ids.h"
-#include "trace/spiral_foot_point.h"
+#include "trace/trace_calculators.h"
 
 namespace {
 

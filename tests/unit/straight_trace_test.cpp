@@ -8,6 +8,7 @@
 #include "calculator_run.h"
 #include "numeric/precision_settings.h"
 #include "resource_ids.h"
+#include "trace/trace_calculators.h"
 
 namespace {
 

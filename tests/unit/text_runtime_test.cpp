@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 
+#include "numeric/arithmetic.h"
 #include "text/number_text.h"
 #include "text/temp_string_ring.h"
 #include "text/text_ops.h"

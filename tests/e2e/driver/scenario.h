@@ -59,4 +59,5 @@ std::vector<Scenario> CalculatorSharingScenarios();
 std::vector<Scenario> CalculatorInputScenarios();
 std::vector<Scenario> SetOutScenarios();
 std::vector<Scenario> PointTraceScenarios();
+std::vector<Scenario> LineScenarios();
 std::vector<Scenario> ReleaseSmokeScenarios();

@@ -25,13 +25,15 @@
 #include <string_view>
 #include <vector>
 
+#include "calculator/calculator.h"
 #include "files/text_file_codec.h"
+#include "menu/calculator_menu.h"
 #include "numeric/number_formats.h"
 #include "numeric/precision_options.h"
 #include "numeric/precision_settings.h"
 #include "property/random_input.h"
+#include "resource_ids.h"
 #include "text/number_text.h"
-#include "trace/calculator.h"
 
 namespace {
 
@@ -272,8 +274,11 @@ TEST(TextCodecProperty, AnEditorTextSavesAndLoadsUnchanged) {
 
 TEST(CalculatorProperty, EveryCalculatorReportsEveryStoreInItsLayout) {
     std::vector<const Calculator*> calculators;
+    // The set-out on the line writes the names of the stored line's elements, which
+    // no layout of labels describes; its own tests check its report.
     for (int id = 1011; id <= 1030; ++id)
-        if (const Calculator* c = CalculatorForTemplate(id)) calculators.push_back(c);
+        if (const Calculator* c = CalculatorForTemplate(id); c != nullptr && id != IDD_SET_OUT_LINE)
+            calculators.push_back(c);
     ASSERT_GE(calculators.size(), 6u);
     ForEachInput(6, 12000, [&](RandomInput& in) {
         // A short session: a few CALCs on one store, so values that one calculator

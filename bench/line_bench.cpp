@@ -1,0 +1,158 @@
+// The whole line: an IP table of 1,000 IPs read, built and reported as "Elements of
+// the selected line" does it; on a line of 100 IPs, a run of 10,000 pickets set out
+// in one CALC and the 10,000 points so set out traced on the line; in the Windows
+// build also the whole trace command on a real text field. Prints the median time of
+// several runs of each (everything but the append, natively); checks only that
+// every point was set out and traced.
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "line/line_elements.h"
+#include "line/line_point_trace.h"
+#include "line/line_set_out.h"
+#include "median_time.h"
+#include "numeric/precision_settings.h"
+#include "text/selected_lines.h"
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include "app/line_commands.h"
+#include "bench_editor.h"
+#include "resource_ids.h"
+#endif
+
+namespace {
+
+constexpr int Runs = 5;
+constexpr int Points = 10000;
+
+// A zigzag route on grid coordinates: legs of 600 m, bends of 20 degrees either
+// way, R 800 m, spirals of 100 m.
+std::string IpTableText(int ips) {
+    std::string text = "START 12000.000 512345.678 5412345.678\r\n";
+    double Y = 512345.678, X = 5412345.678, direction = 0.5;
+    char line[160];
+    for (int i = 0; i <= ips; ++i) {
+        Y += 600 * std::sin(direction), X += 600 * std::cos(direction);
+        if (i == ips) break;
+        std::snprintf(line, sizeof line, "IP VU%d %.3f %.3f 800 100\r\n", i + 1, Y, X);
+        text += line;
+        direction += i % 2 == 0 ? 0.35 : -0.35;
+    }
+    std::snprintf(line, sizeof line, "END %.3f %.3f\r\n", Y, X);
+    return text + line;
+}
+
+std::vector<TextLine> AllLines(const std::string& text) {
+    return SelectedLines(text, 0, text.size());
+}
+
+// A run of Points pickets over the whole line, 2.5 m either side by turns, as one
+// CALC of the dialog computes it; the points' lines of its report.
+std::string SetOutRun(double offset) {
+    CalculationStore store;
+    store.Name(StoredName::PZ) = std::string("P");
+    // A centimetre inside either end, so that no point exported to the millimetre
+    // falls a hair before START or beyond END.
+    const double first = TheStoredLine->start.PK + 0.01, last = TheStoredLine->end.PK - 0.01;
+    store[StoredValue::PK_so] = first;
+    store[StoredValue::PK_to] = last;
+    store[StoredValue::step] = (last - first) / (Points - 1);
+    store[StoredValue::d_so] = offset;
+    return LineSetOutCalculator.compute(store).resultPieces.back();
+}
+
+// The points of a set-out report as an instrument would export them: name, Y, X.
+std::string SurveyText(const std::string& report) {
+    std::string text;
+    char name[32];
+    double Y = 0, X = 0;
+    for (std::size_t at = 2, end; (end = report.find("\r\n", at)) != std::string::npos; at = end + 2) {
+        if (std::sscanf(report.c_str() + at, "%31s PK=%*s d=%*s Y=%lf X=%lf", name, &Y, &X) != 3) continue;
+        char line[128];
+        std::snprintf(line, sizeof line, "%s\t%.4f\t%.4f\r\n", name, Y, X);
+        text += line;
+    }
+    return text;
+}
+
+bool AllTraced(const std::string& report, int points) {
+    const std::string counts = "Points: " + std::to_string(points) + " traced, 0 outside, 0 skipped\r\n";
+    const bool ok = report.ends_with(counts);
+    if (!ok)
+        std::printf("CHECK FAILED: every point traced; the report ends: %s\n",
+                    report.substr(report.size() - 200).c_str());
+    return ok;
+}
+
+#ifdef _WIN32
+// The whole command on a text field made as the program makes its own, the points
+// selected; the report appended is taken away again after each run.
+bool TimeWholeCommand(const std::string& survey) {
+    HWND editor = MakeEditor("line trace");
+    SetWindowTextA(editor, survey.c_str());
+    Pump();
+    bool ok = true;
+    const double ms = MedianMilliseconds(Runs, [&] {
+        SendMessageA(editor, EM_SETSEL, 0, survey.size());
+        RunLineCommand(editor, editor, CMD_LINE_TRACE_POINTS);
+        UpdateWindow(editor);
+        const int length = GetWindowTextLengthA(editor);
+        std::string all(static_cast<std::size_t>(length) + 1, '\0');
+        GetWindowTextA(editor, all.data(), length + 1);
+        all.resize(static_cast<std::size_t>(length));
+        ok = AllTraced(all, Points) && ok;
+        SendMessageA(editor, EM_SETSEL, survey.size(), -1);
+        SendMessageA(editor, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(""));
+        Pump();
+    });
+    std::printf("Trace selected points on the line, the whole command on a text field: median %.0f ms\n", ms);
+    DestroyWindow(GetParent(editor));
+    return ok;
+}
+#endif
+
+} // namespace
+
+int main() {
+    LinearDecimals = DefaultLinearDecimals;
+    AngleDecimals = DefaultAngleDecimals;
+    bool ok = true;
+
+    const std::string table = IpTableText(1000);
+    std::size_t reportBytes = 0;
+    double ms = MedianMilliseconds(Runs, [&] {
+        const LineElements elements = ReadLineElements(AllLines(table));
+        reportBytes = elements.report.size();
+        ok = ok && elements.line.has_value();
+    });
+    std::printf("Elements of a line of 1000 IPs (read, built, reported): median %.1f ms; report %zu bytes\n",
+                ms, reportBytes);
+
+    const std::string line100 = IpTableText(100);
+    TheStoredLine = ReadLineElements(AllLines(line100)).line;
+    std::string points;
+    ms = MedianMilliseconds(Runs, [&] { points = SetOutRun(2.5); });
+    const std::string survey = SurveyText(points);
+    const int setOut = static_cast<int>(std::count(survey.begin(), survey.end(), '\n'));
+    std::printf(
+        "Set out on a line of 100 IPs, a run of %d pickets in one CALC: median %.1f ms (%d set out)\n",
+        Points, ms, setOut);
+    ok = ok && setOut == Points;
+
+    std::string report;
+    ms = MedianMilliseconds(Runs, [&] { report = TracePointsOnLine(*TheStoredLine, AllLines(survey)); });
+    std::printf("Trace of %d selected points on a line of 100 IPs: median %.1f ms; report %zu bytes\n",
+                Points, ms, report.size());
+    ok = AllTraced(report, Points) && ok;
+#ifdef _WIN32
+    ok = TimeWholeCommand(survey) && ok;
+#endif
+    return ok ? 0 : 1;
+}

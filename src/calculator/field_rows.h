@@ -1,0 +1,32 @@
+// Building blocks of the calculators' field tables: one numeric field, one name
+// field, and rows of fields joined in template order into one table.
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+#include "calculator/calculator.h"
+
+// A numeric field: ParseNumber of its text is stored in value.
+constexpr CalculatorField NumberField(int controlId, const char* reportLabel, bool startsLine,
+                                      StoredValue value) {
+    return {controlId, reportLabel, startsLine, false, value, StoredName::PZ};
+}
+
+// A point-name field: its text is kept as typed; it starts a report line.
+constexpr CalculatorField NameField(int controlId, const char* reportLabel, StoredName name) {
+    return {controlId, reportLabel, true, true, StoredValue::Count, name};
+}
+
+// The rows one after the other, as one field table.
+template <std::size_t... N>
+constexpr std::array<CalculatorField, (N + ...)> JoinFieldRows(const std::array<CalculatorField, N>&... rows) {
+    std::array<CalculatorField, (N + ...)> fields{};
+    std::size_t i = 0;
+    (([&] {
+         for (const CalculatorField& f : rows)
+             fields[i++] = f;
+     }()),
+     ...);
+    return fields;
+}

@@ -1,0 +1,68 @@
+#include "calculator/win32/calculation_dialog.h"
+
+#include <string>
+
+#include "text/win32/window_text.h"
+
+namespace {
+const CalculationDialogParameter* DialogParameter(HWND dialog) {
+    return reinterpret_cast<const CalculationDialogParameter*>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
+
+void SetField(HWND dialog, int controlId, const char* text) {
+    WriteWindowText(GetDlgItem(dialog, controlId), text);
+}
+
+// Every input field shows its stored value (result fields stay empty); then the
+// dialog is centred.
+void OnOpening(HWND dialog, const CalculationDialogParameter* parameter) {
+    SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(parameter));
+    if (parameter != nullptr && parameter->calculator != nullptr) {
+        const Calculator& calculator = *parameter->calculator;
+        for (const CalculatorField& field : calculator.fields)
+            SetField(dialog, field.controlId, FieldOpeningText(field, TheCalculationStore).c_str());
+        if (calculator.note != nullptr)
+            SetField(dialog, calculator.note->controlId, calculator.note->text().c_str());
+    }
+    CenterOnWorkArea(dialog);
+}
+
+// CALC: all fields are stored and echoed in the report before anything is computed.
+void OnCalc(HWND dialog, const Calculator& calculator, HWND editor) {
+    std::string input =
+        StoreFieldsAndBuildInputPiece(calculator, TheCalculationStore, [dialog](int controlId) {
+            return std::string(ReadWindowText(GetDlgItem(dialog, controlId)));
+        });
+    AppendToEditor(editor, input.c_str());
+
+    CalculationOutput output = calculator.compute(TheCalculationStore);
+    for (const auto& [controlId, text] : output.resultFields)
+        SetField(dialog, controlId, text.c_str());
+    for (const std::string& piece : output.resultPieces)
+        AppendToEditor(editor, piece.c_str());
+}
+} // namespace
+
+INT_PTR CALLBACK CalculationDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        OnOpening(dialog, reinterpret_cast<const CalculationDialogParameter*>(lParam));
+        break;
+    case WM_COMMAND:
+        // The whole wParam: only the button click and the Enter and Esc keys count.
+        if (wParam == IDOK) {
+            const CalculationDialogParameter* parameter = DialogParameter(dialog);
+            if (parameter != nullptr && parameter->calculator != nullptr)
+                OnCalc(dialog, *parameter->calculator, parameter->editor);
+        } else if (wParam == IDCANCEL) {
+            EndDialog(dialog, 0);
+        }
+        break;
+    case WM_CLOSE:
+        EndDialog(dialog, 0);
+        break;
+    }
+    // FALSE for every message, WM_INITDIALOG included: the dialog manager then sets
+    // no initial focus.
+    return FALSE;
+}

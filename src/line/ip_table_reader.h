@@ -1,0 +1,46 @@
+// A route's table of intersection points (IP) as a surveyor types or pastes it into
+// the field book, one point a line, the first field saying which:
+//   START <PK> <Y> <X>             the line's first point and its picket
+//   IP <name> <Y> <X> <R> <L>      a bend: its vertex, the radius of its circle and
+//                                  the length of each of its two transition spirals
+//   END <Y> <X>                    the line's last point
+// The word is read in any case; fields are split as every point line is (blanks,
+// tabs or semicolons; commas where none of those occur); fields after the ones a
+// line needs are ignored (a code column). Blank lines are passed over; any other
+// line is skipped and noted.
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "text/selected_lines.h"
+
+// A table holds at most this many IPs; a longer one is refused whole.
+constexpr int MaxLineIps = 10000;
+
+struct TableIp {
+    std::string name; // as typed
+    int lineNumber;   // counted from the first line read
+    double Y, X, R, L;
+};
+
+struct IpTable {
+    double PK_start = 0, Y_start = 0, X_start = 0;
+    std::vector<TableIp> ips;
+    double Y_end = 0, X_end = 0;
+};
+
+struct IpTableReading {
+    IpTable table;
+    // The notes of the skipped lines ("! Line 2 skipped: ..."), each ended by CR LF.
+    std::string skippedNotes;
+    // Why the table cannot be a line, in plain words; empty when it was read.
+    std::string refusal;
+};
+
+// Reads the lines in order, numbering them from 1 for the first. A table without
+// exactly one START line ahead of every IP and END line, without exactly one END
+// line after every IP, with a line that lacks a finite number it needs, or with
+// more than MaxLineIps IPs is refused.
+IpTableReading ReadIpTable(std::span<const TextLine> lines);

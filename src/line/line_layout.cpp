@@ -1,0 +1,142 @@
+#include "line/line_layout.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "geometry/circular_curve.h"
+#include "geometry/spiral_foot_point.h"
+#include "numeric/arithmetic.h"
+#include "trace/stored_elements.h"
+
+namespace {
+using K = LineElementKind;
+
+// The angle of (Y, X) seen from the centre, from the radius at angle `from`, in the
+// sense sigma: in [0, sweep] on the arc.
+double SweptAngle(const LineCurve& c, double Y, double X, double from) {
+    return c.sigma * ReduceToHalfTurn(DirectionAngle(Y - c.Y_ck, X - c.X_ck) - from);
+}
+
+double RadiusAngle(const LineCurve& c, const MainPoint& p) {
+    return DirectionAngle(p.Y - c.Y_ck, p.X - c.X_ck);
+}
+
+// Whether the point's radius lies between the radii through `start` and `end`,
+// widened by JoinTolerance at its distance from the centre.
+bool BetweenRadii(const LineCurve& c, const MainPoint& start, const MainPoint& end, double Y, double X) {
+    const double margin = JoinTolerance / PlaneDistance(Y - c.Y_ck, X - c.X_ck);
+    const double fromStart = SweptAngle(c, Y, X, RadiusAngle(c, start));
+    const double toEnd = SweptAngle(c, Y, X, RadiusAngle(c, end));
+    return fromStart >= -margin && toEnd <= margin;
+}
+} // namespace
+
+LineLayout::LineLayout(const TrackLine& line) : line_(line) {
+    const std::size_t n = line.curves.size();
+    double PK = line.start.PK;
+    for (std::size_t i = 0; i <= n; ++i) {
+        const double straightEnd = i == n ? line.end.PK : line.curves[i].NSK1.PK;
+        elements_.push_back({K::Straight, i});
+        ranges_.push_back({PK, straightEnd});
+        if (i == n) break;
+        const LineCurve& c = line.curves[i];
+        CalculationStore store;
+        if (c.L > 0) {
+            PutElementFields(line, {K::SpiralIn, i}, store);
+            entries_.push_back(ComputeSpiralElements(store));
+            PutElementFields(line, {K::SpiralOut, i}, store);
+            exits_.push_back(ComputeSpiralElements(store));
+            elements_.push_back({K::SpiralIn, i});
+            ranges_.push_back({c.NSK1.PK, c.KSK1.PK});
+        } else {
+            entries_.emplace_back(), exits_.emplace_back();
+        }
+        elements_.push_back({K::Circle, i});
+        ranges_.push_back({c.NKK.PK + c.L / 2, c.KKK.PK - c.L / 2});
+        if (c.L > 0) {
+            elements_.push_back({K::SpiralOut, i});
+            ranges_.push_back({c.KSK2.PK, c.NSK2.PK});
+        }
+        PK = c.NSK2.PK;
+    }
+}
+
+bool LineLayout::StretchHolds(std::size_t element, double Y, double X) const {
+    const LineElement& e = elements_[element];
+    switch (e.kind) {
+    case K::Straight:
+        return StraightHolds(e.curve, Y, X);
+    case K::SpiralIn:
+        return SpiralHolds(e.curve, true, Y, X);
+    case K::SpiralOut:
+        return SpiralHolds(e.curve, false, Y, X);
+    case K::Circle:
+        return CircleHolds(e.curve, Y, X);
+    }
+    return false;
+}
+
+double LineLayout::OffsetBeyondEnds(double Y, double X) const {
+    const std::size_t n = line_.curves.size();
+    const TrackStraight first =
+        n == 0 ? MakeTrackStraight(0, line_.start.Y, line_.start.X, 1, line_.end.Y, line_.end.X)
+               : line_.curves[0].in;
+    const TrackStraight last = n == 0 ? first : line_.curves[n - 1].out;
+    double offset = std::numeric_limits<double>::infinity();
+    if (DotProduct(Y - line_.start.Y, X - line_.start.X, first.sinA, first.cosA) < -JoinTolerance)
+        offset = AbsValue(CrossProduct(Y - line_.start.Y, X - line_.start.X, first.sinA, first.cosA));
+    if (DotProduct(Y - line_.end.Y, X - line_.end.X, last.sinA, last.cosA) > JoinTolerance)
+        offset =
+            std::min(offset, AbsValue(CrossProduct(Y - line_.end.Y, X - line_.end.X, last.sinA, last.cosA)));
+    return offset;
+}
+
+bool LineLayout::StraightHolds(std::size_t curve, double Y, double X) const {
+    const std::size_t n = line_.curves.size();
+    // Along the leg from its start (START or the IP before) toward its end.
+    const TrackStraight& leg = curve < n ? line_.curves[curve].in : line_.curves[n - 1].out;
+    const MainPoint from = curve == 0 ? line_.start : line_.curves[curve - 1].NSK2;
+    const MainPoint to = curve == n ? line_.end : line_.curves[curve].NSK1;
+    if (n == 0) { // a line of one straight
+        const TrackStraight only = MakeTrackStraight(0, from.Y, from.X, 1, to.Y, to.X);
+        const double along = DotProduct(Y - from.Y, X - from.X, only.sinA, only.cosA);
+        return along >= -JoinTolerance && along <= only.Lpk + JoinTolerance;
+    }
+    const double along = DotProduct(Y - from.Y, X - from.X, leg.sinA, leg.cosA);
+    const double length = DotProduct(to.Y - from.Y, to.X - from.X, leg.sinA, leg.cosA);
+    return along >= -JoinTolerance && along <= length + JoinTolerance;
+}
+
+bool LineLayout::SpiralHolds(std::size_t curve, bool entry, double Y, double X) const {
+    const LineCurve& c = line_.curves[curve];
+    const MainPoint& nkk = entry ? c.NKK : c.KKK;
+    const SpiralFramePoint p = ToSpiralFrame(entry ? entries_[curve] : exits_[curve], nkk.Y, nkk.X, Y, X);
+    // The bound at NSK is the straight's join; the one at KSK the circle's, whose
+    // sliver the circle takes.
+    return IsOnSpiralStretch(p.x + JoinTolerance, p.xLimit + JoinTolerance);
+}
+
+bool LineLayout::CircleHolds(std::size_t curve, double Y, double X) const {
+    const LineCurve& c = line_.curves[curve];
+    if (BetweenRadii(c, c.KSK1, c.KSK2, Y, X)) return true;
+    // The slivers at KSK: within the circular calculator's sector, on neither spiral.
+    return c.L > 0 && BetweenRadii(c, c.NKK, c.KKK, Y, X) && !SpiralHolds(curve, true, Y, X) &&
+           !SpiralHolds(curve, false, Y, X);
+}
+
+std::size_t LineLayout::ElementOfPicket(double PK) const {
+    // A picket that is not a number is on no element either.
+    if (!(PK >= line_.start.PK - JoinTolerance && PK <= line_.end.PK + JoinTolerance)) return elements_.size();
+    for (std::size_t i = 0; i < elements_.size(); ++i) {
+        if (PK > ranges_[i].last + JoinTolerance) continue;
+        // Short of the exit spiral's count but past the circle's end: the circle's.
+        if (elements_[i].kind == K::SpiralOut && PK < ranges_[i].first - JoinTolerance) return i - 1;
+        return i;
+    }
+    return elements_.size() - 1;
+}
+
+double LineLayout::PicketOnElement(std::size_t element, double PK) const {
+    const Range& r = ranges_[element];
+    return elements_[element].kind == K::Circle ? std::clamp(PK, r.first, r.last) : PK;
+}

@@ -1,0 +1,66 @@
+// The elements of a line in line order, with what tracing and setting out on the
+// whole line need of each: its stretch (which points of the plane it traces) and
+// its picket range (which pickets it sets out).
+//
+// Stretches: a straight's holds the points whose foot falls between its ends; a
+// spiral's those its calculator's own test takes (x from 0 to the normal at KSK);
+// the circle's those whose radius lies between the radii through KSK1 and KSK2.
+// The joins' bounds are widened by JoinTolerance, so a point on the normal at a
+// join belongs to one of the two elements, never to none. At KSK the spiral's
+// normal and the circle's radius are not quite one line (the spiral's series), and
+// a point in the sliver between them, which neither would hold, goes to the circle,
+// whose calculator traces everything between the radii through NKK and KKK.
+//
+// Picket ranges: a straight from its start (START or the previous NSK2) to NSK1 (or
+// END); a spiral from NSK1 to KSK1 (KSK2 to NSK2) by the spiral's count; the circle
+// from PK_NKK + L/2 to PK_KKK - L/2.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "geometry/spiral_elements.h"
+#include "line/line_element_fields.h"
+#include "line/track_line.h"
+
+// How far (in the length unit) a join's bound is widened.
+constexpr double JoinTolerance = 1e-9;
+
+class LineLayout {
+  public:
+    explicit LineLayout(const TrackLine& line);
+
+    const TrackLine& Line() const { return line_; }
+    const std::vector<LineElement>& Elements() const { return elements_; }
+
+    // Whether the element's stretch holds the point (Y, X).
+    bool StretchHolds(std::size_t element, double Y, double X) const;
+    // For a point whose foot on the first straight falls before START, or on the
+    // last straight beyond END, its distance from that straight's extension (the
+    // smaller where both); infinity for any other point. A stretch far off (a
+    // circle's reaches out from its centre without end) may hold such a point too:
+    // it is the line's only where it lies nearer that element than the extension.
+    double OffsetBeyondEnds(double Y, double X) const;
+
+    // The first element, in line order, whose picket range holds PK (the circle for
+    // a picket between a spiral's end and the circle's start); none (the number of
+    // elements) for a picket before START or beyond END.
+    std::size_t ElementOfPicket(double PK) const;
+    // PK brought into the range of the element (a picket in the sliver between a
+    // spiral's and the circle's count goes to the circle's end).
+    double PicketOnElement(std::size_t element, double PK) const;
+
+  private:
+    struct Range {
+        double first, last;
+    };
+    bool StraightHolds(std::size_t curve, double Y, double X) const;
+    bool SpiralHolds(std::size_t curve, bool entry, double Y, double X) const;
+    bool CircleHolds(std::size_t curve, double Y, double X) const;
+
+    const TrackLine& line_;
+    std::vector<LineElement> elements_;
+    std::vector<Range> ranges_;
+    // Per curve: the spirals' elements as their calculators make them (entry, exit).
+    std::vector<SpiralElements> entries_, exits_;
+};

@@ -1,0 +1,61 @@
+// The whole line of a route: its straights and, at every IP, a circular curve
+// between two transition spirals, built in the conventions of the circular and
+// spiral calculators, so that either, given the fields of one curve, reports the
+// same pickets and offsets as the line.
+//
+// Notation, for one IP (the report labels):
+//   in, out     the straights into and out of the IP, directions u_in and u_out
+//   Theta       turning angle, in (0, pi); sigma +1 ("!Right!") when the direction
+//               angle grows through the bend
+//   R, L        radius of the circle that touches both straights (R_kk of the
+//               calculators) and length of each spiral (0: a plain circular curve)
+//   T0          R tan(Theta/2), the tangent of the plain circle
+//   C, a, (Z)   spiral parameter R L, the spiral's start ahead of the plain circle's
+//               tangent point, the shift of the track's circle (radius R - (Z))
+//   T, K, D, B  tangent, curve length, domer (2T - K), bisector
+//   NKK, KKK    where the plain circle touches the straights
+//   NSK1, KSK1  start and end of the entry spiral; KSK2, NSK2 those of the exit
+//   SK          the middle of the track's circle
+// Pickets on the circle count R times the angle from the radius through NKK, as the
+// circular calculator counts them; at KSK the spiral's count is given, which differs
+// from the circle's PK_NKK + L/2 by the truncation of the spiral's series.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "geometry/track_straight.h"
+#include "line/ip_table_reader.h"
+
+struct MainPoint {
+    double PK, Y, X;
+};
+
+struct LineCurve {
+    std::string name;
+    MainPoint IP;
+    double R, L;
+    TrackStraight in, out; // from the previous point to the IP, from the IP to the next
+    double Theta, sigma;
+    double T0, C, a, Z, T, K, D, B;
+    double Y_ck, X_ck; // the centre of both circles
+    MainPoint NKK, KKK, NSK1, KSK1, SK, KSK2, NSK2;
+};
+
+struct TrackLine {
+    MainPoint start, end;
+    std::vector<LineCurve> curves;
+};
+
+// The line of a table, or why it cannot be one.
+struct LineBuild {
+    TrackLine line;
+    std::string refusal; // empty when built
+};
+
+// Builds the line of a table that was read. It is refused when R is not above 0 or
+// L below 0 or either is not finite, two consecutive points coincide, an IP turns
+// less than 1e-9 rad or 179 degrees or more, the spirals of an IP overlap (L more
+// than R Theta), two consecutive curves overlap on their straight, or START or END
+// lies inside the first or last curve.
+LineBuild BuildTrackLine(const IpTable& table);

@@ -1,0 +1,143 @@
+// Quarel > Line through the real menu: a route's IP table pasted into the field
+// book under a heading, selected and read, the report of its elements compared
+// whole; no selection, a notice; a survey traced on the line read; a run of pickets
+// set out on it in its dialog; before any line is read, a notice.
+#include "driver/calculator_dialogs.h"
+#include "driver/check.h"
+#include "driver/editor_text.h"
+#include "driver/modal_windows.h"
+#include "driver/program.h"
+#include "driver/scenario.h"
+#include "resource_ids.h"
+
+namespace {
+
+const char* const IpTable = "Route 12: design of the IP table\r\n"
+                            "START 100.000 5000.000 2000.000\r\n"
+                            "IP VU1 5600.000 2800.000 800 100\r\n"
+                            "IP\tVU2\t5650.000\t3900.000\t600\t0\r\n"
+                            "END 6250.000 4800.000";
+
+// The report of the table's elements, with the note of the heading when it is read.
+std::vector<std::string> ElementsReport(bool withHeading) {
+    std::vector<std::string> lines = {"", "Elements of the line"};
+    if (withHeading) lines.push_back("! Line 1 skipped: Route 12: design of the IP table");
+    for (const char* line :
+         {"START   PK=100.0000   Y=5000.0000   X=2000.0000",
+          "VU1   PK=1100.0000   Y=5600.0000   X=2800.0000   !Left!   Theta= 34' 16' 2.41'",
+          "   R=800.0000   L=100.0000   C=80000.0000   (Z)=0.5218   a=50.0261   R-(Z)=799.4782",
+          "   T=296.6529   K=578.5144   D=14.7914   B=37.6746",
+          "   NSK1   PK=803.3471   Y=5422.0083   X=2562.6777",
+          "   KSK1   PK=903.3732   Y=5480.3186   X=2643.8961",
+          "   SK   PK=1092.6043   Y=5564.5385   X=2812.7223",
+          "   KSK2   PK=1281.8355   Y=5606.8507   X=2996.5836",
+          "   NSK2   PK=1381.8615   Y=5613.4703   X=3096.3469",
+          "VU2   PK=2186.3444   Y=5650.0000   X=3900.0000   !Right!   Theta= 31' 5' 15.02'",
+          "   R=600.0000   L=0.0000   C=0.0000   (Z)=0.0000   a=0.0000   R-(Z)=600.0000",
+          "   T=166.8882   K=325.5476   D=8.2289   B=22.7774",
+          "   NSK1   PK=2019.4562   Y=5642.4220   X=3733.2839",
+          "   KSK1   PK=2019.4562   Y=5642.4220   X=3733.2839",
+          "   SK   PK=2182.2300   Y=5671.6445   X=3892.9061",
+          "   KSK2   PK=2345.0038   Y=5742.5729   X=4038.8594",
+          "   NSK2   PK=2345.0038   Y=5742.5729   X=4038.8594",
+          "END   PK=3259.7809   Y=6250.0000   X=4800.0000", "Length=3159.7809"})
+        lines.push_back(line);
+    return lines;
+}
+
+// Selects [start, end) of the text, chooses the command and waits for `report`
+// after the text that was there.
+void RunOnSelection(const Program& program, int command, int start, int end,
+                    const std::vector<std::string>& report, const std::string& what) {
+    const std::string before = EditorText(program);
+    SelectInEditor(program, start, end);
+    program.Command(command);
+    WaitForEditorText(program, before + ReportLines(report), what);
+    Check(NoDialogOpen(program), what + ": no dialog or message box after the report");
+}
+
+void ElementsOfPastedTable(ScenarioContext& context) {
+    Program& program = context.Start();
+    PasteIntoEditor(program, IpTable);
+    RunOnSelection(program, CMD_LINE_ELEMENTS, 3, static_cast<int>(std::string(IpTable).size()),
+                   ElementsReport(true), "the elements of the line");
+}
+
+const char* const Survey = "\r\nSurvey of 8 December\r\n"
+                           "P1 5121.200 2159.100\r\n"
+                           "P2\t5450.188\t2604.018\r\n"
+                           "P3;5565.244;2812.469\r\n"
+                           "P4,5668.794,3893.840\r\n"
+                           "P5 4990 1990";
+
+// Before a line is read the two commands give their notice; then the table is read
+// and the survey under it traced on the line.
+void SurveyTracedOnTheLine(ScenarioContext& context) {
+    Program& program = context.Start();
+    const std::string text = std::string(IpTable) + Survey;
+    PasteIntoEditor(program, text);
+    for (int command : {CMD_LINE_TRACE_POINTS, CMD_LINE_SET_OUT}) {
+        program.Command(command);
+        AnswerMessageBox(program, "Notice", "No line has been read yet.", IDOK);
+        Check(NoDialogOpen(program), "no dialog after the notice");
+    }
+    CheckText(EditorText(program), text, "the text after the notices");
+    const int survey = static_cast<int>(text.find("Survey"));
+    RunOnSelection(program, CMD_LINE_ELEMENTS, static_cast<int>(text.find("START")), survey - 2,
+                   ElementsReport(false), "the line read");
+    RunOnSelection(program, CMD_LINE_TRACE_POINTS, survey, static_cast<int>(text.size()),
+                   {"", "Trace of points on the line", "! Line 6 skipped: Survey of 8 December",
+                    "P1   PK=300.0000   d=1.5000   straight START-VU1",
+                    "P2   PK=853.3605   d=-2.0000   spiral in VU1",
+                    "P3   PK=1092.6041   d=0.7496   circle VU1", "P4   PK=2182.2296   d=-2.9996   circle VU2",
+                    "P5   !Point outside of the line!", "Points: 4 traced, 1 outside, 1 skipped"},
+                   "the survey traced on the line");
+}
+
+// The dialog names the line read; a run of pickets across the end of a spiral.
+void RunSetOutOnTheLine(ScenarioContext& context) {
+    Program& program = context.Start();
+    PasteIntoEditor(program, IpTable);
+    const std::string table = IpTable;
+    RunOnSelection(program, CMD_LINE_ELEMENTS, 0, static_cast<int>(table.size()), ElementsReport(true),
+                   "the line read");
+    HWND dialog = RunCalculationCases(
+        program, CMD_LINE_SET_OUT, "Set out on the Line",
+        {{"a run across NSK2 of VU1",
+          {{IDC_PZ_NAME, "R"},
+           {IDC_PK_SO, "1370"},
+           {IDC_D_SO, "-1.5"},
+           {IDC_PK_TO, "1400"},
+           {IDC_STEP, "10"}},
+          {"", "Set out on the line", "", "SO: R   PK=1370   d=-1.5   PK_to=1400   step=10", "",
+           "Line START-VU1-VU2-END, PK 100.0000 to 3259.7809", "",
+           "R-1   PK=1370.0000   d=-1.5000   Y=5611.4298   X=3084.5672   spiral out VU1",
+           "R-2   PK=1380.0000   d=-1.5000   Y=5611.8873   X=3094.5554   spiral out VU1",
+           "R-3   PK=1390.0000   d=-1.5000   Y=5612.3414   X=3104.5451   straight VU1-VU2",
+           "R-4   PK=1400.0000   d=-1.5000   Y=5612.7955   X=3114.5348   straight VU1-VU2"},
+          {{IDC_Y_SO, "5611.4298"}, {IDC_X_SO, "3084.5672"}}}},
+        EditorText(program));
+    CheckText(FieldText(dialog, IDC_LINE_STORED), "Line START-VU1-VU2-END, PK 100.0000 to 3259.7809",
+              "the line the dialog names");
+    CloseCalculator(dialog);
+}
+
+void NoSelection(ScenarioContext& context) {
+    Program& program = context.Start();
+    TypeIntoEditor(program, "START 0 0 0");
+    program.Command(CMD_LINE_ELEMENTS);
+    AnswerMessageBox(program, "Notice", "Select the lines of the line to read.", IDOK);
+    CheckText(EditorText(program), "START 0 0 0", "the text after the notice");
+}
+
+} // namespace
+
+std::vector<Scenario> LineScenarios() {
+    return {
+        {"line: a pasted IP table under a heading, read through the menu, its elements reported",
+         ElementsOfPastedTable},
+        {"line: no selection gives the notice and nothing else", NoSelection},
+        {"line: notices before a line is read, then a survey traced on the line read", SurveyTracedOnTheLine},
+        {"line: a run of pickets set out on the line in its dialog", RunSetOutOnTheLine},
+    };
+}

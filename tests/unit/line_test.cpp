@@ -1,0 +1,374 @@
+// The whole line read from an IP table: the worked example's elements and main
+// points, the tables that are refused, the lines the reader takes or skips, and the
+// main points of generated lines traced back by their own elements' calculators;
+// then the trace of points and the set-out on the whole line: the worked example's
+// points and pickets, and points set out on generated lines and traced back.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "calculator_run.h"
+#include "line/line_element_fields.h"
+#include "line/line_elements.h"
+#include "line/line_point_trace.h"
+#include "line/line_set_out.h"
+#include "numeric/arithmetic.h"
+#include "numeric/clothoid.h"
+#include "property/random_input.h"
+#include "resource_ids.h"
+#include "text/number_text.h"
+
+namespace {
+
+// The text's lines as a selection gives them, the first numbered `first`.
+std::vector<TextLine> Lines(const std::vector<std::string>& texts, int first = 1) {
+    std::vector<TextLine> lines;
+    for (const std::string& text : texts)
+        lines.push_back({first++, text});
+    return lines;
+}
+
+const std::vector<std::string> Example = {"START 100.000 5000.000 2000.000",
+                                          "IP VU1 5600.000 2800.000 800 100",
+                                          "IP VU2 5650.000 3900.000 600 0", "END 6250.000 4800.000"};
+
+std::string Figures(const MainPoint& p) {
+    return LinearText(p.PK) + " " + LinearText(p.Y) + " " + LinearText(p.X);
+}
+
+class LineTest : public CalculatorTest {};
+
+TEST_F(LineTest, WorkedExampleElementsAndMainPoints) {
+    const LineElements read = ReadLineElements(Lines(Example));
+    ASSERT_TRUE(read.line.has_value()) << read.report;
+    const TrackLine& line = *read.line;
+    ASSERT_EQ(line.curves.size(), 2u);
+    const struct {
+        const char* side;
+        const char* theta;
+        const char* T;
+        const char* K;
+        const char* D;
+        const char* B;
+        const char* Z;
+        const char* a;
+        std::vector<const char*> points; // IP, NSK1, KSK1, SK, KSK2, NSK2
+    } curves[] = {
+        {"Left",
+         " 34' 16' 2.41'",
+         "296.6529",
+         "578.5144",
+         "14.7914",
+         "37.6746",
+         "0.5218",
+         "50.0261",
+         {"1100.0000 5600.0000 2800.0000", "803.3471 5422.0083 2562.6777", "903.3732 5480.3186 2643.8961",
+          "1092.6043 5564.5385 2812.7223", "1281.8355 5606.8507 2996.5836", "1381.8615 5613.4703 3096.3469"}},
+        {"Right",
+         " 31' 5' 15.02'",
+         "166.8882",
+         "325.5476",
+         "8.2289",
+         "22.7774",
+         "0.0000",
+         "0.0000",
+         {"2186.3444 5650.0000 3900.0000", "2019.4562 5642.4220 3733.2839", "2019.4562 5642.4220 3733.2839",
+          "2182.2300 5671.6445 3892.9061", "2345.0038 5742.5729 4038.8594", "2345.0038 5742.5729 4038.8594"}},
+    };
+    for (std::size_t i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i);
+        const LineCurve& c = line.curves[i];
+        EXPECT_EQ(c.sigma < 0 ? "Left" : "Right", std::string(curves[i].side));
+        EXPECT_EQ(AngleText(c.Theta), curves[i].theta);
+        const double values[] = {c.T, c.K, c.D, c.B, c.Z, c.a};
+        const char* expected[] = {curves[i].T, curves[i].K, curves[i].D,
+                                  curves[i].B, curves[i].Z, curves[i].a};
+        for (int k = 0; k < 6; ++k)
+            EXPECT_EQ(LinearText(values[k]), expected[k]) << k;
+        const MainPoint* points[] = {&c.IP, &c.NSK1, &c.KSK1, &c.SK, &c.KSK2, &c.NSK2};
+        for (int k = 0; k < 6; ++k)
+            EXPECT_EQ(Figures(*points[k]), curves[i].points[k]) << k;
+    }
+    EXPECT_EQ(Figures(line.start), "100.0000 5000.0000 2000.0000");
+    EXPECT_EQ(Figures(line.end), "3259.7809 6250.0000 4800.0000");
+    EXPECT_EQ(LinearText(line.end.PK - line.start.PK), "3159.7809");
+}
+
+// Each reason once; the report is the title and the one line, and nothing is kept.
+TEST_F(LineTest, RefusedTables) {
+    const std::string start = "START 0 0 0";
+    const std::string end = "END 0 3000";
+    const struct {
+        std::vector<std::string> lines;
+        const char* reason;
+    } cases[] = {
+        {{"IP A 0 1000 500 0", end}, "the IP of line 1 comes before the START line"},
+        {{end, start}, "the END line comes before the START line"},
+        {{"heading", "IP A 500 1000 500 0", end}, "the IP of line 2 comes before the START line"},
+        {{start, "IP A 500 1000 500 0"}, "there is no END line"},
+        {{"x"}, "there is no START line"},
+        {{start, start, end}, "line 2 is a second START line"},
+        {{start, end, "END 1 1"}, "line 3 is a second END line"},
+        {{start, end, "IP A 500 1000 500 0"}, "the IP of line 3 comes after the END line"},
+        {{start, "IP A 500 1000 500", end}, "line 2 lacks a number: IP needs a name, Y, X, R and L"},
+        {{start, "IP A 500 1000,5 500 0", end}, "line 2 lacks a number: IP needs a name, Y, X, R and L"},
+        {{"START 0 0 inf", end}, "line 1 lacks a number: START needs PK, Y and X"},
+        {{start, "END 3000"}, "line 2 lacks a number: END needs Y and X"},
+        {{start, "IP A 500 1000 500 0", "IP A 0 2000 500 0", end}, "two IPs are named A (line 2 and line 3)"},
+        {{start, "IP A 500 1000 0 0", end}, "the radius of A is not above 0"},
+        {{start, "IP A 500 1000 500 -1", end}, "the spiral length of A is below 0"},
+        {{start, "IP A 500 1000 nan 0", end}, "R or L of A is not a finite number"},
+        {{start, "IP A 500 1000 500 inf", end}, "R or L of A is not a finite number"},
+        {{start, "IP A 0 0 500 0", end}, "START and A coincide"},
+        {{start, "IP A 0 1000 500 0", end}, "A has no turn"},
+        {{start, "IP A 0 1000 500 0", "END 1 0"}, "A turns 179 degrees or more"},
+        {{start, "IP A 100 1000 50 10", end}, "the spirals of A overlap (L is more than R times Theta)"},
+        // 2 R tan(22.5 degrees) on a straight of 100 sqrt(2).
+        {{start, "IP A 0 1000 500 0", "IP B 100 1100 500 0", "END 100 3000"},
+         "the curves of A and B overlap by 272.7922 on their straight"},
+        {{start, "IP A 500 1000 5000 0", end}, "START lies inside the curve of A"},
+        {{start, "IP A 100 1000 5000 0", "END 100 1100"}, "END lies inside the curve of A"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        const LineElements read = ReadLineElements(Lines(c.lines));
+        EXPECT_FALSE(read.line.has_value());
+        EXPECT_EQ(read.report,
+                  std::string("\r\nElements of the line\r\n!Line not read: ") + c.reason + "!\r\n");
+    }
+    std::vector<std::string> tooMany = {start};
+    for (int i = 0; i <= MaxLineIps; ++i)
+        tooMany.push_back("IP V" + std::to_string(i) + " " + std::to_string(i % 2) + " " +
+                          std::to_string(i * 100) + " 1 0");
+    tooMany.push_back(end);
+    EXPECT_EQ(ReadLineElements(Lines(tooMany)).report,
+              "\r\nElements of the line\r\n!Line not read: the line has more than 10000 IPs!\r\n");
+}
+
+// What the line reader does beyond the point reader: the word in any case, the IP's
+// name as any field, numbers counted from the first selected line, fields after
+// the numbers ignored.
+TEST_F(LineTest, ReaderEdgeCases) {
+    const LineElements read = ReadLineElements(
+        Lines({"Route 12, design of 2026", "", "start;100;5000;2000;K1", "ip,VU1,5600,2800,800,100,curve",
+               "  \t", "Ip 17 5650 3900 600 0 x y z", "eNd 6250 4800 end", "IP_VU3 1 2 3 4 5"},
+              41));
+    ASSERT_TRUE(read.line.has_value()) << read.report;
+    EXPECT_EQ(read.line->curves[1].name, "17");
+    EXPECT_EQ(Figures(read.line->end), "3259.7809 6250.0000 4800.0000");
+    EXPECT_EQ(read.report.substr(0, read.report.find("START")),
+              "\r\nElements of the line\r\n! Line 1 skipped: Route 12, design of 2026\r\n"
+              "! Line 8 skipped: IP_VU3 1 2 3 4 5\r\n");
+    // A straight alone is a line.
+    const LineElements straight = ReadLineElements(Lines({"START 0 0 0", "END 300 400"}));
+    ASSERT_TRUE(straight.line.has_value());
+    EXPECT_EQ(straight.report, "\r\nElements of the line\r\nSTART   PK=0.0000   Y=0.0000   X=0.0000\r\n"
+                               "END   PK=500.0000   Y=300.0000   X=400.0000\r\nLength=500.0000\r\n");
+}
+
+// ---- Generated lines: every main point traced by its own element's calculator ----
+
+constexpr double Tolerance = 1e-6;
+
+// A line of 1 to 20 IPs on a national grid, turning either way, R 300 to 3000,
+// L 0 to 150, its straights long enough for its curves.
+std::vector<std::string> GeneratedLine(RandomInput& in) {
+    const int n = 1 + in.Below(20);
+    std::vector<double> turn(n), R(n), L(n), T(n);
+    for (int i = 0; i < n; ++i) {
+        turn[i] = (in.Percent(50) ? 1 : -1) * in.Uniform(0.05, 2.0);
+        R[i] = in.Uniform(300, 3000);
+        L[i] = in.Percent(20) ? 0 : std::min(in.Uniform(0, 150), 0.9 * R[i] * std::abs(turn[i]));
+        T[i] = R[i] * std::tan(std::abs(turn[i]) / 2) + L[i];
+    }
+    double Y = in.Uniform(4e5, 6e5), X = in.Uniform(5e6, 6e6), direction = in.Uniform(0, 6.28);
+    auto text = [](double v) { return std::string(FormatNumber(v)); };
+    std::vector<std::string> lines = {"START" + text(in.Uniform(0, 1e5)) + text(Y) + text(X)};
+    for (int i = 0; i <= n; ++i) {
+        const double leg = (i > 0 ? T[i - 1] : 0) + (i < n ? T[i] : 0) + in.Uniform(1, 800);
+        Y += leg * std::sin(direction), X += leg * std::cos(direction);
+        if (i == n) break;
+        lines.push_back("IP V" + std::to_string(i) + text(Y) + text(X) + text(R[i]) + text(L[i]));
+        direction += turn[i];
+    }
+    lines.push_back("END" + text(Y) + text(X));
+    return lines;
+}
+
+class LineProperty : public CalculatorTest {
+  protected:
+    void SetUp() override {
+        CalculatorTest::SetUp();
+        LinearDecimals = MaxLinearDecimals;
+    }
+    // Traces p on the element as its dialog would, and checks picket and offset.
+    // A spiral's ends lie on its stretch's bounds, which rounding may put a hair
+    // outside: they are traced `inward` (1e-7) along the spiral's straight.
+    void ExpectTraced(const TrackLine& line, LineElement element, MainPoint p, double tolerance,
+                      const std::string& what, double inward = 0) {
+        store = CalculationStore();
+        PutElementFields(line, element, store);
+        if (inward != 0) {
+            const LineCurve& c = line.curves[element.curve];
+            const TrackStraight& straight = element.kind == LineElementKind::SpiralIn ? c.in : c.out;
+            const double along = element.kind == LineElementKind::SpiralIn ? inward : -inward;
+            p.Y += along * straight.sinA, p.X += along * straight.cosA;
+            p.PK += inward * (element.kind == LineElementKind::SpiralIn ? 1 : -1);
+        }
+        store[StoredValue::Y_pz] = p.Y, store[StoredValue::X_pz] = p.X;
+        const CalculationOutput out = ElementTraceCalculator(element.kind).compute(store);
+        ASSERT_EQ(out.pointNotTraced, nullptr) << what;
+        EXPECT_NEAR(ParseNumber(std::string(out.ResultField(IDC_PK_PZ)).c_str()), p.PK, tolerance) << what;
+        EXPECT_NEAR(ParseNumber(std::string(out.ResultField(IDC_D_PZ)).c_str()), 0, tolerance) << what;
+    }
+};
+
+TEST_F(LineProperty, MainPointsTraceBackOnTheirElements) {
+    using K = LineElementKind;
+    for (long input = 0; input < 150; ++input) {
+        RandomInput in(12, 0, input);
+        const std::vector<std::string> table = GeneratedLine(in);
+        const LineElements read = ReadLineElements(Lines(table));
+        ASSERT_TRUE(read.line.has_value()) << input << read.report;
+        const TrackLine& line = *read.line;
+        double legs = 0, domers = 0;
+        for (std::size_t i = 0; i < line.curves.size(); ++i) {
+            const LineCurve& c = line.curves[i];
+            const std::string what = "input " + std::to_string(input) + " " + c.name;
+            // At KSK the circle counts about PK_NKK + L/2 where the spiral counts its
+            // series; the truncated series also place KSK a little off the angle L/2R,
+            // which a tenth more covers.
+            const double series = 1.1 * AbsValue(c.NKK.PK + c.L / 2 - c.KSK1.PK) + Tolerance;
+            ExpectTraced(line, {K::Straight, i}, c.NSK1, Tolerance, what + " NSK1 on the straight");
+            const double in = c.L > 0 ? 1e-7 : 0; // a plain circle has no spiral to trace on
+            if (c.L > 0) {
+                ExpectTraced(line, {K::SpiralIn, i}, c.NSK1, Tolerance, what + " NSK1", in);
+                ExpectTraced(line, {K::SpiralIn, i}, c.KSK1, Tolerance, what + " KSK1", -in);
+                ExpectTraced(line, {K::SpiralOut, i}, c.KSK2, Tolerance, what + " KSK2", -in);
+                ExpectTraced(line, {K::SpiralOut, i}, c.NSK2, Tolerance, what + " NSK2", in);
+            }
+            ExpectTraced(line, {K::Circle, i}, c.KSK1, series, what + " KSK1 on the circle");
+            ExpectTraced(line, {K::Circle, i}, c.SK, Tolerance, what + " SK");
+            ExpectTraced(line, {K::Circle, i}, c.KSK2, series, what + " KSK2 on the circle");
+            ExpectTraced(line, {K::Straight, i + 1}, c.NSK2, Tolerance, what + " NSK2 on the straight");
+            // The elements measured on the plane.
+            EXPECT_NEAR(PlaneDistance(c.IP.Y - c.NSK1.Y, c.IP.X - c.NSK1.X), c.T, Tolerance) << what;
+            EXPECT_NEAR(PlaneDistance(c.IP.Y - c.SK.Y, c.IP.X - c.SK.X), c.B, Tolerance) << what;
+            EXPECT_NEAR(c.NSK2.PK - c.NSK1.PK, c.K, Tolerance) << what;
+            legs += c.in.Lpk;
+            domers += c.D;
+        }
+        legs += line.curves.empty() ? 0 : line.curves.back().out.Lpk;
+        EXPECT_NEAR(line.end.PK, line.start.PK + legs - domers, Tolerance) << input;
+        if (HasFailure()) return;
+    }
+}
+
+// ---- Trace and set out on the whole line ----
+
+// The report line of each point traced, by name.
+std::map<std::string, std::string> TracedLines(const std::string& report) {
+    std::map<std::string, std::string> byName;
+    for (std::size_t at = 0, end; (end = report.find("\r\n", at)) != std::string::npos; at = end + 2) {
+        const std::string line = report.substr(at, end - at);
+        byName[line.substr(0, line.find(' '))] = line;
+    }
+    return byName;
+}
+
+class LineOfPoints : public CalculatorTest {
+  protected:
+    void TearDown() override {
+        TheStoredLine.reset();
+        CalculatorTest::TearDown();
+    }
+    // Sets out (PK, d) on the stored line as one CALC of its dialog; the report's
+    // point line.
+    std::string SetOut(double PK, double d) {
+        store = CalculationStore();
+        store.Name(StoredName::PZ) = "S";
+        store[StoredValue::PK_so] = PK, store[StoredValue::d_so] = d;
+        store[StoredValue::PK_to] = PK, store[StoredValue::step] = 0;
+        const CalculationOutput out = LineSetOutCalculator.compute(store);
+        const std::string& points = out.resultPieces.back();
+        return points.substr(2, points.size() - 4);
+    }
+};
+
+TEST_F(LineOfPoints, WorkedExampleTracedAndSetOut) {
+    TheStoredLine = ReadLineElements(Lines(Example)).line;
+    ASSERT_TRUE(TheStoredLine.has_value());
+    const std::string report = TracePointsOnLine(
+        *TheStoredLine, Lines({"P1 5121.200 2159.100", "P2 5450.188 2604.018", "P3 5565.244 2812.469",
+                               "P4 5668.794 3893.840", "P5 4990 1990"}));
+    const std::map<std::string, std::string> traced = TracedLines(report);
+    for (const char* expected :
+         {"P1   PK=300.0000   d=1.5000   straight START-VU1", "P2   PK=853.3605   d=-2.0000   spiral in VU1",
+          "P3   PK=1092.6041   d=0.7496   circle VU1", "P4   PK=2182.2296   d=-2.9996   circle VU2",
+          "P5   !Point outside of the line!"})
+        EXPECT_EQ(traced.at(std::string(expected).substr(0, 2)), expected);
+    EXPECT_TRUE(report.ends_with("Points: 4 traced, 1 outside, 0 skipped\r\n"));
+
+    // The pickets of the table are NSK1 + 40 m, SK and NSK2 + 10 m.
+    const LineCurve &vu1 = TheStoredLine->curves[0], &vu2 = TheStoredLine->curves[1];
+    EXPECT_EQ(SetOut(vu1.NSK1.PK + 40, 2.5),
+              "S   PK=843.3471   d=2.5000   Y=5447.9161   X=2593.2772   spiral in VU1");
+    EXPECT_EQ(SetOut(vu1.SK.PK, -1), "S   PK=1092.6043   d=-1.0000   Y=5563.5973   X=2813.0600   circle VU1");
+    EXPECT_EQ(SetOut(vu2.NSK2.PK + 10, 0),
+              "S   PK=2355.0038   d=0.0000   Y=5748.1199   X=4047.1799   straight VU2-END");
+    EXPECT_EQ(SetOut(99.99, 0), "S   PK=99.9900   !Picket outside of the line!");
+    EXPECT_EQ(SetOut(std::nan(""), 0), "S   PK=NAN   !Picket outside of the line!");
+    EXPECT_EQ(SetOut(2182.23, 700), "S   PK=2182.2300   !Offset beyond the centre of VU2!");
+    EXPECT_EQ(StoredLineDescription(), "Line START-VU1-VU2-END, PK 100.0000 to 3259.7809");
+}
+
+// Points set out at random pickets and offsets on generated lines come back from
+// the trace on the line within 1e-6 (away from the hair of the spiral series at
+// KSK), and each traced point's figures are its element's own calculator's; points
+// a little before START or beyond END are outside for both.
+TEST_F(LineOfPoints, SetOutPointsTraceBack) {
+    LinearDecimals = MaxLinearDecimals;
+    for (long input = 0; input < 60; ++input) {
+        RandomInput in(13, 1, input);
+        TheStoredLine = ReadLineElements(Lines(GeneratedLine(in))).line;
+        ASSERT_TRUE(TheStoredLine.has_value()) << input;
+        const TrackLine& line = *TheStoredLine;
+        std::vector<std::string> points;
+        std::vector<std::pair<double, double>> setOut;
+        for (int k = 0; k < 25; ++k) {
+            const double PK = in.Uniform(line.start.PK, line.end.PK), d = in.Uniform(-20, 20);
+            bool nearKsk = false;
+            for (const LineCurve& c : line.curves)
+                nearKsk = nearKsk || AbsValue(PK - c.KSK1.PK) < 0.05 || AbsValue(PK - c.KSK2.PK) < 0.05;
+            const std::string result = SetOut(PK, d);
+            if (nearKsk || result.find('!') != std::string::npos) continue;
+            points.push_back("P" + std::to_string(k) + " " + FormatNumber(store[StoredValue::Y_pz]) + " " +
+                             FormatNumber(store[StoredValue::X_pz]));
+            setOut.push_back({PK, d});
+        }
+        points.push_back("B " + std::string(FormatNumber(line.start.Y - 1e-3 * line.curves[0].in.sinA)) +
+                         " " + FormatNumber(line.start.X - 1e-3 * line.curves[0].in.cosA));
+        points.push_back("E " + std::string(FormatNumber(line.end.Y + 1e-3 * line.curves.back().out.sinA)) +
+                         " " + FormatNumber(line.end.X + 1e-3 * line.curves.back().out.cosA));
+        const std::map<std::string, std::string> traced = TracedLines(TracePointsOnLine(line, Lines(points)));
+        for (std::size_t k = 0; k + 2 < points.size(); ++k) {
+            const std::string name = points[k].substr(0, points[k].find(' '));
+            const std::string& report = traced.at(name);
+            double PK = 0, d = 0;
+            ASSERT_EQ(std::sscanf(report.c_str(), "%*s PK=%lf d=%lf", &PK, &d), 2) << report;
+            EXPECT_NEAR(PK, setOut[k].first, Tolerance) << input << " " << report;
+            EXPECT_NEAR(d, setOut[k].second, Tolerance) << input << " " << report;
+        }
+        EXPECT_EQ(traced.at("B"), "B   !Point outside of the line!") << input;
+        EXPECT_EQ(traced.at("E"), "E   !Point outside of the line!") << input;
+        for (double outside : {line.start.PK - 1e-3, line.end.PK + 1e-3})
+            EXPECT_TRUE(SetOut(outside, 0).ends_with("   !Picket outside of the line!")) << input;
+        if (HasFailure()) return;
+    }
+}
+
+} // namespace
