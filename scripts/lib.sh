@@ -32,10 +32,12 @@
 #
 # Sessions. A server that the scripts need for a while is a session: one sourced file
 # with a start and a stop function. The start function starts the server in the
-# background, records the PID it got, registers the stop function with
-# quarel_at_exit and waits until the server answers; the stop function stops exactly
-# the PIDs recorded (never a process found by its name) and forgets them, so calling
-# it twice is harmless. wine_session.sh is one (an X display and a Wine server); a
+# background and in its foreground mode (wineserver -f, cupsd -f: a server that
+# forks itself away leaves $! naming the wrong process), records the PID it got,
+# registers the stop function with quarel_at_exit and waits until the server
+# answers; the stop function stops exactly the PIDs recorded (never a process found
+# by its name), forgets them so that calling it twice is harmless, and lets no step's
+# failure end it early (scripts run under set -e). wine_session.sh is one (an X display and a Wine server); a
 # print server for the printing tests would be another, in scripts/cups_session.sh:
 #   cups_session_start() { # CONFIG_DIR
 #       cupsd -f -c "$1/cupsd.conf" -s "$1/cups-files.conf" >"$1/cupsd.log" 2>&1 &
@@ -176,22 +178,23 @@ quarel_alive() { # PID
 quarel_stop_pid() { # PID [SECONDS]
     local pid=$1 tenths=$((${2:-10} * 10))
     [ -n "$pid" ] || return 0
-    kill -TERM "$pid" 2>/dev/null
+    kill -TERM "$pid" 2>/dev/null || true
     while quarel_alive "$pid"; do
         if [ "$tenths" -le 0 ]; then
-            kill -KILL "$pid" 2>/dev/null
+            kill -KILL "$pid" 2>/dev/null || true
             break
         fi
         sleep 0.1
         tenths=$((tenths - 1))
     done
-    wait "$pid" 2>/dev/null
-    return 0
+    wait "$pid" 2>/dev/null || true
 }
 
 quarel_clean_up() {
     local status=$? i
-    # A second Ctrl+C must not cut the clean-up short.
+    # Every step runs, whatever the one before it returned, and a second Ctrl+C
+    # does not cut the clean-up short.
+    set +e
     trap '' INT TERM HUP
     # A child that is a script of ours stops its own sessions first: give it time.
     quarel_stop_pid "$quarel_child_pid" 60

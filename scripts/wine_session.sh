@@ -31,6 +31,7 @@ QUAREL_WINESERVER_PID=""
 QUAREL_TRACER_PID=""
 QUAREL_WINE_COPY=""
 QUAREL_WINE_MAKING=""
+QUAREL_WINE_LOCK=""
 
 # A virtual display: Xvfb picks a free number itself and writes it to a descriptor,
 # so two runs never race for the same one.
@@ -64,14 +65,14 @@ wine_start_server() {
         # shellcheck disable=SC2016
         strace -f --seccomp-bpf -qq -s 4096 -e signal=none \
             -e trace=rename,renameat,renameat2,unlink,unlinkat,link,linkat -o "$WINESERVER_TRACE_LOG" \
-            sh -c 'echo $$ >"$1" && exec wineserver -f -p' - "$pid_file" >/dev/null 2>&1 &
+            sh -c 'echo $$ >"$1" && exec wineserver -f -p' - "$pid_file" >/dev/null 2>&1 {QUAREL_WINE_LOCK}>&- &
         QUAREL_TRACER_PID=$!
     else
-        wineserver -f -p >/dev/null 2>&1 &
+        wineserver -f -p >/dev/null 2>&1 {QUAREL_WINE_LOCK}>&- &
         QUAREL_WINESERVER_PID=$!
     fi
     for _ in $(seq 1 100); do
-        [ -n "$QUAREL_WINESERVER_PID" ] || { read -r QUAREL_WINESERVER_PID <"$pid_file"; } 2>/dev/null
+        [ -n "$QUAREL_WINESERVER_PID" ] || { read -r QUAREL_WINESERVER_PID <"$pid_file"; } 2>/dev/null || true
         # The server works in its own folder and makes its socket there when it listens.
         [ -n "$QUAREL_WINESERVER_PID" ] && [ -S "/proc/$QUAREL_WINESERVER_PID/cwd/socket" ] && return 0
         quarel_alive "${QUAREL_WINESERVER_PID:-$QUAREL_TRACER_PID}" || break
@@ -85,7 +86,7 @@ wine_start_server() {
 # WINEPREFIX, which is this session's own), then the server and its tracer.
 wine_stop_server() {
     [ -n "$QUAREL_WINESERVER_PID$QUAREL_TRACER_PID" ] || return 0
-    quarel_alive "$QUAREL_WINESERVER_PID" && wineserver -k >/dev/null 2>&1
+    if quarel_alive "$QUAREL_WINESERVER_PID"; then wineserver -k >/dev/null 2>&1 || true; fi
     quarel_stop_pid "$QUAREL_WINESERVER_PID" 15
     quarel_stop_pid "$QUAREL_TRACER_PID" 5
     QUAREL_WINESERVER_PID="" QUAREL_TRACER_PID=""
@@ -93,7 +94,13 @@ wine_stop_server() {
 
 # Runs a Windows step of the template's making, its output added to the boot log.
 wine_template_step() { # COMMAND...
-    quarel_run "$WINE" "$@" >>"$WINEPREFIX.boot.log" 2>&1
+    quarel_run wine_without_lock "$WINE" "$@" >>"$WINEPREFIX.boot.log" 2>&1
+}
+
+# Becomes COMMAND without the template's lock open: a Wine process left running
+# (a service of the prefix) must not hold the lock for ever. Only in a subshell.
+wine_without_lock() { # COMMAND...
+    exec "$@" {QUAREL_WINE_LOCK}>&-
 }
 
 # Makes the template once: in a folder of its own, marked ready and renamed into
@@ -124,7 +131,7 @@ wine_make_template() { # TEMPLATE_DIR
 # every copy), and has Wine's 32-bit half where the i686 build runs.
 wine_template_current() { # TEMPLATE_DIR [i686]
     [ -f "$1/.quarel-ready" ] &&
-        [ "$(cat "$1/.update-timestamp" 2>/dev/null)" = "$(stat -c %Y /usr/share/wine/wine.inf 2>/dev/null)" ] &&
+        [ "$(tr -dc 0-9 <"$1/.update-timestamp" 2>/dev/null)" = "$(stat -c %Y /usr/share/wine/wine.inf 2>/dev/null)" ] &&
         { [ "${2:-}" != i686 ] || [ -f "$1/drive_c/windows/syswow64/kernel32.dll" ]; }
 }
 
@@ -154,21 +161,23 @@ wine_copy_prefix() { # FROM TO
 
 # The template, made or updated under an exclusive lock and copied under a shared
 # one: a second run waits for the first to finish making it. The copy lies beside
-# the template, on the same file system, for the hard links.
+# the template, on the same file system, for the hard links. Every process started
+# while the lock is open is started without it (the lock's descriptor closed).
 wine_copy_template() { # TEMPLATE_DIR [i686]
-    local template lock
+    local template
     template=$(realpath -m "$1")
     mkdir -p "$(dirname "$template")"
-    exec {lock}>"$template.lock"
+    exec {QUAREL_WINE_LOCK}>"$template.lock"
     if ! wine_template_current "$template" "${2:-}"; then
-        quarel_run flock "$lock"
+        flock -n "$QUAREL_WINE_LOCK" || echo "Waiting for another run to finish making the Wine prefix $template"
+        quarel_run flock "$QUAREL_WINE_LOCK"
         if [ ! -f "$template/.quarel-ready" ]; then wine_make_template "$template" || return 1; fi
         if ! wine_template_current "$template" "${2:-}"; then wine_update_template "$template" || return 1; fi
     fi
-    quarel_run flock -s "$lock"
+    quarel_run flock -s "$QUAREL_WINE_LOCK"
     QUAREL_WINE_COPY=$(mktemp -d "$template.run.XXXXXX")
     wine_copy_prefix "$template" "$QUAREL_WINE_COPY/prefix"
-    exec {lock}>&-
+    exec {QUAREL_WINE_LOCK}>&-
     export WINEPREFIX=$QUAREL_WINE_COPY/prefix
 }
 
@@ -208,7 +217,7 @@ wine_session_stop() {
     wine_stop_server
     quarel_stop_pid "$QUAREL_XVFB_PID" 5
     QUAREL_XVFB_PID=""
-    [ -n "$QUAREL_WINE_COPY" ] && rm -rf "$QUAREL_WINE_COPY"
-    [ -n "$QUAREL_WINE_MAKING" ] && rm -rf "$QUAREL_WINE_MAKING" "$QUAREL_WINE_MAKING.boot.log"
+    if [ -n "$QUAREL_WINE_COPY" ]; then rm -rf "$QUAREL_WINE_COPY"; fi
+    if [ -n "$QUAREL_WINE_MAKING" ]; then rm -rf "$QUAREL_WINE_MAKING" "$QUAREL_WINE_MAKING.boot.log"; fi
     QUAREL_WINE_COPY="" QUAREL_WINE_MAKING=""
 }

@@ -3,7 +3,7 @@
 # TEMPLATE_DIR, writes what it started to STATE_FILE (lines name=value), runs a
 # stand-in for a Windows program for SECONDS, then ends.
 # Usage: session_holder.sh TEMPLATE_DIR STATE_FILE SECONDS
-set -uo pipefail
+set -euo pipefail
 # shellcheck source=../../scripts/lib.sh
 source "$(dirname "$0")/../../scripts/lib.sh"
 # shellcheck source=../../scripts/wine_session.sh
