@@ -17,15 +17,15 @@ mkdir "$template"
 touch "$template/.quarel-ready"
 stat -c %Y /usr/share/wine/wine.inf >"$template/.update-timestamp"
 
-# Job control gives the holder its own process group with SIGINT not ignored, as a
-# command typed at a terminal has (a plain background job ignores SIGINT).
+# The holder starts with SIGINT handled as a command typed at a terminal has it: a
+# background job of a script (this test's, or this test's own under the test
+# command) inherits SIGINT ignored, and a shell cannot trap what it inherits ignored.
 start_holder() { # NAME SECONDS [ENV-ASSIGNMENT...]
     local name=$1 seconds=$2
     shift 2
-    set -m
-    env "$@" bash "$here/session_holder.sh" "$template" "$work/$name.state" "$seconds" >"$work/$name.log" 2>&1 &
+    env --default-signal=INT "$@" bash "$here/session_holder.sh" "$template" "$work/$name.state" "$seconds" \
+        >"$work/$name.log" 2>&1 &
     holder_pid=$!
-    set +m
     for _ in $(seq 1 200); do
         [ -f "$work/$name.state" ] && return 0
         quarel_alive "$holder_pid" || break
@@ -42,6 +42,12 @@ state_value() { # NAME KEY
 # After the holder NAME has ended with STATUS: it ended so, and nothing it started is left.
 check_cleaned_up() { # NAME HOLDER-PID STATUS
     local name=$1 status=0 key pid display
+    for _ in $(seq 1 300); do quarel_alive "$2" || break; sleep 0.1; done
+    if quarel_alive "$2"; then
+        kill -KILL "$2"
+        echo "$name: still running 30 s later"
+        return 1
+    fi
     wait "$2" || status=$?
     [ "$status" = "$3" ] || { echo "$name: exit status $status, not $3: $(cat "$work/$name.log")"; return 1; }
     for key in xvfb server tracer program; do
