@@ -27,6 +27,7 @@ unset LANGUAGE
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 QUAREL_XVFB_PID=""
+QUAREL_DISPLAY_BEFORE=""
 QUAREL_WINESERVER_PID=""
 QUAREL_TRACER_PID=""
 QUAREL_WINE_COPY=""
@@ -50,6 +51,7 @@ wine_start_xvfb() {
         echo "Xvfb did not start" >&2
         return 1
     fi
+    QUAREL_DISPLAY_BEFORE=${DISPLAY-}
     export DISPLAY=":$number"
 }
 
@@ -213,10 +215,15 @@ wine_session_start() { # TEMPLATE_DIR [virtual] [i686]
     wine_start_server
 }
 
+# The caller's display and no prefix again, so later steps name nothing that is gone.
 wine_session_stop() {
     wine_stop_server
-    quarel_stop_pid "$QUAREL_XVFB_PID" 5
+    if [ -n "$QUAREL_XVFB_PID" ]; then
+        quarel_stop_pid "$QUAREL_XVFB_PID" 5
+        export DISPLAY=$QUAREL_DISPLAY_BEFORE
+    fi
     QUAREL_XVFB_PID=""
+    unset WINEPREFIX
     if [ -n "$QUAREL_WINE_COPY" ]; then rm -rf "$QUAREL_WINE_COPY"; fi
     if [ -n "$QUAREL_WINE_MAKING" ]; then rm -rf "$QUAREL_WINE_MAKING" "$QUAREL_WINE_MAKING.boot.log"; fi
     QUAREL_WINE_COPY="" QUAREL_WINE_MAKING=""
