@@ -96,7 +96,8 @@ gtest_counts() { # LOG
 
 summary_counts() { # LOG
     local counts passed failed skipped
-    counts=$(sed -n -E 's/^([0-9]+) passed, ([0-9]+) failed(, ([0-9]+) skipped)?$/\1 \2 \4/p' "$1" | tail -n 1)
+    # A Windows program's lines end in CR LF.
+    counts=$(sed -n -E 's/^([0-9]+) passed, ([0-9]+) failed(, ([0-9]+) skipped)?[[:space:]]*$/\1 \2 \4/p' "$1" | tail -n 1)
     read -r passed failed skipped <<<"$counts"
     echo "${passed:-0} ${failed:-0} ${skipped:-0}"
 }
