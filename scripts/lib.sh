@@ -207,8 +207,10 @@ quarel_clean_up() {
     exit "$status"
 }
 
+# Said on the terminal where there is one: while a step runs, stderr is its log.
 quarel_interrupted() { # SIGNAL-NAME EXIT-STATUS
-    echo "${0##*/}: stopped by SIG$1; stopping what it started" >&2
+    local message="${0##*/}: stopped by SIG$1; stopping what it started"
+    { echo "$message" >/dev/tty; } 2>/dev/null || echo "$message" >&2
     exit "$2"
 }
 
