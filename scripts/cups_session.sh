@@ -4,12 +4,16 @@
 # configuration, spool, logs and socket live in one folder, and no network port is
 # opened. Wine reaches it through CUPS_SERVER (libcups reads it), and reads the
 # queues at each program start: start the session before any Wine program runs.
-#   cups_session_start DIR QUEUE PDF   starts cupsd (PID in QUAREL_CUPSD_PID), adds the
+#   cups_session_start DIR QUEUE PDF   (DIR and the PDF's folder must lie in folders the
+#                                      user lp can pass through: the filters run as lp)
+#                                      starts cupsd (PID in QUAREL_CUPSD_PID), adds the
 #                                      default queue QUEUE writing every job to PDF
 #                                      (a file: queue with the generic PDF driver);
 #                                      exports CUPS_SERVER; fails with a reason on stderr
 #   cups_session_stop                  stops that cupsd, by its PID
 #   cups_queue_empty QUEUE             true when no job of QUEUE is waiting
+# QUAREL_CUPS_LOG_LEVEL sets the scheduler's LogLevel (warn when unset; debug to see
+# each job's filters in DIR/log/error_log).
 QUAREL_CUPSD_PID=""
 QUAREL_CUPS_PPD=/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd
 
@@ -38,7 +42,7 @@ Sandboxing Relaxed
 CONF
     cat >"$dir/cupsd.conf" <<CONF
 Listen $dir/cups.sock
-LogLevel warn
+LogLevel ${QUAREL_CUPS_LOG_LEVEL:-warn}
 Browsing No
 WebInterface No
 DefaultAuthType None
