@@ -31,11 +31,16 @@ work=$(mktemp -d /tmp/quarel-e2e.XXXXXX)
 full=$work/full
 log=$work/e2e.log
 mounted=0
+checker_pid=""
 # shellcheck source=../../scripts/wine_session.sh
 source "$top/scripts/wine_session.sh"
+# shellcheck source=../../scripts/cups_session.sh
+source "$top/scripts/cups_session.sh"
 
 cleanup() {
     wine_session_stop
+    [ -n "$checker_pid" ] && kill "$checker_pid" 2>/dev/null
+    cups_session_stop
     [ "$mounted" = 1 ] && umount "$full" 2>/dev/null
     rm -rf "$work"
 }
@@ -61,9 +66,23 @@ if command -v strace >/dev/null && strace -f --seccomp-bpf -qq -e trace=rename -
     file_ops=(--file-ops-log "$(windows_path "$WINESERVER_TRACE_LOG")")
 fi
 
+# A printer for File > Print: a private CUPS scheduler whose default queue writes one
+# PDF, started before any Wine program (Wine reads the queues at each program start),
+# and the checker that reads the PDF back for the print scenario.
+print_pdf=$work/printed/field-book.pdf
+print_requests=$work/print-requests
+chmod 755 "$work" # the print filters run as the user lp and read the spool under it
+if cups_session_start "$work/cups" quarel_pdf "$print_pdf" 2>"$work/cups-reason.txt"; then
+    bash "$top/tests/e2e/print_checker.sh" quarel_pdf "$print_pdf" "$print_requests" >/dev/null 2>&1 &
+    checker_pid=$!
+    printer=(--print-pdf "$(windows_path "$print_pdf")" --print-requests "$(windows_path "$print_requests")")
+else
+    printer=(--no-printer "$(cat "$work/cups-reason.txt")")
+fi
+
 wine_session_start "$root/wineprefix" virtual
 timeout -k 10 "${QUAREL_E2E_TIME_LIMIT:-1500}" "$WINE" "$driver" --program "$(windows_path "$program")" \
-    --work "$(windows_path "$work/scenarios")" "${full_disk[@]}" "${file_ops[@]}" "$@" >"$log" 2>&1
+    --work "$(windows_path "$work/scenarios")" "${full_disk[@]}" "${file_ops[@]}" "${printer[@]}" "$@" >"$log" 2>&1
 status=$?
 # Wine's own notices (for example about a 64-bit-only prefix) are left out.
 grep -v -E '^(wine: |[0-9a-f]{4}:(err|fixme|warn):)' "$log"
