@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs the benchmarks and prints their figures: the point trace and the whole line natively (a build
-# without sanitizers, BUILD_ROOT/native-release), then the file speed, the point trace and the
-# whole line benchmarks under Wine on a virtual display.
+# Runs the benchmarks and prints their figures: the point trace, the whole line and
+# the search and pagination natively (a build without sanitizers,
+# BUILD_ROOT/native-release), then the file speed, the point trace, the whole line
+# and the search benchmarks under Wine on a virtual display.
 # Usage: bench/run_bench.sh [BUILD_ROOT]   (default: build/)
 set -euo pipefail
 # shellcheck source=../scripts/lib.sh
@@ -11,7 +12,10 @@ source "$quarel_top/scripts/wine_session.sh"
 status=0
 root=$(realpath -m "${1:-$quarel_top/build}")
 build_log=$root/bench-build.log
-benchmarks=(point_trace_bench line_bench)
+# Each benchmark run natively and under Wine, with the heading of its figures.
+benchmarks=(point_trace_bench line_bench search_print_bench)
+declare -A heading=([file_speed_bench]="File speed" [point_trace_bench]="Point trace"
+    [line_bench]="The whole line" [search_print_bench]="Find Next, Replace All and print pagination")
 
 if [ ! -f "$root/win64/build.ninja" ]; then
     echo "No Windows x86_64 build in $root: run scripts/build.sh $root first." >&2
@@ -22,10 +26,10 @@ fi
         quarel_configure "$root/native-release" &&
         quarel_run cmake --build "$root/native-release" --target "${benchmarks[@]}"
 } >"$build_log" 2>&1 || { cat "$build_log"; exit 1; }
-echo "== Point trace, native"
-quarel_run "$root/native-release/bench/point_trace_bench" || status=$?
-echo "== The whole line, native"
-quarel_run "$root/native-release/bench/line_bench" || status=$?
+for bench in "${benchmarks[@]}"; do
+    echo "== ${heading[$bench]}, native"
+    quarel_run "$root/native-release/bench/$bench" || status=$?
+done
 
 # Under Wine: each benchmark's output goes to a file (Wine's services hold on to pipes)
 # and is shown once the session has ended.
@@ -34,8 +38,8 @@ for bench in file_speed_bench "${benchmarks[@]}"; do
     quarel_run "$WINE" "$root/win64/bench/$bench.exe" >"$root/bench-$bench.log" 2>&1 || status=$?
 done
 wine_session_stop
-for bench in "File speed:file_speed_bench" "Point trace:point_trace_bench" "The whole line:line_bench"; do
-    echo "== ${bench%%:*}, under Wine"
-    grep -v -e 'syswow64' -e '^wine: ' "$root/bench-${bench#*:}.log" || true
+for bench in file_speed_bench "${benchmarks[@]}"; do
+    echo "== ${heading[$bench]}, under Wine"
+    grep -v -e 'syswow64' -e '^wine: ' "$root/bench-$bench.log" || true
 done
 exit "$status"

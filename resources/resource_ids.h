@@ -8,6 +8,7 @@
 #define IDI_QUAREL_SPARE 54321
 #define IDM_MAIN_MENU 430
 #define IDA_MAIN_ACCELERATORS 400
+#define IDA_EDIT_ACCELERATORS 401
 
 /* The main window's text field */
 #define IDC_EDITOR 111
@@ -24,6 +25,11 @@
 #define CMD_EDIT_CUT 210
 #define CMD_EDIT_COPY 220
 #define CMD_EDIT_PASTE 230
+#define CMD_EDIT_FIND 240
+#define CMD_EDIT_FIND_NEXT 241
+#define CMD_EDIT_REPLACE 242
+#define CMD_EDIT_GO_TO 243
+#define CMD_EDIT_FIND_PREVIOUS 244  /* Shift+F3: no menu item */
 #define CMD_SETTINGS_OPTIONS 260
 #define CMD_HELP_ABOUT 310
 #define CMD_TRACE_STRAIGHT 1001
@@ -55,6 +61,8 @@
 #define IDD_SET_OUT_CIRCULAR 1018
 #define IDD_SET_OUT_SPIRAL 1019
 #define IDD_SET_OUT_LINE 1020
+#define IDD_GO_TO_LINE 590
+#define IDD_PRINTING 595
 
 /* About and Options controls */
 #define IDC_PROGRAM_NAME 501
@@ -66,6 +74,11 @@
 #define IDC_LINEARS 573
 #define IDC_ANGLES_LABEL 574
 #define IDC_ANGLES 575
+
+/* Go To Line and the printing box */
+#define IDC_LINE_NUMBER 591
+#define IDC_LINE_NUMBER_LABEL 592
+#define IDC_PRINTING_PAGE 596
 
 /* Calculation dialogs: an edit field's id is its label's id plus one.
    Buttons are the dialog manager's IDOK (1, "CALC") and IDCANCEL (2, "Close"). */

@@ -28,6 +28,12 @@ need zip zip
 # does not find them where the package puts them: the Wine session links them into
 # its prefix's font folder.
 need_package fonts-wine
+# Printing end to end (tests/e2e/run_e2e.sh starts its own scheduler, see
+# cups_session.sh): CUPS, its generic PDF driver, and pdfinfo and pdftotext to read
+# the printed PDF back.
+need cupsd cups
+need_package printer-driver-cups-pdf
+need pdftotext poppler-utils
 [ -f /usr/src/googletest/CMakeLists.txt ] || packages+=(googletest)
 [ -f /usr/include/gtest/gtest.h ] || packages+=(libgtest-dev)
 quarel_install "${packages[@]}"

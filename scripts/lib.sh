@@ -37,18 +37,12 @@
 # registers the stop function with quarel_at_exit and waits until the server
 # answers; the stop function stops exactly the PIDs recorded (never a process found
 # by its name), forgets them so that calling it twice is harmless, and lets no step's
-# failure end it early (scripts run under set -e). wine_session.sh is one (an X display and a Wine server); a
-# print server for the printing tests would be another, in scripts/cups_session.sh:
-#   cups_session_start() { # CONFIG_DIR
-#       cupsd -f -c "$1/cupsd.conf" -s "$1/cups-files.conf" >"$1/cupsd.log" 2>&1 &
-#       QUAREL_CUPSD_PID=$!
-#       quarel_at_exit cups_session_stop
-#       until lpstat -r >/dev/null 2>&1; do quarel_alive "$QUAREL_CUPSD_PID" || return 1; sleep 0.1; done
-#   }
-#   cups_session_stop() { quarel_stop_pid "${QUAREL_CUPSD_PID:-}"; QUAREL_CUPSD_PID=""; }
-# A script sources it beside this file and calls cups_session_start before the
-# step that needs it (before wine_session_start where Wine must see the queues:
-# stops run newest first, so the print server then outlives the Wine server).
+# failure end it early (scripts run under set -e). wine_session.sh is one (an X
+# display and a Wine server), cups_session.sh another (a private print scheduler). A
+# script sources the session files it needs after this one and starts each session
+# before the step that needs it; stops run newest first, so a server started earlier
+# outlives the ones started after it (the print scheduler, started before any Wine
+# program, outlives Wine's). A further session is one more such file.
 
 quarel_top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 

@@ -1,5 +1,7 @@
 #include "app/edit_commands.h"
 
+#include "editor/win32/find_replace_dialogs.h"
+#include "editor/win32/go_to_line_dialog.h"
 #include "resource_ids.h"
 #include "text/win32/window_text.h"
 
@@ -29,6 +31,19 @@ int RunEditCommand(HWND edit, int command) {
         return 1;
     case CMD_EDIT_PASTE:
         SendMessageA(edit, WM_PASTE, 0, 0);
+        return 1;
+    case CMD_EDIT_FIND:
+        OpenFindDialog(GetParent(edit), edit);
+        return 1;
+    case CMD_EDIT_FIND_NEXT:
+    case CMD_EDIT_FIND_PREVIOUS:
+        FindNextCommand(GetParent(edit), edit, command == CMD_EDIT_FIND_PREVIOUS);
+        return 1;
+    case CMD_EDIT_REPLACE:
+        OpenReplaceDialog(GetParent(edit), edit);
+        return 1;
+    case CMD_EDIT_GO_TO:
+        RunGoToLineDialog(GetParent(edit), edit);
         return 1;
     }
     return 0;

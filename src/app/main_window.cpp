@@ -7,6 +7,8 @@
 #include "app/edit_commands.h"
 #include "app/line_commands.h"
 #include "app/point_trace_commands.h"
+#include "editor/win32/find_replace_dialogs.h"
+#include "editor/win32/print_job.h"
 #include "files/win32/text_file_io.h"
 #include "resource_ids.h"
 #include "text/number_text.h"
@@ -48,7 +50,7 @@ int RunFileCommand(int command) {
         SaveDocumentAs();
         return 1;
     case CMD_FILE_PRINT:
-        ShowNotice("Sorry - Not implemented yet!");
+        PrintEditorText(MainWindow, EditorControl, FileName);
         return 1;
     case CMD_FILE_EXIT:
         ExitProgram();
@@ -115,6 +117,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         HANDLE_MSG(window, WM_LBUTTONDOWN, OnLButtonDown);
         HANDLE_MSG(window, WM_CLOSE, OnClose);
         HANDLE_MSG(window, WM_DESTROY, OnDestroy);
+    }
+    // Find Next, Replace and Replace All from the modeless Find and Replace dialogs.
+    if (message == FindReplaceMessage()) {
+        OnFindReplaceMessage(EditorControl, lParam);
+        return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "calculator/calculation_store.h"
+#include "editor/win32/find_replace_dialogs.h"
 #include "numeric/precision_settings.h"
 #include "resource_ids.h"
 
@@ -32,11 +33,12 @@ void CreateMainWindow(HINSTANCE instance) {
                                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX |
                                      WS_VISIBLE,
                                  0, 0, 600, 500, nullptr, nullptr, instance, nullptr);
-    // No word wrap: long lines scroll sideways.
+    // No word wrap: long lines scroll sideways. The selection stays shown while the
+    // Find dialog has the focus, so that a match found is seen.
     EditorControl =
         CreateWindowExA(0, "edit", "",
                         WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
-                            ES_AUTOVSCROLL | ES_AUTOHSCROLL,
+                            ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL,
                         0, 0, 550, 450, MainWindow, reinterpret_cast<HMENU>(IDC_EDITOR), instance, nullptr);
     // The largest text limit: under the default a long field book would be cut
     // when opened and reports appended beyond the limit lost.
@@ -60,8 +62,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     ShowWindow(MainWindow, showCommand);
     UpdateWindow(MainWindow);
 
+    // The Edit keys (Find, Find Next, Replace, Go To) and the modeless Find or Replace
+    // dialog's own keys; the table of 400 stays unused.
+    const HACCEL editKeys = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDA_EDIT_ACCELERATORS));
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0)) {
+        HWND findDialog = OpenFindReplaceDialog();
+        if (findDialog != nullptr && IsDialogMessageA(findDialog, &message)) continue;
+        if (TranslateAcceleratorA(MainWindow, editKeys, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

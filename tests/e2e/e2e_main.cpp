@@ -3,6 +3,7 @@
 //   e2e_driver --program <QuarelEditor.exe> --work <folder>
 //              [--full-disk <folder on a full file system> | --no-full-disk <reason>]
 //              [--file-ops-log <trace of the Wine server's renames> | --no-file-ops-log <reason>]
+//              [--print-pdf <PDF the default queue writes> --print-requests <folder> | --no-printer <reason>]
 //              [--only <part of a scenario name>]
 #include <cstdio>
 #include <exception>
@@ -22,7 +23,8 @@ std::vector<Scenario> AllScenarios() {
     for (auto group : {StartupScenarios, EditMenuScenarios, DialogKeyScenarios, SaveQuestionScenarios,
                        FileRoundTripScenarios, FileFailureScenarios, SaveSafetyScenarios, OptionsScenarios,
                        TraceScenarios, RailScenarios, CalculatorSharingScenarios, CalculatorInputScenarios,
-                       SetOutScenarios, PointTraceScenarios, LineScenarios, ReleaseSmokeScenarios})
+                       SetOutScenarios, PointTraceScenarios, LineScenarios, FindReplaceScenarios,
+                       GoToScenarios, PrintScenarios, EndOfFileMarkScenarios, ReleaseSmokeScenarios})
         for (const Scenario& scenario : group()) all.push_back(scenario);
     return all;
 }
@@ -73,6 +75,9 @@ int main(int argc, char** argv) {
         else if (option == "--no-full-disk") settings.fullDiskSkipReason = value;
         else if (option == "--file-ops-log") settings.fileOperationsLog = value;
         else if (option == "--no-file-ops-log") settings.fileOperationsSkipReason = value;
+        else if (option == "--print-pdf") settings.printPdf = value;
+        else if (option == "--print-requests") settings.printRequests = value;
+        else if (option == "--no-printer") settings.printerSkipReason = value;
         else if (option == "--only") only = value;
     }
     if (settings.programPath.empty() || settings.workFolder.empty()) {

@@ -34,8 +34,11 @@ work=$(mktemp -d /tmp/quarel-e2e.XXXXXX)
 full=$work/full
 log=$work/e2e.log
 mounted=0
+checker_pid=""
+# shellcheck source=../../scripts/cups_session.sh
+source "$quarel_top/scripts/cups_session.sh"
 
-# Registered before the Wine session, so it runs after the session has stopped.
+# Registered first, so it runs after every server has stopped.
 remove_work() {
     if [ "$mounted" = 1 ]; then umount "$full" 2>/dev/null; fi
     rm -rf "$work"
@@ -62,9 +65,25 @@ if command -v strace >/dev/null && strace -f --seccomp-bpf -qq -e trace=rename -
     file_ops=(--file-ops-log "$(windows_path "$WINESERVER_TRACE_LOG")")
 fi
 
+# A printer for File > Print: a private CUPS scheduler whose default queue writes one
+# PDF, started before any Wine program (Wine reads the queues at each program start),
+# and the checker that reads the PDF back for the print scenario.
+print_pdf=$work/printed/field-book.pdf
+print_requests=$work/print-requests
+chmod 755 "$work" # the print filters run as the user lp and read the spool under it
+stop_checker() { quarel_stop_pid "$checker_pid" 5; }
+if cups_session_start "$work/cups" quarel_pdf "$print_pdf" 2>"$work/cups-reason.txt"; then
+    bash "$quarel_top/tests/e2e/print_checker.sh" quarel_pdf "$print_pdf" "$print_requests" >/dev/null 2>&1 &
+    checker_pid=$!
+    quarel_at_exit stop_checker
+    printer=(--print-pdf "$(windows_path "$print_pdf")" --print-requests "$(windows_path "$print_requests")")
+else
+    printer=(--no-printer "$(cat "$work/cups-reason.txt")")
+fi
+
 wine_session_start "$root/wineprefix" virtual || { echo "0 passed, 1 failed"; exit 1; }
 quarel_run timeout -k 10 "${QUAREL_E2E_TIME_LIMIT:-1500}" "$WINE" "$driver" --program "$(windows_path "$program")" \
-    --work "$(windows_path "$work/scenarios")" "${full_disk[@]}" "${file_ops[@]}" "$@" >"$log" 2>&1
+    --work "$(windows_path "$work/scenarios")" "${full_disk[@]}" "${file_ops[@]}" "${printer[@]}" "$@" >"$log" 2>&1
 status=$?
 # Wine's own notices (for example about a 64-bit-only prefix) are left out.
 grep -v -E '^(wine: |[0-9a-f]{4}:(err|fixme|warn):)' "$log"

@@ -5,6 +5,7 @@
 #include <exception>
 #include <string>
 
+#include "files/end_of_file_mark.h"
 #include "files/text_file_codec.h"
 #include "files/win32/file_bytes.h"
 #include "text/win32/wait_cursor.h"
@@ -69,13 +70,15 @@ enum class LoadOutcome { Loaded, CannotRead, NoRoom };
 
 // Reads the file and puts its text into the editor, under the wait cursor; see
 // LoadTextFile. Tells the user nothing: the caller does, once the cursor is back.
-LoadOutcome LoadInto(HWND editor, const char* fileName) {
+// `mark` receives where the text was cut short by an end-of-file mark.
+LoadOutcome LoadInto(HWND editor, const char* fileName, EndOfFileMark& mark) {
     WaitCursor wait;
     std::string text;
     {
         std::string bytes;
         if (ReadFileBytes(fileName, bytes) != FileAccess::Done) return LoadOutcome::CannotRead;
         text = TextFromFileBytes(bytes);
+        mark = FindEndOfFileMark(bytes);
     }
     const std::string former = EditorText(editor);
     if (!PutWholeText(editor, text)) {
@@ -113,8 +116,9 @@ int LoadTextFile(HWND editor, const char* fileName) {
     Loading = true;
     OutOfSpaceTold = false;
     LoadOutcome outcome = LoadOutcome::NoRoom;
+    EndOfFileMark mark;
     try {
-        outcome = LoadInto(editor, fileName);
+        outcome = LoadInto(editor, fileName, mark);
     } catch (const std::exception&) {
         // A file larger than the memory the program can take (bad_alloc, length_error):
         // nothing may escape into the window procedure.
@@ -122,6 +126,8 @@ int LoadTextFile(HWND editor, const char* fileName) {
     }
     if (outcome == LoadOutcome::CannotRead) ShowCantOpenFile(fileName);
     if (outcome == LoadOutcome::NoRoom) ReportEditorOutOfSpace();
+    if (outcome == LoadOutcome::Loaded && mark.bytesAfter > 0)
+        ShowMessage(EndOfFileMarkWarning(mark).c_str(), EndOfFileMarkCaption, MB_OK | MB_ICONWARNING);
     Loading = false;
     return outcome == LoadOutcome::Loaded ? 1 : 0;
 }

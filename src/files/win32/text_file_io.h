@@ -11,9 +11,14 @@ inline constexpr const char* CantOpenFilePrefix = "Can't open file "; // followe
 inline constexpr const char* CantOpenFileCaption = "Error!";
 inline constexpr const char* OutOfSpaceText = "Edit control out of space.";
 inline constexpr const char* OutOfSpaceCaption = "Error!";
+// Caption of the warning about bytes left after an end-of-file mark
+// (files/end_of_file_mark.h).
+inline constexpr const char* EndOfFileMarkCaption = "Quarel Editor";
 
 // Replaces the editor's whole text by the file's text in one step, caret at the
-// end and the focus in the editor. 1 when done; 0 when the name is empty or names
+// end and the focus in the editor; where bytes follow an end-of-file mark (Ctrl+Z),
+// the text before the mark is loaded and a warning box names the mark's offset and
+// the bytes left out (the file is not changed). 1 when done; 0 when the name is empty or names
 // nothing, the file cannot be read, or the editor cannot hold the text (the editor
 // then keeps its former text).
 int LoadTextFile(HWND editor, const char* fileName);

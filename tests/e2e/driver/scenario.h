@@ -15,6 +15,11 @@ struct DriverSettings {
     // A trace of the Wine server's renames and deletes (strace), as a Windows path, or "".
     std::string fileOperationsLog;
     std::string fileOperationsSkipReason;  // why there is none
+    // The PDF the default print queue writes, and the folder where the host reads it
+    // back (print_checker.sh), as Windows paths; or "" and why there is no printer.
+    std::string printPdf;
+    std::string printRequests;
+    std::string printerSkipReason;
 };
 
 class ScenarioContext {
@@ -61,3 +66,7 @@ std::vector<Scenario> SetOutScenarios();
 std::vector<Scenario> PointTraceScenarios();
 std::vector<Scenario> LineScenarios();
 std::vector<Scenario> ReleaseSmokeScenarios();
+std::vector<Scenario> FindReplaceScenarios();
+std::vector<Scenario> GoToScenarios();
+std::vector<Scenario> PrintScenarios();
+std::vector<Scenario> EndOfFileMarkScenarios();

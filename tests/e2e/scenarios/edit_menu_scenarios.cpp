@@ -1,8 +1,9 @@
-// The Edit menu and File > Print: commands carried out by the text field itself.
+// The Edit menu's text-field commands, and File > Print cancelled.
 #include "driver/calculator_dialogs.h"
 #include "driver/check.h"
 #include "driver/editor_text.h"
 #include "driver/modal_windows.h"
+#include "driver/printed_pdf.h"
 #include "driver/program.h"
 #include "driver/scenario.h"
 #include "driver/waiting.h"
@@ -82,10 +83,22 @@ void CutCopyPaste(ScenarioContext& context) {
     CheckText(EditorText(program), "betaalpha ", "text kept after Cancel");
 }
 
-void PrintNotice(ScenarioContext& context) {
+// File > Print, cancelled: nothing printed and no message. Where the test has no
+// printer, the only answer is "No printer is installed.".
+void PrintCancelled(ScenarioContext& context) {
     Program& program = context.Start();
+    ReplaceEditorText(program, "PZ: 1234\r\n");
     program.Command(CMD_FILE_PRINT);
-    AnswerMessageBox(program, "Notice", "Sorry - Not implemented yet!", IDOK);
+    if (context.Settings().printPdf.empty()) {
+        AnswerMessageBox(program, "Quarel Editor", "No printer is installed.", IDOK);
+    } else {
+        ForgetPrintedPdf(context.Settings());
+        PressAndWaitClosed(WaitForDialog(program, "Print"), IDCANCEL);
+        CheckNoDialogAppears(program, "after Print was cancelled");
+        Check(GetFileAttributesA(context.Settings().printPdf.c_str()) == INVALID_FILE_ATTRIBUTES,
+              "no PDF printed after Cancel");
+    }
+    CheckText(EditorText(program), "PZ: 1234\r\n", "the text after Print");
     Check(program.Running(), "the program goes on after Print");
 }
 
@@ -99,6 +112,8 @@ std::vector<Scenario> EditMenuScenarios() {
         {"edit: a field book beyond the edit control's default limit takes typing and reports whole (mended)",
          LongFieldBookTakesMore},
         {"edit: Cut, Copy and Paste go through the clipboard and mark the text changed", CutCopyPaste},
-        {"file: Print shows \"Sorry - Not implemented yet!\" in \"Notice\"", PrintNotice},
+        {"file: Print cancelled in the Print dialog prints nothing and says nothing (\"No printer is installed.\" "
+         "where there is none)",
+         PrintCancelled},
     };
 }

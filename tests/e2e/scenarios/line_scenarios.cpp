@@ -56,9 +56,13 @@ void RunOnSelection(const Program& program, int command, int start, int end,
     Check(NoDialogOpen(program), what + ": no dialog or message box after the report");
 }
 
+// No selection gives the notice and nothing else; then the table is read.
 void ElementsOfPastedTable(ScenarioContext& context) {
     Program& program = context.Start();
     PasteIntoEditor(program, IpTable);
+    program.Command(CMD_LINE_ELEMENTS);
+    AnswerMessageBox(program, "Notice", "Select the lines of the line to read.", IDOK);
+    CheckText(EditorText(program), IpTable, "the text after the notice");
     RunOnSelection(program, CMD_LINE_ELEMENTS, 3, static_cast<int>(std::string(IpTable).size()),
                    ElementsReport(true), "the elements of the line");
 }
@@ -122,21 +126,13 @@ void RunSetOutOnTheLine(ScenarioContext& context) {
     CloseCalculator(dialog);
 }
 
-void NoSelection(ScenarioContext& context) {
-    Program& program = context.Start();
-    TypeIntoEditor(program, "START 0 0 0");
-    program.Command(CMD_LINE_ELEMENTS);
-    AnswerMessageBox(program, "Notice", "Select the lines of the line to read.", IDOK);
-    CheckText(EditorText(program), "START 0 0 0", "the text after the notice");
-}
-
 } // namespace
 
 std::vector<Scenario> LineScenarios() {
     return {
-        {"line: a pasted IP table under a heading, read through the menu, its elements reported",
+        {"line: no selection gives a notice; a pasted IP table under a heading, read through the menu, its "
+         "elements reported",
          ElementsOfPastedTable},
-        {"line: no selection gives the notice and nothing else", NoSelection},
         {"line: notices before a line is read, then a survey traced on the line read", SurveyTracedOnTheLine},
         {"line: a run of pickets set out on the line in its dialog", RunSetOutOnTheLine},
     };

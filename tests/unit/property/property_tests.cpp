@@ -1,5 +1,6 @@
 // Properties of the portable core checked over generated inputs: number parsing,
-// the two number formats, the text codec and every calculator's CALC, fed random,
+// the two number formats, the text codec, the editor's search and the print
+// pagination, and every calculator's CALC, fed random,
 // extreme and hostile values. Built with AddressSanitizer and UndefinedBehavior-
 // Sanitizer, so an overread or an undefined operation fails the run too.
 //
@@ -26,6 +27,8 @@
 #include <vector>
 
 #include "calculator/calculator.h"
+#include "editor/print_pagination.h"
+#include "editor/text_search.h"
 #include "files/text_file_codec.h"
 #include "menu/calculator_menu.h"
 #include "numeric/number_formats.h"
@@ -269,6 +272,111 @@ TEST(TextCodecProperty, AnEditorTextSavesAndLoadsUnchanged) {
         // The load ends the last line with CR LF when the text did not.
         const bool ended = text.empty() || text.ends_with("\r\n");
         ASSERT_EQ(TextFromFileBytes(FileBytesFromText(text)), ended ? text : text + "\r\n");
+    });
+}
+
+// The search against the plainest reading of its contract: every position tried in
+// turn, letters A-Z and a-z folded by hand, word characters looked at on each side.
+std::size_t ReferenceFind(std::string_view text, std::string_view what, std::size_t from, const SearchOptions& o) {
+    if (what.empty()) return NoMatch;
+    from = std::min(from, text.size());
+    const auto fold = [&](char c) { return !o.matchCase && c >= 'A' && c <= 'Z' ? char(c + 32) : c; };
+    const auto word = [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u >= 128 || u == '_' || std::isalnum(u);
+    };
+    const auto matchAt = [&](std::size_t p) {
+        if (p + what.size() > text.size()) return false;
+        for (std::size_t k = 0; k < what.size(); ++k)
+            if (fold(text[p + k]) != fold(what[k])) return false;
+        if (!o.wholeWord) return true;
+        return (p == 0 || !word(text[p - 1])) && (p + what.size() == text.size() || !word(text[p + what.size()]));
+    };
+    if (o.down) {
+        for (std::size_t p = from; p + what.size() <= text.size(); ++p)
+            if (matchAt(p)) return p;
+        return NoMatch;
+    }
+    for (std::size_t end = from; end >= what.size(); --end)
+        if (matchAt(end - what.size())) return end - what.size();
+    return NoMatch;
+}
+
+TEST(SearchProperty, FindAgreesWithTryingEveryPositionAndReplaceAllWithRepeatedFinds) {
+    ForEachInput(7, 20000, [](RandomInput& in) {
+        // A small alphabet, so that matches, case pairs and word edges come often.
+        static const char letters[] = {'a', 'A', 'b', 'B', ' ', '_', '1', '\r', '\n', '\xC9', '\xE9', '.'};
+        std::string text(in.Length(400), ' ');
+        for (char& c : text) c = letters[in.Below(sizeof letters)];
+        std::string what(static_cast<std::size_t>(in.Below(4)), ' ');
+        for (char& c : what) c = letters[in.Below(sizeof letters)];
+        if (in.Percent(50) && !text.empty()) {
+            const std::size_t at = static_cast<std::size_t>(in.Below(static_cast<int>(text.size())));
+            what = text.substr(at, static_cast<std::size_t>(1 + in.Below(5)));
+        }
+        const SearchOptions options{in.Percent(50), in.Percent(50), in.Percent(50)};
+        const std::size_t from = static_cast<std::size_t>(in.Below(static_cast<int>(text.size()) + 3));
+        ASSERT_EQ(FindInText(text, what, from, options), ReferenceFind(text, what, from, options))
+            << "text \"" << text << "\" what \"" << what << "\" from " << from;
+        // Replace All: the text with each match, found left to right past the last
+        // one, replaced, equals the span change applied to the text.
+        const std::string with = in.Percent(50) ? what + "x" : "";
+        const ReplaceAllChange change = ReplaceAllInText(text, what, with, options);
+        SearchOptions down = options;
+        down.down = true;
+        std::string expected;
+        std::size_t copied = 0, count = 0;
+        for (std::size_t at = ReferenceFind(text, what, 0, down); at != NoMatch;
+             at = ReferenceFind(text, what, at + what.size(), down), ++count) {
+            expected += text.substr(copied, at - copied) + with;
+            copied = at + what.size();
+        }
+        expected += text.substr(copied);
+        ASSERT_EQ(change.count, count);
+        if (count > 0) {
+            ASSERT_LE(change.start, change.end);
+            ASSERT_EQ(text.substr(0, change.start) + change.replacement + text.substr(change.end), expected);
+        }
+    });
+}
+
+TEST(PaginationProperty, EveryCharacterPrintedOnceInOrderNoLineWiderThanThePage) {
+    ForEachInput(8, 20000, [](RandomInput& in) {
+        std::string text = in.EditorText();
+        for (char& c : text)
+            if (in.Percent(5)) c = '\t';
+        const int columns = 1 + in.Below(in.Percent(50) ? 12 : 120);
+        const int perPage = 1 + in.Below(in.Percent(50) ? 4 : 70);
+        const std::vector<PrintedPage> pages = PaginateText(text, columns, perPage);
+        ASSERT_FALSE(pages.empty());
+        std::string printed; // every printed line, each source line's pieces joined
+        std::size_t lineCount = 0;
+        for (std::size_t p = 0; p < pages.size(); ++p) {
+            ASSERT_LE(pages[p].size(), static_cast<std::size_t>(perPage));
+            if (p + 1 < pages.size()) {
+                ASSERT_EQ(pages[p].size(), static_cast<std::size_t>(perPage));
+            } else if (pages.size() > 1) {
+                ASSERT_FALSE(pages[p].empty());
+            }
+            for (const std::string& line : pages[p]) {
+                ASSERT_LE(line.size(), static_cast<std::size_t>(columns));
+                printed += line;
+                ++lineCount;
+            }
+        }
+        // The text's lines, tabs expanded, one after the other: the same characters.
+        std::string expected;
+        std::size_t expectedLines = 0;
+        for (std::size_t start = 0; start < text.size();) {
+            std::size_t end = std::min(text.find("\r\n", start), text.size());
+            const std::string line = ExpandTabs(std::string_view(text).substr(start, end - start));
+            expected += line;
+            expectedLines += std::max<std::size_t>(1, (line.size() + columns - 1) / columns);
+            start = end + 2;
+        }
+        ASSERT_EQ(printed, expected);
+        ASSERT_EQ(lineCount, expectedLines);
+        ASSERT_EQ(printed.find('\t'), std::string::npos);
     });
 }
 
