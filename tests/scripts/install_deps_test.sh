@@ -2,18 +2,23 @@
 # install_deps.sh run by a user who is not root (nobody, through setpriv), from a
 # copy of the scripts that user can read: with a command missing (a PATH without
 # cmake) it says in one line that it needs root and fails; with nothing missing it
-# succeeds. Needs root itself, to switch user.
+# succeeds. Needs root itself, to switch user, and a machine where nobody can run
+# programs; skipped with the reason otherwise.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=../../scripts/lib.sh
 source "$here/../../scripts/lib.sh"
 # shellcheck source=cases.sh
 source "$here/cases.sh"
-if [ "$(id -u)" != 0 ]; then
-    echo "SKIP  install_deps.sh as another user: switching user needs root"
+as_nobody=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+skip() { # REASON
+    echo "SKIP  install_deps.sh as another user: $1"
     echo "0 passed, 0 failed, 1 skipped"
     exit 0
-fi
+}
+[ "$(id -u)" = 0 ] || skip "switching user needs root"
+# A chroot whose root folder is closed to other users lets nobody run no program.
+why=$("${as_nobody[@]}" true 2>&1) || skip "the user nobody cannot run programs here: $why"
 work=$(mktemp -d)
 remove_work() { rm -rf "$work"; }
 quarel_at_exit remove_work
@@ -26,8 +31,8 @@ done
 
 install_as_nobody() { # PATH EXPECTED: succeeds | refuses
     local output status=0
-    output=$(setpriv --reuid=nobody --regid=nogroup --clear-groups env -i PATH="$1" HOME=/nonexistent \
-        bash "$work/scripts/install_deps.sh" 2>&1) || status=$?
+    output=$("${as_nobody[@]}" env -i PATH="$1" HOME=/nonexistent bash "$work/scripts/install_deps.sh" 2>&1) ||
+        status=$?
     case $2 in
     succeeds) [ "$status" -eq 0 ] || { echo "exit status $status: $output"; return 1; } ;;
     refuses)
