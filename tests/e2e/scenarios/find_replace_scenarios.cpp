@@ -132,8 +132,7 @@ void ReplaceAndReplaceAllWithOneUndo(ScenarioContext& context) {
 std::vector<Scenario> FindReplaceScenarios() {
     return {
         {"find: F3 with no search opens Find; Ctrl+F takes the selection; Find Next selects \"PZ: 1234\" and "
-         "scrolls to it, F3 the next, then \"Cannot find\" keeps the selection; Shift+F3 upward; match case, "
-         "whole word",
+         "scrolls to it, F3 the next, then \"Cannot find\" keeps the selection; Shift+F3 upward; match case",
          FindFindNextAndNotFound},
         {"replace: Ctrl+H; Replace replaces the match and selects the next; Replace All replaces every whole-word "
          "match, caret at the start, and one Undo brings the text back; the document counts as changed",
