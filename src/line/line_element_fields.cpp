@@ -36,26 +36,26 @@ void PutCurveFields(const LineCurve& c, CalculationStore& store) {
 }
 } // namespace
 
+namespace {
+// The trace and the set-out calculator of each kind, in the order of LineElementKind.
+struct ElementCalculators {
+    const Calculator* trace;
+    const Calculator* setOut;
+};
+const ElementCalculators CalculatorsOfKind[] = {
+    {&StraightTraceCalculator, &StraightSetOutCalculator}, // Straight
+    {&SpiralTraceCalculator, &SpiralSetOutCalculator},     // SpiralIn
+    {&CircularTraceCalculator, &CircularSetOutCalculator}, // Circle
+    {&SpiralTraceCalculator, &SpiralSetOutCalculator},     // SpiralOut
+};
+} // namespace
+
 const Calculator& ElementTraceCalculator(LineElementKind kind) {
-    switch (kind) {
-    case LineElementKind::Straight:
-        return StraightTraceCalculator;
-    case LineElementKind::Circle:
-        return CircularTraceCalculator;
-    default:
-        return SpiralTraceCalculator;
-    }
+    return *CalculatorsOfKind[static_cast<int>(kind)].trace;
 }
 
 const Calculator& ElementSetOutCalculator(LineElementKind kind) {
-    switch (kind) {
-    case LineElementKind::Straight:
-        return StraightSetOutCalculator;
-    case LineElementKind::Circle:
-        return CircularSetOutCalculator;
-    default:
-        return SpiralSetOutCalculator;
-    }
+    return *CalculatorsOfKind[static_cast<int>(kind)].setOut;
 }
 
 void PutElementFields(const TrackLine& line, const LineElement& element, CalculationStore& store) {

@@ -28,6 +28,15 @@ void CloseCalculator(HWND dialog) {
     PressAndWaitClosed(dialog, IDCANCEL);
 }
 
+void RunOnSelection(const Program& program, int commandId, int start, int end,
+                    const std::vector<std::string>& lines, const std::string& what) {
+    const std::string before = EditorText(program);
+    SelectInEditor(program, start, end);
+    program.Command(commandId);
+    WaitForEditorText(program, before + ReportLines(lines), what);
+    Check(NoDialogOpen(program), what + ": no dialog or message box after the report");
+}
+
 std::string ReportLines(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines) text += line + "\r\n";

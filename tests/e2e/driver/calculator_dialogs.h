@@ -24,6 +24,11 @@ void CloseCalculator(HWND dialog);
 // Lines of an expected report, each ended by CR LF. A report piece begins with a line
 // break, so the first line of a piece is "".
 std::string ReportLines(const std::vector<std::string>& lines);
+// Selects characters [start, end) of the text, chooses the menu command and waits
+// for the report `lines` after the text that was there; no dialog or message box
+// may be open after it.
+void RunOnSelection(const Program& program, int commandId, int start, int end,
+                    const std::vector<std::string>& lines, const std::string& what);
 
 // One CALC of a calculator: the fields typed, and what it must give.
 struct CalculationCase {

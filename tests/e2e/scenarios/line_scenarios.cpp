@@ -45,17 +45,6 @@ std::vector<std::string> ElementsReport(bool withHeading) {
     return lines;
 }
 
-// Selects [start, end) of the text, chooses the command and waits for `report`
-// after the text that was there.
-void RunOnSelection(const Program& program, int command, int start, int end,
-                    const std::vector<std::string>& report, const std::string& what) {
-    const std::string before = EditorText(program);
-    SelectInEditor(program, start, end);
-    program.Command(command);
-    WaitForEditorText(program, before + ReportLines(report), what);
-    Check(NoDialogOpen(program), what + ": no dialog or message box after the report");
-}
-
 // No selection gives the notice and nothing else; then the table is read.
 void ElementsOfPastedTable(ScenarioContext& context) {
     Program& program = context.Start();

@@ -33,17 +33,6 @@ void StoreElement(const Program& program, int commandId, const std::string& capt
     CloseCalculator(dialog);
 }
 
-// Selects [start, end) of the text, chooses the command and waits for its table
-// after the text that was there.
-void TraceSelection(const Program& program, int commandId, int start, int end,
-                    const std::vector<std::string>& table, const std::string& what) {
-    const std::string before = EditorText(program);
-    SelectInEditor(program, start, end);
-    program.Command(commandId);
-    WaitForEditorText(program, before + ReportLines(table), what);
-    Check(NoDialogOpen(program), what + ": no dialog or message box");
-}
-
 int Offset(const std::string& text, const std::string& part) {
     const size_t at = text.find(part);
     Check(at != std::string::npos, "the export holds \"" + part + "\"");
@@ -66,7 +55,7 @@ void PastedExport(ScenarioContext& context) {
                   {IDC_Y_PZ, "1"},
                   {IDC_X_PZ, "1"}});
     // From inside the heading to inside the fourth line.
-    TraceSelection(
+    RunOnSelection(
         program, CMD_TRACE_POINTS_STRAIGHT, 5, Offset(text, "100.2 40") + 3,
         {"", "Trace of points on linear trace", "", "PK0=0   Y0=0   X0=0", "PKn=100   Yn=0   Xn=100", "",
          "Apk= 0' 0' 0'   Lpk=100.0000", "", "! Line 1 skipped: Job TRK-12, check survey",
@@ -88,7 +77,7 @@ void PastedExport(ScenarioContext& context) {
                   {IDC_Z, "0"},
                   {IDC_Q, "0"}});
     // The three lines whole, with the line break of the last.
-    TraceSelection(program, CMD_TRACE_POINTS_CIRCULAR, Offset(text, "P3,"), Offset(text, "S1;"),
+    RunOnSelection(program, CMD_TRACE_POINTS_CIRCULAR, Offset(text, "P3,"), Offset(text, "S1;"),
                    {"", "Trace of points on circular crooked trace", "", "PK0=1000   Y0=0   X0=100",
                     "PKn=1157.0796   Yn=100   Xn=0", "CENTR: Yck=0   Xck=0", "R=100   z=0   q=0", "",
                     "Ankk= 0' 0' 0'   Rnkk=100.0000", "Akkk= 90' 0' 0'   Rkkk=100.0000",
@@ -104,7 +93,7 @@ void PastedExport(ScenarioContext& context) {
         {IDC_R_KK, "100"},   {IDC_L_SK, "40"},      {IDC_Q, "0.1"},     {IDC_PZ_NAME, "S0"},
         {IDC_Y_PZ, "2.5"},   {IDC_X_PZ, "101"}};
     StoreElement(program, CMD_TRACE_SPIRAL, "Trace Connecting Crooked (Spiral)", spiral);
-    TraceSelection(program, CMD_TRACE_POINTS_SPIRAL, Offset(text, "S1;") + 1, static_cast<int>(text.size()),
+    RunOnSelection(program, CMD_TRACE_POINTS_SPIRAL, Offset(text, "S1;") + 1, static_cast<int>(text.size()),
                    {"", "Trace of points on connecting crooked (spiral) trace", "", "PK_l=0   Y_l=0   X_l=0",
                     "PK_nkk=100   Y_nkk=0   X_nkk=100", "CENTR: Yck=100   Xck=100",
                     "R_kk=100   L_sk=40   q=0.1", "", "Apk= 0' 0' 0'   Lpk=100.0000", "Rk=100.0000   !Right!",
