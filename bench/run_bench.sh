@@ -13,9 +13,9 @@ status=0
 root=$(realpath -m "${1:-$quarel_top/build}")
 build_log=$root/bench-build.log
 # Each benchmark run natively and under Wine, with the heading of its figures.
-benchmarks=(point_trace_bench line_bench search_print_bench)
+benchmarks=(point_trace_bench route_bench search_print_bench)
 declare -A heading=([file_speed_bench]="File speed" [point_trace_bench]="Point trace"
-    [line_bench]="The whole line" [search_print_bench]="Find Next, Replace All and print pagination")
+    [route_bench]="The whole line" [search_print_bench]="Find Next, Replace All and print pagination")
 
 if [ ! -f "$root/win64/build.ninja" ]; then
     echo "No Windows x86_64 build in $root: run scripts/build.sh $root first." >&2

@@ -11,7 +11,7 @@
 #include "calculator/calculator.h"
 #include "numeric/precision_settings.h"
 #include "set_out/set_out_calculators.h"
-#include "set_out/set_out_run.h"
+#include "elements/set_out_run.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "app/dialog_commands.h"
 #include "app/document_commands.h"
 #include "app/edit_commands.h"
-#include "app/line_commands.h"
+#include "app/route_commands.h"
 #include "app/point_trace_commands.h"
 #include "editor/win32/find_replace_dialogs.h"
 #include "editor/win32/print_job.h"
@@ -67,7 +67,7 @@ void OnCommand(HWND window, int id, HWND, UINT code) {
     if (RunFileCommand(id)) return;
     if (RunEditCommand(EditorControl, id)) return;
     if (RunPointTraceCommand(EditorControl, id)) return;
-    if (RunLineCommand(window, EditorControl, id)) return;
+    if (RunRouteCommand(window, EditorControl, id)) return;
     RunDialogCommand(window, EditorControl, id);
 }
 

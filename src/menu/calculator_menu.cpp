@@ -1,6 +1,6 @@
 #include "menu/calculator_menu.h"
 
-#include "line/line_set_out.h"
+#include "route/route_set_out.h"
 #include "rail/rail_level_calculators.h"
 #include "resource_ids.h"
 #include "set_out/set_out_calculators.h"
@@ -12,7 +12,7 @@ constexpr CalculatorCommand Commands[] = {
     {CMD_TRACE_SPIRAL, &SpiralTraceCalculator},        {CMD_RAIL_STRAIGHT, &StraightRailLevelCalculator},
     {CMD_RAIL_CIRCULAR, &CircularRailLevelCalculator}, {CMD_RAIL_SPIRAL, &SpiralRailLevelCalculator},
     {CMD_SET_OUT_STRAIGHT, &StraightSetOutCalculator}, {CMD_SET_OUT_CIRCULAR, &CircularSetOutCalculator},
-    {CMD_SET_OUT_SPIRAL, &SpiralSetOutCalculator},       {CMD_LINE_SET_OUT, &LineSetOutCalculator},
+    {CMD_SET_OUT_SPIRAL, &SpiralSetOutCalculator},       {CMD_LINE_SET_OUT, &RouteSetOutCalculator},
 };
 } // namespace
 

@@ -5,9 +5,9 @@
 // trace turns it. The straight runs on beyond A and B: no picket is outside.
 #include "resource_ids.h"
 #include "set_out/set_out_calculators.h"
-#include "set_out/set_out_run.h"
-#include "trace/element_pieces.h"
-#include "trace/trace_field_rows.h"
+#include "elements/set_out_run.h"
+#include "elements/element_pieces.h"
+#include "elements/element_field_rows.h"
 
 namespace {
 

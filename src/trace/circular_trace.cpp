@@ -21,10 +21,10 @@
 
 #include "numeric/arithmetic.h"
 #include "resource_ids.h"
-#include "trace/element_pieces.h"
-#include "trace/stored_elements.h"
+#include "elements/element_pieces.h"
+#include "elements/stored_elements.h"
 #include "trace/trace_calculators.h"
-#include "trace/trace_field_rows.h"
+#include "elements/element_field_rows.h"
 
 namespace {
 

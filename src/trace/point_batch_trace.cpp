@@ -5,7 +5,7 @@
 
 #include "resource_ids.h"
 #include "text/line_fields.h"
-#include "trace/point_line_reader.h"
+#include "elements/point_line_reader.h"
 #include "trace/trace_calculators.h"
 
 const PointBatchTrace StraightPointBatch = {&StraightTraceCalculator, "Trace of points on linear trace"};
@@ -47,24 +47,4 @@ std::string TracePointLines(const PointBatchTrace& batch, const CalculationStore
         return true;
     });
     return report;
-}
-
-std::string PointTable(std::span<const TextLine> lines,
-                       const std::function<bool(const PointLine& point, std::string& table)>& traceOne) {
-    std::string table;
-    int traced = 0, outside = 0, skipped = 0;
-    for (const TextLine& line : lines) {
-        const PointLine point = ReadPointLine(line.text, line.number);
-        if (point.kind == PointLine::Kind::Blank) continue;
-        if (point.kind == PointLine::Kind::Unreadable) {
-            ++skipped;
-            table += SkippedLineNote(line.number, line.text);
-            continue;
-        }
-        (traceOne(point, table) ? traced : outside) += 1;
-        table += "\r\n";
-    }
-    table += "Points: " + std::to_string(traced) + " traced, " + std::to_string(outside) + " outside, " +
-             std::to_string(skipped) + " skipped\r\n";
-    return table;
 }

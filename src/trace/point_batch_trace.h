@@ -12,7 +12,7 @@
 #include "calculator/calculation_store.h"
 #include "calculator/calculator.h"
 #include "text/selected_lines.h"
-#include "trace/point_line_reader.h"
+#include "elements/point_table.h"
 
 struct PointBatchTrace {
     const Calculator* trace;
@@ -31,10 +31,3 @@ extern const PointBatchTrace SpiralPointBatch;
 // over, and last the counts.
 std::string TracePointLines(const PointBatchTrace& batch, const CalculationStore& store,
                             std::span<const TextLine> lines);
-
-// The table part of such a report, which every trace of many points shares: for each
-// point line, the line `traceOne` appends to the table (without its CR LF; it
-// returns whether the point was traced); the skipped notes in their places; blank
-// lines passed over; and last "Points: n traced, m outside, k skipped".
-std::string PointTable(std::span<const TextLine> lines,
-                       const std::function<bool(const PointLine& point, std::string& table)>& traceOne);

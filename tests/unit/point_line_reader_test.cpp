@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "text/selected_lines.h"
-#include "trace/point_line_reader.h"
+#include "elements/point_line_reader.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "numeric/clothoid.h"
 #include "resource_ids.h"
 #include "set_out/set_out_calculators.h"
-#include "set_out/set_out_run.h"
+#include "elements/set_out_run.h"
 #include "text/number_text.h"
 #include "trace/trace_calculators.h"
 

@@ -20,18 +20,18 @@
 #include <vector>
 
 #include "geometry/spiral_elements.h"
-#include "line/line_element_fields.h"
-#include "line/track_line.h"
+#include "route/route_element_fields.h"
+#include "route/route.h"
 
 // How far (in the length unit) a join's bound is widened.
 constexpr double JoinTolerance = 1e-9;
 
-class LineLayout {
+class RouteLayout {
   public:
-    explicit LineLayout(const TrackLine& line);
+    explicit RouteLayout(const Route& line);
 
-    const TrackLine& Line() const { return line_; }
-    const std::vector<LineElement>& Elements() const { return elements_; }
+    const Route& Track() const { return route_; }
+    const std::vector<RouteElement>& Elements() const { return elements_; }
 
     // Whether the element's stretch holds the point (Y, X).
     bool StretchHolds(std::size_t element, double Y, double X) const;
@@ -58,8 +58,8 @@ class LineLayout {
     bool SpiralHolds(std::size_t curve, bool entry, double Y, double X) const;
     bool CircleHolds(std::size_t curve, double Y, double X) const;
 
-    const TrackLine& line_;
-    std::vector<LineElement> elements_;
+    const Route& route_;
+    std::vector<RouteElement> elements_;
     std::vector<Range> ranges_;
     // Per curve: the spirals' elements as their calculators make them (entry, exit).
     std::vector<SpiralElements> entries_, exits_;

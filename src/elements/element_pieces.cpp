@@ -1,4 +1,4 @@
-#include "trace/element_pieces.h"
+#include "elements/element_pieces.h"
 
 #include "calculator/calculator.h"
 

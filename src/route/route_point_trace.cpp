@@ -1,11 +1,11 @@
-#include "line/line_point_trace.h"
+#include "route/route_point_trace.h"
 
 #include "calculator/calculator.h"
-#include "line/line_layout.h"
+#include "route/route_layout.h"
 #include "numeric/arithmetic.h"
 #include "resource_ids.h"
 #include "text/number_text.h"
-#include "trace/point_batch_trace.h"
+#include "elements/point_table.h"
 
 namespace {
 struct TracedPoint {
@@ -16,10 +16,10 @@ struct TracedPoint {
 
 // The point traced by the element's calculator with the element's fields; false
 // when the calculator finds it off its element.
-bool TraceOnElement(const LineLayout& layout, std::size_t element, double Y, double X, TracedPoint& traced) {
-    const LineElement& e = layout.Elements()[element];
+bool TraceOnElement(const RouteLayout& layout, std::size_t element, double Y, double X, TracedPoint& traced) {
+    const RouteElement& e = layout.Elements()[element];
     CalculationStore store;
-    PutElementFields(layout.Line(), e, store);
+    PutElementFields(layout.Track(), e, store);
     store[StoredValue::Y_pz] = Y, store[StoredValue::X_pz] = X;
     const CalculationOutput out = ElementTraceCalculator(e.kind).compute(store);
     if (out.pointNotTraced != nullptr) return false;
@@ -28,7 +28,7 @@ bool TraceOnElement(const LineLayout& layout, std::size_t element, double Y, dou
     traced.d = out.ResultField(IDC_D_PZ);
     double d = ParseNumber(traced.d.c_str());
     // The circle's offset counts outward from the centre.
-    if (e.kind == LineElementKind::Circle && layout.Line().curves[e.curve].sigma > 0) {
+    if (e.kind == RouteElementKind::Circle && layout.Track().curves[e.curve].sigma > 0) {
         d = d == 0 ? 0 : -d;
         traced.d = LinearText(d);
     }
@@ -37,8 +37,8 @@ bool TraceOnElement(const LineLayout& layout, std::size_t element, double Y, dou
 }
 } // namespace
 
-std::string TracePointsOnLine(const TrackLine& line, std::span<const TextLine> lines) {
-    const LineLayout layout(line);
+std::string TracePointsOnRoute(const Route& line, std::span<const TextLine> lines) {
+    const RouteLayout layout(line);
     std::string report = "\r\nTrace of points on the line\r\n";
     report += PointTable(lines, [&](const PointLine& point, std::string& out) {
         bool found = false;
@@ -55,7 +55,7 @@ std::string TracePointsOnLine(const TrackLine& line, std::span<const TextLine> l
             return false;
         }
         out += "   PK=" + best.PK + "   d=" + best.d + "   " +
-               LineElementName(line, layout.Elements()[best.element]);
+               RouteElementName(line, layout.Elements()[best.element]);
         return true;
     });
     return report;

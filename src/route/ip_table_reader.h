@@ -17,7 +17,7 @@
 #include "text/selected_lines.h"
 
 // A table holds at most this many IPs; a longer one is refused whole.
-constexpr int MaxLineIps = 10000;
+constexpr int MaxRouteIps = 10000;
 
 struct TableIp {
     std::string name; // as typed
@@ -42,5 +42,5 @@ struct IpTableReading {
 // Reads the lines in order, numbering them from 1 for the first. A table without
 // exactly one START line ahead of every IP and END line, without exactly one END
 // line after every IP, with a line that lacks a finite number it needs, or with
-// more than MaxLineIps IPs is refused.
+// more than MaxRouteIps IPs is refused.
 IpTableReading ReadIpTable(std::span<const TextLine> lines);

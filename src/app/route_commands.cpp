@@ -1,8 +1,8 @@
-#include "app/line_commands.h"
+#include "app/route_commands.h"
 
 #include "app/dialog_commands.h"
-#include "line/line_elements.h"
-#include "line/line_point_trace.h"
+#include "route/route_elements.h"
+#include "route/route_point_trace.h"
 #include "resource_ids.h"
 #include "text/win32/selected_text.h"
 #include "text/win32/wait_cursor.h"
@@ -11,36 +11,36 @@
 namespace {
 // Elements of the selected line: the report appended in one piece; the line kept
 // when it was read without refusal.
-void ReportLineElements(HWND edit) {
+void ReportRouteElements(HWND edit) {
     SelectedText selected;
     if (!ReadSelectedText(edit, "Select the lines of the line to read.", selected)) return;
     WaitCursor wait;
-    LineElements elements = ReadLineElements(selected.lines);
-    if (elements.line) TheStoredLine = std::move(elements.line);
+    RouteElements elements = ReadRouteElements(selected.lines);
+    if (elements.line) TheStoredRoute = std::move(elements.line);
     AppendToEditor(edit, elements.report.c_str());
 }
 
 // Trace selected points on the stored line, in one append; no stored value changes.
-void TracePointsOnStoredLine(HWND edit) {
+void TracePointsOnStoredRoute(HWND edit) {
     SelectedText selected;
     if (!ReadSelectedText(edit, "Select the lines of the points to trace.", selected)) return;
     WaitCursor wait;
-    const std::string report = TracePointsOnLine(*TheStoredLine, selected.lines);
+    const std::string report = TracePointsOnRoute(*TheStoredRoute, selected.lines);
     AppendToEditor(edit, report.c_str());
 }
 } // namespace
 
-int RunLineCommand(HWND owner, HWND edit, int command) {
+int RunRouteCommand(HWND owner, HWND edit, int command) {
     switch (command) {
     case CMD_LINE_ELEMENTS:
-        ReportLineElements(edit);
+        ReportRouteElements(edit);
         return 1;
     case CMD_LINE_TRACE_POINTS:
     case CMD_LINE_SET_OUT:
-        if (!TheStoredLine)
+        if (!TheStoredRoute)
             ShowNotice("No line has been read yet.");
         else if (command == CMD_LINE_TRACE_POINTS)
-            TracePointsOnStoredLine(edit);
+            TracePointsOnStoredRoute(edit);
         else
             RunDialogCommand(owner, edit, command);
         return 1;

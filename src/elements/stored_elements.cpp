@@ -1,4 +1,4 @@
-#include "trace/stored_elements.h"
+#include "elements/stored_elements.h"
 
 CircularCurve StoredCircularCurve(const CalculationStore& store) {
     using SV = StoredValue;

@@ -1,4 +1,4 @@
-#include "set_out/set_out_run.h"
+#include "elements/set_out_run.h"
 
 #include <cmath>
 #include <utility>

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "line/line_elements.h"
-#include "line/line_point_trace.h"
-#include "line/line_set_out.h"
+#include "route/route_elements.h"
+#include "route/route_point_trace.h"
+#include "route/route_set_out.h"
 #include "median_time.h"
 #include "numeric/precision_settings.h"
 #include "text/selected_lines.h"
@@ -22,7 +22,7 @@
 #ifdef _WIN32
 #include <windows.h>
 
-#include "app/line_commands.h"
+#include "app/route_commands.h"
 #include "bench_editor.h"
 #include "resource_ids.h"
 #endif
@@ -60,12 +60,12 @@ std::string SetOutRun(double offset) {
     store.Name(StoredName::PZ) = std::string("P");
     // A centimetre inside either end, so that no point exported to the millimetre
     // falls a hair before START or beyond END.
-    const double first = TheStoredLine->start.PK + 0.01, last = TheStoredLine->end.PK - 0.01;
+    const double first = TheStoredRoute->start.PK + 0.01, last = TheStoredRoute->end.PK - 0.01;
     store[StoredValue::PK_so] = first;
     store[StoredValue::PK_to] = last;
     store[StoredValue::step] = (last - first) / (Points - 1);
     store[StoredValue::d_so] = offset;
-    return LineSetOutCalculator.compute(store).resultPieces.back();
+    return RouteSetOutCalculator.compute(store).resultPieces.back();
 }
 
 // The points of a set-out report as an instrument would export them: name, Y, X.
@@ -101,7 +101,7 @@ bool TimeWholeCommand(const std::string& survey) {
     bool ok = true;
     const double ms = MedianMilliseconds(Runs, [&] {
         SendMessageA(editor, EM_SETSEL, 0, survey.size());
-        RunLineCommand(editor, editor, CMD_LINE_TRACE_POINTS);
+        RunRouteCommand(editor, editor, CMD_LINE_TRACE_POINTS);
         UpdateWindow(editor);
         const int length = GetWindowTextLengthA(editor);
         std::string all(static_cast<std::size_t>(length) + 1, '\0');
@@ -128,7 +128,7 @@ int main() {
     const std::string table = IpTableText(1000);
     std::size_t reportBytes = 0;
     double ms = MedianMilliseconds(Runs, [&] {
-        const LineElements elements = ReadLineElements(AllLines(table));
+        const RouteElements elements = ReadRouteElements(AllLines(table));
         reportBytes = elements.report.size();
         ok = ok && elements.line.has_value();
     });
@@ -136,7 +136,7 @@ int main() {
                 ms, reportBytes);
 
     const std::string line100 = IpTableText(100);
-    TheStoredLine = ReadLineElements(AllLines(line100)).line;
+    TheStoredRoute = ReadRouteElements(AllLines(line100)).line;
     std::string points;
     ms = MedianMilliseconds(Runs, [&] { points = SetOutRun(2.5); });
     const std::string survey = SurveyText(points);
@@ -147,7 +147,7 @@ int main() {
     ok = ok && setOut == Points;
 
     std::string report;
-    ms = MedianMilliseconds(Runs, [&] { report = TracePointsOnLine(*TheStoredLine, AllLines(survey)); });
+    ms = MedianMilliseconds(Runs, [&] { report = TracePointsOnRoute(*TheStoredRoute, AllLines(survey)); });
     std::printf("Trace of %d selected points on a line of 100 IPs: median %.1f ms; report %zu bytes\n",
                 Points, ms, report.size());
     ok = AllTraced(report, Points) && ok;

@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "calculator_run.h"
-#include "line/line_element_fields.h"
-#include "line/line_elements.h"
-#include "line/line_point_trace.h"
-#include "line/line_set_out.h"
+#include "route/route_element_fields.h"
+#include "route/route_elements.h"
+#include "route/route_point_trace.h"
+#include "route/route_set_out.h"
 #include "numeric/arithmetic.h"
 #include "numeric/clothoid.h"
 #include "property/random_input.h"
@@ -76,17 +76,17 @@ TEST_F(LineTest, RefusedTables) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.reason);
-        const LineElements read = ReadLineElements(Lines(c.lines));
+        const RouteElements read = ReadRouteElements(Lines(c.lines));
         EXPECT_FALSE(read.line.has_value());
         EXPECT_EQ(read.report,
                   std::string("\r\nElements of the line\r\n!Line not read: ") + c.reason + "!\r\n");
     }
     std::vector<std::string> tooMany = {start};
-    for (int i = 0; i <= MaxLineIps; ++i)
+    for (int i = 0; i <= MaxRouteIps; ++i)
         tooMany.push_back("IP V" + std::to_string(i) + " " + std::to_string(i % 2) + " " +
                           std::to_string(i * 100) + " 1 0");
     tooMany.push_back(end);
-    EXPECT_EQ(ReadLineElements(Lines(tooMany)).report,
+    EXPECT_EQ(ReadRouteElements(Lines(tooMany)).report,
               "\r\nElements of the line\r\n!Line not read: the line has more than 10000 IPs!\r\n");
 }
 
@@ -94,7 +94,7 @@ TEST_F(LineTest, RefusedTables) {
 // name as any field, numbers counted from the first selected line, fields after
 // the numbers ignored.
 TEST_F(LineTest, ReaderEdgeCases) {
-    const LineElements read = ReadLineElements(
+    const RouteElements read = ReadRouteElements(
         Lines({"Route 12, design of 2026", "", "start;100;5000;2000;K1", "ip,VU1,5600,2800,800,100,curve",
                "  \t", "Ip 17 5650 3900 600 0 x y z", "eNd 6250 4800 end", "IP_VU3 1 2 3 4 5"},
               41));
@@ -105,7 +105,7 @@ TEST_F(LineTest, ReaderEdgeCases) {
               "\r\nElements of the line\r\n! Line 1 skipped: Route 12, design of 2026\r\n"
               "! Line 8 skipped: IP_VU3 1 2 3 4 5\r\n");
     // A straight alone is a line.
-    const LineElements straight = ReadLineElements(Lines({"START 0 0 0", "END 300 400"}));
+    const RouteElements straight = ReadRouteElements(Lines({"START 0 0 0", "END 300 400"}));
     ASSERT_TRUE(straight.line.has_value());
     EXPECT_EQ(straight.report, "\r\nElements of the line\r\nSTART   PK=0.0000   Y=0.0000   X=0.0000\r\n"
                                "END   PK=500.0000   Y=300.0000   X=400.0000\r\nLength=500.0000\r\n");
@@ -149,16 +149,16 @@ class LineProperty : public CalculatorTest {
     // Traces p on the element as its dialog would, and checks picket and offset.
     // A spiral's ends lie on its stretch's bounds, which rounding may put a hair
     // outside: they are traced `inward` (1e-7) along the spiral's straight.
-    void ExpectTraced(const TrackLine& line, LineElement element, MainPoint p, double tolerance,
+    void ExpectTraced(const Route& line, RouteElement element, MainPoint p, double tolerance,
                       const std::string& what, double inward = 0) {
         store = CalculationStore();
         PutElementFields(line, element, store);
         if (inward != 0) {
-            const LineCurve& c = line.curves[element.curve];
-            const TrackStraight& straight = element.kind == LineElementKind::SpiralIn ? c.in : c.out;
-            const double along = element.kind == LineElementKind::SpiralIn ? inward : -inward;
+            const RouteCurve& c = line.curves[element.curve];
+            const TrackStraight& straight = element.kind == RouteElementKind::SpiralIn ? c.in : c.out;
+            const double along = element.kind == RouteElementKind::SpiralIn ? inward : -inward;
             p.Y += along * straight.sinA, p.X += along * straight.cosA;
-            p.PK += inward * (element.kind == LineElementKind::SpiralIn ? 1 : -1);
+            p.PK += inward * (element.kind == RouteElementKind::SpiralIn ? 1 : -1);
         }
         store[StoredValue::Y_pz] = p.Y, store[StoredValue::X_pz] = p.X;
         const CalculationOutput out = ElementTraceCalculator(element.kind).compute(store);
@@ -169,16 +169,16 @@ class LineProperty : public CalculatorTest {
 };
 
 TEST_F(LineProperty, MainPointsTraceBackOnTheirElements) {
-    using K = LineElementKind;
+    using K = RouteElementKind;
     for (long input = 0; input < 150; ++input) {
         RandomInput in(12, 0, input);
         const std::vector<std::string> table = GeneratedLine(in);
-        const LineElements read = ReadLineElements(Lines(table));
+        const RouteElements read = ReadRouteElements(Lines(table));
         ASSERT_TRUE(read.line.has_value()) << input << read.report;
-        const TrackLine& line = *read.line;
+        const Route& line = *read.line;
         double legs = 0, domers = 0;
         for (std::size_t i = 0; i < line.curves.size(); ++i) {
-            const LineCurve& c = line.curves[i];
+            const RouteCurve& c = line.curves[i];
             const std::string what = "input " + std::to_string(input) + " " + c.name;
             // At KSK the circle counts about PK_NKK + L/2 where the spiral counts its
             // series; the truncated series also place KSK a little off the angle L/2R,
@@ -223,7 +223,7 @@ std::map<std::string, std::string> TracedLines(const std::string& report) {
 class LineOfPoints : public CalculatorTest {
   protected:
     void TearDown() override {
-        TheStoredLine.reset();
+        TheStoredRoute.reset();
         CalculatorTest::TearDown();
     }
     // Sets out (PK, d) on the stored line as one CALC of its dialog; the report's
@@ -233,17 +233,17 @@ class LineOfPoints : public CalculatorTest {
         store.Name(StoredName::PZ) = "S";
         store[StoredValue::PK_so] = PK, store[StoredValue::d_so] = d;
         store[StoredValue::PK_to] = PK, store[StoredValue::step] = 0;
-        const CalculationOutput out = LineSetOutCalculator.compute(store);
+        const CalculationOutput out = RouteSetOutCalculator.compute(store);
         const std::string& points = out.resultPieces.back();
         return points.substr(2, points.size() - 4);
     }
 };
 
 TEST_F(LineOfPoints, WorkedExampleSetOut) {
-    TheStoredLine = ReadLineElements(Lines(Example)).line;
-    ASSERT_TRUE(TheStoredLine.has_value());
+    TheStoredRoute = ReadRouteElements(Lines(Example)).line;
+    ASSERT_TRUE(TheStoredRoute.has_value());
     // The pickets of the table are NSK1 + 40 m, SK and NSK2 + 10 m.
-    const LineCurve &vu1 = TheStoredLine->curves[0], &vu2 = TheStoredLine->curves[1];
+    const RouteCurve &vu1 = TheStoredRoute->curves[0], &vu2 = TheStoredRoute->curves[1];
     EXPECT_EQ(SetOut(vu1.NSK1.PK + 40, 2.5),
               "S   PK=843.3471   d=2.5000   Y=5447.9161   X=2593.2772   spiral in VU1");
     EXPECT_EQ(SetOut(vu1.SK.PK, -1), "S   PK=1092.6043   d=-1.0000   Y=5563.5973   X=2813.0600   circle VU1");
@@ -252,7 +252,7 @@ TEST_F(LineOfPoints, WorkedExampleSetOut) {
     EXPECT_EQ(SetOut(99.99, 0), "S   PK=99.9900   !Picket outside of the line!");
     EXPECT_EQ(SetOut(std::nan(""), 0), "S   PK=NAN   !Picket outside of the line!");
     EXPECT_EQ(SetOut(2182.23, 700), "S   PK=2182.2300   !Offset beyond the centre of VU2!");
-    EXPECT_EQ(StoredLineDescription(), "Line START-VU1-VU2-END, PK 100.0000 to 3259.7809");
+    EXPECT_EQ(StoredRouteDescription(), "Line START-VU1-VU2-END, PK 100.0000 to 3259.7809");
 }
 
 // Points set out at random pickets and offsets on generated lines come back from
@@ -263,15 +263,15 @@ TEST_F(LineOfPoints, SetOutPointsTraceBack) {
     LinearDecimals = MaxLinearDecimals;
     for (long input = 0; input < 60; ++input) {
         RandomInput in(13, 1, input);
-        TheStoredLine = ReadLineElements(Lines(GeneratedLine(in))).line;
-        ASSERT_TRUE(TheStoredLine.has_value()) << input;
-        const TrackLine& line = *TheStoredLine;
+        TheStoredRoute = ReadRouteElements(Lines(GeneratedLine(in))).line;
+        ASSERT_TRUE(TheStoredRoute.has_value()) << input;
+        const Route& line = *TheStoredRoute;
         std::vector<std::string> points;
         std::vector<std::pair<double, double>> setOut;
         for (int k = 0; k < 25; ++k) {
             const double PK = in.Uniform(line.start.PK, line.end.PK), d = in.Uniform(-20, 20);
             bool nearKsk = false;
-            for (const LineCurve& c : line.curves)
+            for (const RouteCurve& c : line.curves)
                 nearKsk = nearKsk || AbsValue(PK - c.KSK1.PK) < 0.05 || AbsValue(PK - c.KSK2.PK) < 0.05;
             const std::string result = SetOut(PK, d);
             if (nearKsk || result.find('!') != std::string::npos) continue;
@@ -283,7 +283,7 @@ TEST_F(LineOfPoints, SetOutPointsTraceBack) {
                          " " + FormatNumber(line.start.X - 1e-3 * line.curves[0].in.cosA));
         points.push_back("E " + std::string(FormatNumber(line.end.Y + 1e-3 * line.curves.back().out.sinA)) +
                          " " + FormatNumber(line.end.X + 1e-3 * line.curves.back().out.cosA));
-        const std::map<std::string, std::string> traced = TracedLines(TracePointsOnLine(line, Lines(points)));
+        const std::map<std::string, std::string> traced = TracedLines(TracePointsOnRoute(line, Lines(points)));
         for (std::size_t k = 0; k + 2 < points.size(); ++k) {
             const std::string name = points[k].substr(0, points[k].find(' '));
             const std::string& report = traced.at(name);

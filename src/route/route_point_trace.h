@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "line/track_line.h"
+#include "route/route.h"
 #include "text/selected_lines.h"
 
 // The report, ready to append: CR LF, "Trace of points on the line", one line per
@@ -17,4 +17,4 @@
 // than the line's end straight does.
 // d is positive to the right of growing pickets: the circle's outward offset is
 // turned round on a right-hand curve.
-std::string TracePointsOnLine(const TrackLine& line, std::span<const TextLine> lines);
+std::string TracePointsOnRoute(const Route& line, std::span<const TextLine> lines);

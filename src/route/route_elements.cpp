@@ -1,8 +1,8 @@
-#include "line/line_elements.h"
+#include "route/route_elements.h"
 
 #include "calculator/calculator.h"
 
-std::optional<TrackLine> TheStoredLine;
+std::optional<Route> TheStoredRoute;
 
 namespace {
 constexpr const char* Title = "\r\nElements of the line\r\n";
@@ -12,7 +12,7 @@ std::string PointFigures(const MainPoint& p) {
     return "   PK=" + LinearText(p.PK) + "   Y=" + LinearText(p.Y) + "   X=" + LinearText(p.X);
 }
 
-std::string CurveLines(const LineCurve& c) {
+std::string CurveLines(const RouteCurve& c) {
     std::string lines = c.name + PointFigures(c.IP) + (c.sigma < 0 ? "   !Left!" : "   !Right!") +
                         "   Theta=" + AngleText(c.Theta) + "\r\n";
     lines += "   R=" + LinearText(c.R) + "   L=" + LinearText(c.L) + "   C=" + LinearText(c.C) +
@@ -28,21 +28,21 @@ std::string CurveLines(const LineCurve& c) {
 }
 } // namespace
 
-LineElements ReadLineElements(std::span<const TextLine> lines) {
-    LineElements result;
+RouteElements ReadRouteElements(std::span<const TextLine> lines) {
+    RouteElements result;
     result.report = Title;
     const IpTableReading reading = ReadIpTable(lines);
-    LineBuild build;
-    if (reading.refusal.empty()) build = BuildTrackLine(reading.table);
+    RouteBuild build;
+    if (reading.refusal.empty()) build = BuildRoute(reading.table);
     const std::string& refusal = reading.refusal.empty() ? build.refusal : reading.refusal;
     if (!refusal.empty()) {
         result.report += "!Line not read: " + refusal + "!\r\n";
         return result;
     }
-    const TrackLine& line = build.line;
+    const Route& line = build.line;
     result.report += reading.skippedNotes;
     result.report += "START" + PointFigures(line.start) + "\r\n";
-    for (const LineCurve& curve : line.curves)
+    for (const RouteCurve& curve : line.curves)
         result.report += CurveLines(curve);
     result.report += "END" + PointFigures(line.end) + "\r\n";
     result.report += "Length=" + LinearText(line.end.PK - line.start.PK) + "\r\n";

@@ -6,19 +6,19 @@
 #include <span>
 #include <string>
 
-#include "line/track_line.h"
+#include "route/route.h"
 #include "text/selected_lines.h"
 
-struct LineElements {
+struct RouteElements {
     // Ready to append: CR LF, the title "Elements of the line", the notes of the
     // skipped lines, START, each IP with its elements and main points, END and the
     // line's length; or the title and "!Line not read: REASON!". Lines end CR LF.
     std::string report;
     // The line, when it was read without refusal.
-    std::optional<TrackLine> line;
+    std::optional<Route> line;
 };
 
-LineElements ReadLineElements(std::span<const TextLine> lines);
+RouteElements ReadRouteElements(std::span<const TextLine> lines);
 
 // The line read last without refusal, kept for the program's life.
-extern std::optional<TrackLine> TheStoredLine;
+extern std::optional<Route> TheStoredRoute;

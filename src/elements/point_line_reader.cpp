@@ -1,4 +1,4 @@
-#include "trace/point_line_reader.h"
+#include "elements/point_line_reader.h"
 
 #include <string>
 

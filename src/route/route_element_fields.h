@@ -9,20 +9,20 @@
 
 #include "calculator/calculation_store.h"
 #include "calculator/calculator.h"
-#include "line/track_line.h"
+#include "route/route.h"
 
-enum class LineElementKind { Straight, SpiralIn, Circle, SpiralOut };
+enum class RouteElementKind { Straight, SpiralIn, Circle, SpiralOut };
 
-struct LineElement {
-    LineElementKind kind;
+struct RouteElement {
+    RouteElementKind kind;
     // The curve the element belongs to; for a straight, the curve it leads into
     // (the number of curves for the straight to END).
     std::size_t curve;
 };
 
 // The calculators whose dialogs trace and set out on elements of this kind.
-const Calculator& ElementTraceCalculator(LineElementKind kind);
-const Calculator& ElementSetOutCalculator(LineElementKind kind);
+const Calculator& ElementTraceCalculator(RouteElementKind kind);
+const Calculator& ElementSetOutCalculator(RouteElementKind kind);
 
 // Puts the element's geometry into the store's fields:
 // - a straight: A at its first point (START or the IP before it) and B at its last
@@ -33,7 +33,7 @@ const Calculator& ElementSetOutCalculator(LineElementKind kind);
 // - the exit spiral, seen from the straight out of it: L at the point after the IP
 //   (the next IP or END, where the pickets are higher, so that they fall toward
 //   the curve), KKK in place of NKK, and the rest as for the entry.
-void PutElementFields(const TrackLine& line, const LineElement& element, CalculationStore& store);
+void PutElementFields(const Route& line, const RouteElement& element, CalculationStore& store);
 
 // "straight START-VU1", "spiral in VU1", "circle VU1", "spiral out VU1".
-std::string LineElementName(const TrackLine& line, const LineElement& element);
+std::string RouteElementName(const Route& line, const RouteElement& element);

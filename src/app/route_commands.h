@@ -6,4 +6,4 @@
 
 // Runs `command` when it is a Line command, its reports going to the text field
 // `edit` and its dialog owned by `owner`: 1 then, 0 for any other command.
-int RunLineCommand(HWND owner, HWND edit, int command);
+int RunRouteCommand(HWND owner, HWND edit, int command);

@@ -7,8 +7,8 @@
 
 #include "calculator/calculator.h"
 
-extern const Calculator LineSetOutCalculator;
+extern const Calculator RouteSetOutCalculator;
 
 // Which line is stored: "Line START-VU1-VU2-END, PK 100.0000 to 3259.7809", or
 // "No line has been read yet."
-std::string StoredLineDescription();
+std::string StoredRouteDescription();

@@ -1,4 +1,4 @@
-#include "line/line_element_fields.h"
+#include "route/route_element_fields.h"
 
 #include "numeric/arithmetic.h"
 #include "set_out/set_out_calculators.h"
@@ -18,18 +18,18 @@ double Between(const MainPoint& a, const MainPoint& b) {
 
 // The straight's first point: START, or the IP before it with the picket it has
 // along this straight (its exit spiral's end less the curve's tangent).
-MainPoint StraightStart(const TrackLine& line, std::size_t curve) {
+MainPoint StraightStart(const Route& line, std::size_t curve) {
     if (curve == 0) return line.start;
-    const LineCurve& c = line.curves[curve - 1];
+    const RouteCurve& c = line.curves[curve - 1];
     return {c.NSK2.PK - c.T, c.IP.Y, c.IP.X};
 }
 
 // The straight's last point: the next IP (whose picket lies on this straight) or END.
-MainPoint StraightEnd(const TrackLine& line, std::size_t curve) {
+MainPoint StraightEnd(const Route& line, std::size_t curve) {
     return curve == line.curves.size() ? line.end : line.curves[curve].IP;
 }
 
-void PutCurveFields(const LineCurve& c, CalculationStore& store) {
+void PutCurveFields(const RouteCurve& c, CalculationStore& store) {
     store[SV::Y_ck] = c.Y_ck, store[SV::X_ck] = c.X_ck;
     store[SV::R_kk] = c.R;
     store[SV::q] = 0;
@@ -37,7 +37,7 @@ void PutCurveFields(const LineCurve& c, CalculationStore& store) {
 } // namespace
 
 namespace {
-// The trace and the set-out calculator of each kind, in the order of LineElementKind.
+// The trace and the set-out calculator of each kind, in the order of RouteElementKind.
 struct ElementCalculators {
     const Calculator* trace;
     const Calculator* setOut;
@@ -50,31 +50,31 @@ const ElementCalculators CalculatorsOfKind[] = {
 };
 } // namespace
 
-const Calculator& ElementTraceCalculator(LineElementKind kind) {
+const Calculator& ElementTraceCalculator(RouteElementKind kind) {
     return *CalculatorsOfKind[static_cast<int>(kind)].trace;
 }
 
-const Calculator& ElementSetOutCalculator(LineElementKind kind) {
+const Calculator& ElementSetOutCalculator(RouteElementKind kind) {
     return *CalculatorsOfKind[static_cast<int>(kind)].setOut;
 }
 
-void PutElementFields(const TrackLine& line, const LineElement& element, CalculationStore& store) {
-    if (element.kind == LineElementKind::Straight) {
+void PutElementFields(const Route& line, const RouteElement& element, CalculationStore& store) {
+    if (element.kind == RouteElementKind::Straight) {
         const MainPoint a = StraightStart(line, element.curve), b = StraightEnd(line, element.curve);
         PutPoint(store, SV::PK_A, SV::Y_A, SV::X_A, a.PK, a.Y, a.X);
         PutPoint(store, SV::PK_B, SV::Y_B, SV::X_B, b.PK, b.Y, b.X);
         return;
     }
-    const LineCurve& c = line.curves[element.curve];
+    const RouteCurve& c = line.curves[element.curve];
     PutCurveFields(c, store);
-    if (element.kind == LineElementKind::Circle) {
+    if (element.kind == RouteElementKind::Circle) {
         PutPoint(store, SV::PK_A, SV::Y_A, SV::X_A, c.NKK.PK, c.NKK.Y, c.NKK.X);
         PutPoint(store, SV::PK_B, SV::Y_B, SV::X_B, c.KKK.PK, c.KKK.Y, c.KKK.X);
         store[SV::z_trace] = c.Z;
         return;
     }
     store[SV::L_sk] = c.L;
-    if (element.kind == LineElementKind::SpiralIn) {
+    if (element.kind == RouteElementKind::SpiralIn) {
         const MainPoint before = StraightStart(line, element.curve);
         const double back = Between(before, c.NKK);
         PutPoint(store, SV::PK_line, SV::Y_lin, SV::X_lin, c.NKK.PK - back, before.Y, before.X);
@@ -87,18 +87,18 @@ void PutElementFields(const TrackLine& line, const LineElement& element, Calcula
     }
 }
 
-std::string LineElementName(const TrackLine& line, const LineElement& element) {
+std::string RouteElementName(const Route& line, const RouteElement& element) {
     const std::size_t n = line.curves.size();
     switch (element.kind) {
-    case LineElementKind::Straight:
+    case RouteElementKind::Straight:
         return "straight " +
                (element.curve == 0 ? std::string("START") : line.curves[element.curve - 1].name) + "-" +
                (element.curve == n ? std::string("END") : line.curves[element.curve].name);
-    case LineElementKind::SpiralIn:
+    case RouteElementKind::SpiralIn:
         return "spiral in " + line.curves[element.curve].name;
-    case LineElementKind::Circle:
+    case RouteElementKind::Circle:
         return "circle " + line.curves[element.curve].name;
-    case LineElementKind::SpiralOut:
+    case RouteElementKind::SpiralOut:
         return "spiral out " + line.curves[element.curve].name;
     }
     return {};

@@ -25,13 +25,13 @@
 #include <vector>
 
 #include "geometry/track_straight.h"
-#include "line/ip_table_reader.h"
+#include "route/ip_table_reader.h"
 
 struct MainPoint {
     double PK, Y, X;
 };
 
-struct LineCurve {
+struct RouteCurve {
     std::string name;
     MainPoint IP;
     double R, L;
@@ -42,14 +42,14 @@ struct LineCurve {
     MainPoint NKK, KKK, NSK1, KSK1, SK, KSK2, NSK2;
 };
 
-struct TrackLine {
+struct Route {
     MainPoint start, end;
-    std::vector<LineCurve> curves;
+    std::vector<RouteCurve> curves;
 };
 
 // The line of a table, or why it cannot be one.
-struct LineBuild {
-    TrackLine line;
+struct RouteBuild {
+    Route line;
     std::string refusal; // empty when built
 };
 
@@ -58,4 +58,4 @@ struct LineBuild {
 // less than 1e-9 rad or 179 degrees or more, the spirals of an IP overlap (L more
 // than R Theta), two consecutive curves overlap on their straight, or START or END
 // lies inside the first or last curve.
-LineBuild BuildTrackLine(const IpTable& table);
+RouteBuild BuildRoute(const IpTable& table);

@@ -1,4 +1,4 @@
-#include "line/ip_table_reader.h"
+#include "route/ip_table_reader.h"
 
 #include <cmath>
 #include <string_view>
@@ -97,8 +97,8 @@ IpTableReading ReadIpTable(std::span<const TextLine> lines) {
                 refusal = "the IP of " + LineName(number) + " comes before the START line";
             else if (ended)
                 refusal = "the IP of " + LineName(number) + " comes after the END line";
-            else if (table.ips.size() == static_cast<std::size_t>(MaxLineIps))
-                refusal = "the line has more than " + std::to_string(MaxLineIps) + " IPs";
+            else if (table.ips.size() == static_cast<std::size_t>(MaxRouteIps))
+                refusal = "the line has more than " + std::to_string(MaxRouteIps) + " IPs";
             // R and L are judged with the IP's name once the table is read.
             else if (fields.count < 2 || !ReadNumbers(fields, 2, 2, v) ||
                      !ReadNumbers(fields, 4, 2, v + 2, false))

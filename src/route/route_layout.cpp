@@ -1,4 +1,4 @@
-#include "line/line_layout.h"
+#include "route/route_layout.h"
 
 #include <algorithm>
 #include <limits>
@@ -6,24 +6,24 @@
 #include "geometry/circular_curve.h"
 #include "geometry/spiral_foot_point.h"
 #include "numeric/arithmetic.h"
-#include "trace/stored_elements.h"
+#include "elements/stored_elements.h"
 
 namespace {
-using K = LineElementKind;
+using K = RouteElementKind;
 
 // The angle of (Y, X) seen from the centre, from the radius at angle `from`, in the
 // sense sigma: in [0, sweep] on the arc.
-double SweptAngle(const LineCurve& c, double Y, double X, double from) {
+double SweptAngle(const RouteCurve& c, double Y, double X, double from) {
     return c.sigma * ReduceToHalfTurn(DirectionAngle(Y - c.Y_ck, X - c.X_ck) - from);
 }
 
-double RadiusAngle(const LineCurve& c, const MainPoint& p) {
+double RadiusAngle(const RouteCurve& c, const MainPoint& p) {
     return DirectionAngle(p.Y - c.Y_ck, p.X - c.X_ck);
 }
 
 // Whether the point's radius lies between the radii through `start` and `end`,
 // widened by JoinTolerance at its distance from the centre.
-bool BetweenRadii(const LineCurve& c, const MainPoint& start, const MainPoint& end, double Y, double X) {
+bool BetweenRadii(const RouteCurve& c, const MainPoint& start, const MainPoint& end, double Y, double X) {
     const double margin = JoinTolerance / PlaneDistance(Y - c.Y_ck, X - c.X_ck);
     const double fromStart = SweptAngle(c, Y, X, RadiusAngle(c, start));
     const double toEnd = SweptAngle(c, Y, X, RadiusAngle(c, end));
@@ -31,7 +31,7 @@ bool BetweenRadii(const LineCurve& c, const MainPoint& start, const MainPoint& e
 }
 } // namespace
 
-LineLayout::LineLayout(const TrackLine& line) : line_(line) {
+RouteLayout::RouteLayout(const Route& line) : route_(line) {
     const std::size_t n = line.curves.size();
     double PK = line.start.PK;
     for (std::size_t i = 0; i <= n; ++i) {
@@ -39,7 +39,7 @@ LineLayout::LineLayout(const TrackLine& line) : line_(line) {
         elements_.push_back({K::Straight, i});
         ranges_.push_back({PK, straightEnd});
         if (i == n) break;
-        const LineCurve& c = line.curves[i];
+        const RouteCurve& c = line.curves[i];
         CalculationStore store;
         if (c.L > 0) {
             PutElementFields(line, {K::SpiralIn, i}, store);
@@ -61,8 +61,8 @@ LineLayout::LineLayout(const TrackLine& line) : line_(line) {
     }
 }
 
-bool LineLayout::StretchHolds(std::size_t element, double Y, double X) const {
-    const LineElement& e = elements_[element];
+bool RouteLayout::StretchHolds(std::size_t element, double Y, double X) const {
+    const RouteElement& e = elements_[element];
     switch (e.kind) {
     case K::Straight:
         return StraightHolds(e.curve, Y, X);
@@ -76,27 +76,27 @@ bool LineLayout::StretchHolds(std::size_t element, double Y, double X) const {
     return false;
 }
 
-double LineLayout::OffsetBeyondEnds(double Y, double X) const {
-    const std::size_t n = line_.curves.size();
+double RouteLayout::OffsetBeyondEnds(double Y, double X) const {
+    const std::size_t n = route_.curves.size();
     const TrackStraight first =
-        n == 0 ? MakeTrackStraight(0, line_.start.Y, line_.start.X, 1, line_.end.Y, line_.end.X)
-               : line_.curves[0].in;
-    const TrackStraight last = n == 0 ? first : line_.curves[n - 1].out;
+        n == 0 ? MakeTrackStraight(0, route_.start.Y, route_.start.X, 1, route_.end.Y, route_.end.X)
+               : route_.curves[0].in;
+    const TrackStraight last = n == 0 ? first : route_.curves[n - 1].out;
     double offset = std::numeric_limits<double>::infinity();
-    if (DotProduct(Y - line_.start.Y, X - line_.start.X, first.sinA, first.cosA) < -JoinTolerance)
-        offset = AbsValue(CrossProduct(Y - line_.start.Y, X - line_.start.X, first.sinA, first.cosA));
-    if (DotProduct(Y - line_.end.Y, X - line_.end.X, last.sinA, last.cosA) > JoinTolerance)
+    if (DotProduct(Y - route_.start.Y, X - route_.start.X, first.sinA, first.cosA) < -JoinTolerance)
+        offset = AbsValue(CrossProduct(Y - route_.start.Y, X - route_.start.X, first.sinA, first.cosA));
+    if (DotProduct(Y - route_.end.Y, X - route_.end.X, last.sinA, last.cosA) > JoinTolerance)
         offset =
-            std::min(offset, AbsValue(CrossProduct(Y - line_.end.Y, X - line_.end.X, last.sinA, last.cosA)));
+            std::min(offset, AbsValue(CrossProduct(Y - route_.end.Y, X - route_.end.X, last.sinA, last.cosA)));
     return offset;
 }
 
-bool LineLayout::StraightHolds(std::size_t curve, double Y, double X) const {
-    const std::size_t n = line_.curves.size();
+bool RouteLayout::StraightHolds(std::size_t curve, double Y, double X) const {
+    const std::size_t n = route_.curves.size();
     // Along the leg from its start (START or the IP before) toward its end.
-    const TrackStraight& leg = curve < n ? line_.curves[curve].in : line_.curves[n - 1].out;
-    const MainPoint from = curve == 0 ? line_.start : line_.curves[curve - 1].NSK2;
-    const MainPoint to = curve == n ? line_.end : line_.curves[curve].NSK1;
+    const TrackStraight& leg = curve < n ? route_.curves[curve].in : route_.curves[n - 1].out;
+    const MainPoint from = curve == 0 ? route_.start : route_.curves[curve - 1].NSK2;
+    const MainPoint to = curve == n ? route_.end : route_.curves[curve].NSK1;
     if (n == 0) { // a line of one straight
         const TrackStraight only = MakeTrackStraight(0, from.Y, from.X, 1, to.Y, to.X);
         const double along = DotProduct(Y - from.Y, X - from.X, only.sinA, only.cosA);
@@ -107,8 +107,8 @@ bool LineLayout::StraightHolds(std::size_t curve, double Y, double X) const {
     return along >= -JoinTolerance && along <= length + JoinTolerance;
 }
 
-bool LineLayout::SpiralHolds(std::size_t curve, bool entry, double Y, double X) const {
-    const LineCurve& c = line_.curves[curve];
+bool RouteLayout::SpiralHolds(std::size_t curve, bool entry, double Y, double X) const {
+    const RouteCurve& c = route_.curves[curve];
     const MainPoint& nkk = entry ? c.NKK : c.KKK;
     const SpiralFramePoint p = ToSpiralFrame(entry ? entries_[curve] : exits_[curve], nkk.Y, nkk.X, Y, X);
     // The bound at NSK is the straight's join; the one at KSK the circle's, whose
@@ -116,17 +116,17 @@ bool LineLayout::SpiralHolds(std::size_t curve, bool entry, double Y, double X) 
     return IsOnSpiralStretch(p.x + JoinTolerance, p.xLimit + JoinTolerance);
 }
 
-bool LineLayout::CircleHolds(std::size_t curve, double Y, double X) const {
-    const LineCurve& c = line_.curves[curve];
+bool RouteLayout::CircleHolds(std::size_t curve, double Y, double X) const {
+    const RouteCurve& c = route_.curves[curve];
     if (BetweenRadii(c, c.KSK1, c.KSK2, Y, X)) return true;
     // The slivers at KSK: within the circular calculator's sector, on neither spiral.
     return c.L > 0 && BetweenRadii(c, c.NKK, c.KKK, Y, X) && !SpiralHolds(curve, true, Y, X) &&
            !SpiralHolds(curve, false, Y, X);
 }
 
-std::size_t LineLayout::ElementOfPicket(double PK) const {
+std::size_t RouteLayout::ElementOfPicket(double PK) const {
     // A picket that is not a number is on no element either.
-    if (!(PK >= line_.start.PK - JoinTolerance && PK <= line_.end.PK + JoinTolerance)) return elements_.size();
+    if (!(PK >= route_.start.PK - JoinTolerance && PK <= route_.end.PK + JoinTolerance)) return elements_.size();
     for (std::size_t i = 0; i < elements_.size(); ++i) {
         if (PK > ranges_[i].last + JoinTolerance) continue;
         // Short of the exit spiral's count but past the circle's end: the circle's.
@@ -136,7 +136,7 @@ std::size_t LineLayout::ElementOfPicket(double PK) const {
     return elements_.size() - 1;
 }
 
-double LineLayout::PicketOnElement(std::size_t element, double PK) const {
+double RouteLayout::PicketOnElement(std::size_t element, double PK) const {
     const Range& r = ranges_[element];
     return elements_[element].kind == K::Circle ? std::clamp(PK, r.first, r.last) : PK;
 }

@@ -1,4 +1,4 @@
-#include "line/track_line.h"
+#include "route/route.h"
 
 #include <cmath>
 #include <cstddef>
@@ -32,7 +32,7 @@ MainPoint At(double PK, PlanePoint point) {
 
 // Checks R and L of an IP and its turn; fills the curve's elements and main points
 // but its pickets. Returns the refusal, empty when the curve can be built.
-std::string BuildCurve(const TableIp& ip, const TrackStraight& in, const TrackStraight& out, LineCurve& c) {
+std::string BuildCurve(const TableIp& ip, const TrackStraight& in, const TrackStraight& out, RouteCurve& c) {
     const double R = ip.R, L = ip.L;
     if (!std::isfinite(R) || !std::isfinite(L)) return "R or L of " + ip.name + " is not a finite number";
     if (!(R > 0)) return "the radius of " + ip.name + " is not above 0";
@@ -78,7 +78,7 @@ std::string BuildCurve(const TableIp& ip, const TrackStraight& in, const TrackSt
 }
 
 // The pickets of a curve's main points from the picket of its IP.
-void SetPickets(LineCurve& c, double PK_ip) {
+void SetPickets(RouteCurve& c, double PK_ip) {
     const bool spirals = c.L > 0;
     const double spiralPickets = spirals ? SpiralPicketLength(c.L, c.C) : 0;
     c.IP.PK = PK_ip;
@@ -98,9 +98,9 @@ std::string PointName(const IpTable& table, std::size_t i) {
 }
 } // namespace
 
-LineBuild BuildTrackLine(const IpTable& table) {
-    LineBuild build;
-    TrackLine& line = build.line;
+RouteBuild BuildRoute(const IpTable& table) {
+    RouteBuild build;
+    Route& line = build.line;
     const std::size_t n = table.ips.size();
     // The points in line order: START, the IPs, END.
     std::vector<PlanePoint> points;

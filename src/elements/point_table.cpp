@@ -1,0 +1,25 @@
+#include "elements/point_table.h"
+
+#include <string>
+
+#include "text/line_fields.h"
+
+std::string PointTable(std::span<const TextLine> lines,
+                       const std::function<bool(const PointLine& point, std::string& table)>& traceOne) {
+    std::string table;
+    int traced = 0, outside = 0, skipped = 0;
+    for (const TextLine& line : lines) {
+        const PointLine point = ReadPointLine(line.text, line.number);
+        if (point.kind == PointLine::Kind::Blank) continue;
+        if (point.kind == PointLine::Kind::Unreadable) {
+            ++skipped;
+            table += SkippedLineNote(line.number, line.text);
+            continue;
+        }
+        (traceOne(point, table) ? traced : outside) += 1;
+        table += "\r\n";
+    }
+    table += "Points: " + std::to_string(traced) + " traced, " + std::to_string(outside) + " outside, " +
+             std::to_string(skipped) + " skipped\r\n";
+    return table;
+}

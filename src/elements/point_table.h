@@ -1,0 +1,16 @@
+// The table of points that every trace of many points shares: one line per point
+// line of the selection, the notes of the lines it skips, and the counts.
+#pragma once
+
+#include <functional>
+#include <span>
+#include <string>
+
+#include "elements/point_line_reader.h"
+#include "text/selected_lines.h"
+
+// For each point line, the line `traceOne` appends to the table (without its CR LF;
+// it returns whether the point was traced); the skipped notes in their places;
+// blank lines passed over; and last "Points: n traced, m outside, k skipped".
+std::string PointTable(std::span<const TextLine> lines,
+                       const std::function<bool(const PointLine& point, std::string& table)>& traceOne);
