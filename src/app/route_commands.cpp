@@ -1,16 +1,11 @@
 #include "app/route_commands.h"
 
-#include "app/dialog_commands.h"
 #include "route/route_elements.h"
 #include "route/route_point_trace.h"
-#include "resource_ids.h"
 #include "text/win32/selected_text.h"
 #include "text/win32/wait_cursor.h"
 #include "text/win32/window_text.h"
 
-namespace {
-// Elements of the selected line: the report appended in one piece; the line kept
-// when it was read without refusal.
 void ReportRouteElements(HWND edit) {
     SelectedText selected;
     if (!ReadSelectedText(edit, "Select the lines of the line to read.", selected)) return;
@@ -20,30 +15,10 @@ void ReportRouteElements(HWND edit) {
     AppendToEditor(edit, elements.report.c_str());
 }
 
-// Trace selected points on the stored line, in one append; no stored value changes.
 void TracePointsOnStoredRoute(HWND edit) {
     SelectedText selected;
     if (!ReadSelectedText(edit, "Select the lines of the points to trace.", selected)) return;
     WaitCursor wait;
     const std::string report = TracePointsOnRoute(*TheStoredRoute, selected.lines);
     AppendToEditor(edit, report.c_str());
-}
-} // namespace
-
-int RunRouteCommand(HWND owner, HWND edit, int command) {
-    switch (command) {
-    case CMD_LINE_ELEMENTS:
-        ReportRouteElements(edit);
-        return 1;
-    case CMD_LINE_TRACE_POINTS:
-    case CMD_LINE_SET_OUT:
-        if (!TheStoredRoute)
-            ShowNotice("No line has been read yet.");
-        else if (command == CMD_LINE_TRACE_POINTS)
-            TracePointsOnStoredRoute(edit);
-        else
-            RunDialogCommand(owner, edit, command);
-        return 1;
-    }
-    return 0;
 }

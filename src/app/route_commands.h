@@ -1,9 +1,12 @@
-// The commands of the Quarel > Line menu, on the line of a route read from the
-// field book.
+// The commands of the Quarel > Line menu that work on the selection: reading the
+// line of a route from the field book, and tracing points on it.
 #pragma once
 
 #include <windows.h>
 
-// Runs `command` when it is a Line command, its reports going to the text field
-// `edit` and its dialog owned by `owner`: 1 then, 0 for any other command.
-int RunRouteCommand(HWND owner, HWND edit, int command);
+// Elements of the selected line: the report appended in one piece; the line kept
+// when it was read without refusal.
+void ReportRouteElements(HWND edit);
+// Trace selected points on the line read last (there must be one), in one append;
+// no stored value changes.
+void TracePointsOnStoredRoute(HWND edit);

@@ -17,7 +17,12 @@ PointLine ReadPointLine(std::string_view line, int lineNumber) {
     point.yText = fields.at[twoNumbers ? 0 : 1];
     point.xText = fields.at[twoNumbers ? 1 : 2];
     if (!ReadNumberField(point.yText, point.y) || !ReadNumberField(point.xText, point.x)) return point;
-    point.name = twoNumbers ? "L" + std::to_string(lineNumber) : std::string(fields.at[0]);
+    // Appended to the empty name: GCC 12 at -O3 wrongly sees an overlapping copy
+    // (-Wrestrict) in "L" + std::to_string(...) and in an assignment of "L".
+    if (twoNumbers)
+        point.name.append(1, 'L').append(std::to_string(lineNumber));
+    else
+        point.name.append(fields.at[0]);
     point.kind = PointLine::Kind::Point;
     return point;
 }
