@@ -1,6 +1,6 @@
 #include "menu/calculator_menu.h"
 
-#include "route/route_set_out.h"
+#include "menu/route_set_out_calculator.h"
 #include "rail/rail_level_calculators.h"
 #include "resource_ids.h"
 #include "set_out/set_out_calculators.h"
