@@ -59,6 +59,12 @@ class RouteLayout {
     struct Range {
         double first, last;
     };
+    // A straight's stretch: from its first point (START or the previous NSK2) along
+    // its leg's direction, as far as its last point (NSK1 or END) lies along it.
+    struct Leg {
+        double Y, X, sinA, cosA, length;
+    };
+    Leg StraightLeg(std::size_t curve) const;
     bool StraightHolds(std::size_t curve, double Y, double X) const;
     bool SpiralHolds(std::size_t curve, bool entry, double Y, double X) const;
     bool CircleHolds(std::size_t curve, double Y, double X) const;
@@ -70,6 +76,18 @@ class RouteLayout {
     // curves) and, per curve, the circle and the spirals (entry, exit; unused where
     // the curve has none).
     std::vector<StraightElement> straights_;
+    std::vector<Leg> legs_;
     std::vector<CircularElement> circles_;
     std::vector<SpiralElement> entries_, exits_;
+    // Per curve, what its stretches' tests take again and again: the direction
+    // angles of its main points' radii from the centre and those radii as unit
+    // vectors (Y, X); the tangent of each spiral's (FI), rounded up.
+    struct Radius {
+        double angle, uY, uX;
+    };
+    struct CurveBounds {
+        Radius NKK, KSK1, KSK2, KKK;
+        double entryTanAbove, exitTanAbove;
+    };
+    std::vector<CurveBounds> bounds_;
 };
