@@ -69,7 +69,6 @@ struct Calculator {
     const CalculatorNote* note = nullptr; // none for most
 };
 
-
 // The text a field shows when its dialog opens: FormatFixed(value, LinearDecimals)
 // for numbers, the kept name for a name field.
 std::string FieldOpeningText(const CalculatorField& field, const CalculationStore& store);

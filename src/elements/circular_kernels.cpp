@@ -28,7 +28,8 @@ bool IsOnCurve(double Apz1, double Apz2, double Beta, double Skk) {
 
 CircularElement MakeCircularElement(double PK_nk, double Y_nk, double X_nk, double PK_kk, double Y_kk,
                                     double X_kk, double Y_ck, double X_ck, double R_kk, double z, double q) {
-    return {PK_nk, PK_kk, Y_ck, X_ck, R_kk, z, q, MakeCircularCurve(Y_nk, X_nk, Y_kk, X_kk, Y_ck, X_ck, R_kk)};
+    const CircularCurve curve = MakeCircularCurve(Y_nk, X_nk, Y_kk, X_kk, Y_ck, X_ck, R_kk);
+    return {PK_nk, PK_kk, Y_ck, X_ck, R_kk, z, q, curve};
 }
 
 CircularTrace TraceOnCircle(const CircularElement& e, double Y, double X) {
@@ -61,7 +62,8 @@ ElementSetOut SetOutOnCircle(const CircularElement& e, double PK, double d) {
     // The angle swept from the start radius, in [0, |Beta|] on the curve.
     const double swept = c.Skk * Apz1;
     const double sweptMargin = LengthTolerance / AbsValue(e.R_kk);
-    if (swept < -sweptMargin || swept > c.Skk * c.Beta + sweptMargin) return {SetOutOutcome::PicketOutside, 0, 0};
+    if (swept < -sweptMargin || swept > c.Skk * c.Beta + sweptMargin)
+        return {SetOutOutcome::PicketOutside, 0, 0};
     // An angle that is not finite (a zero radius) stays so: its point is NaN.
     const double onCurve = std::isfinite(swept) ? std::clamp(swept, 0.0, c.Skk * c.Beta) : swept;
     const double Rpz = ((d - e.q) - e.z) + e.R_kk;

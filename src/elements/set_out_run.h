@@ -15,9 +15,9 @@ constexpr int MaxSetOutPoints = 10000;
 
 // The pickets of a run from PK toward PK_to by |step|: PK + k |step| for k = 0, 1, ...
 // as long as they do not pass PK_to, then PK_to itself unless the last one lies
-// within LengthTolerance (geometry/tolerances.h) of it. A step of 0 gives PK alone. tooLong (and no pickets) when that
-// would be more than MaxSetOutPoints pickets. A run whose length is not a number
-// gives PK and PK_to.
+// within LengthTolerance (geometry/tolerances.h) of it. A step of 0 gives PK alone.
+// tooLong (and no pickets) when that would be more than MaxSetOutPoints pickets. A
+// run whose length is not a number gives PK and PK_to.
 struct SetOutPickets {
     std::vector<double> pickets;
     bool tooLong = false;

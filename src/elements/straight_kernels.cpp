@@ -2,7 +2,8 @@
 
 #include "numeric/arithmetic.h"
 
-StraightElement MakeStraightElement(double PK_A, double Y_A, double X_A, double PK_B, double Y_B, double X_B) {
+StraightElement MakeStraightElement(double PK_A, double Y_A, double X_A, double PK_B, double Y_B,
+                                    double X_B) {
     return {PK_A, Y_A, X_A, PK_B, Y_B, X_B, MakeTrackStraight(PK_A, Y_A, X_A, PK_B, Y_B, X_B)};
 }
 

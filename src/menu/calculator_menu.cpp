@@ -12,7 +12,7 @@ constexpr CalculatorCommand Commands[] = {
     {CMD_TRACE_SPIRAL, &SpiralTraceCalculator},        {CMD_RAIL_STRAIGHT, &StraightRailLevelCalculator},
     {CMD_RAIL_CIRCULAR, &CircularRailLevelCalculator}, {CMD_RAIL_SPIRAL, &SpiralRailLevelCalculator},
     {CMD_SET_OUT_STRAIGHT, &StraightSetOutCalculator}, {CMD_SET_OUT_CIRCULAR, &CircularSetOutCalculator},
-    {CMD_SET_OUT_SPIRAL, &SpiralSetOutCalculator},       {CMD_LINE_SET_OUT, &RouteSetOutCalculator},
+    {CMD_SET_OUT_SPIRAL, &SpiralSetOutCalculator},     {CMD_LINE_SET_OUT, &RouteSetOutCalculator},
 };
 } // namespace
 

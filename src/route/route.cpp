@@ -52,7 +52,8 @@ std::string BuildCurve(const TableIp& ip, const TrackStraight& in, const TrackSt
     c.Z = spirals ? SpiralTermZ(L, c.C) : 0;
     // A spiral so short that the powers of its parameter underflow gives series of
     // 0/0, which would carry NaN into every picket after it.
-    if (!std::isfinite(c.a) || !std::isfinite(c.Z)) return "the spirals of " + ip.name + " are too short to compute";
+    if (!std::isfinite(c.a) || !std::isfinite(c.Z))
+        return "the spirals of " + ip.name + " are too short to compute";
     c.T = c.T0 + c.a;
     c.K = R * c.Theta + 2 * c.a;
     c.D = 2 * c.T - c.K;
@@ -121,7 +122,8 @@ RouteBuild BuildRoute(const IpTable& table) {
         }
         // Coordinates so far apart that the square of their distance overflows.
         if (!std::isfinite(legs.back().Lpk)) {
-            build.refusal = PointName(table, i) + " and " + PointName(table, i + 1) + " lie too far apart to compute";
+            build.refusal =
+                PointName(table, i) + " and " + PointName(table, i + 1) + " lie too far apart to compute";
             return build;
         }
     }

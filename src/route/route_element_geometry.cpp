@@ -31,8 +31,8 @@ StraightElement RouteStraight(const Route& route, std::size_t curve) {
 
 CircularElement RouteCircle(const Route& route, std::size_t curve) {
     const RouteCurve& c = route.curves[curve];
-    return MakeCircularElement(c.NKK.PK, c.NKK.Y, c.NKK.X, c.KKK.PK, c.KKK.Y, c.KKK.X, c.Y_ck, c.X_ck, c.R, c.Z,
-                               0);
+    return MakeCircularElement(c.NKK.PK, c.NKK.Y, c.NKK.X, c.KKK.PK, c.KKK.Y, c.KKK.X, c.Y_ck, c.X_ck, c.R,
+                               c.Z, 0);
 }
 
 SpiralElement RouteSpiral(const Route& route, std::size_t curve, bool entry) {

@@ -92,8 +92,8 @@ double RouteLayout::OffsetBeyondEnds(double Y, double X) const {
     if (DotProduct(Y - route_.start.Y, X - route_.start.X, first.sinA, first.cosA) < -LengthTolerance)
         offset = AbsValue(CrossProduct(Y - route_.start.Y, X - route_.start.X, first.sinA, first.cosA));
     if (DotProduct(Y - route_.end.Y, X - route_.end.X, last.sinA, last.cosA) > LengthTolerance)
-        offset =
-            std::min(offset, AbsValue(CrossProduct(Y - route_.end.Y, X - route_.end.X, last.sinA, last.cosA)));
+        offset = std::min(offset,
+                          AbsValue(CrossProduct(Y - route_.end.Y, X - route_.end.X, last.sinA, last.cosA)));
     return offset;
 }
 
@@ -165,7 +165,8 @@ bool RouteLayout::CircleHolds(std::size_t curve, double Y, double X) const {
 
 std::size_t RouteLayout::ElementOfPicket(double PK) const {
     // A picket that is not a number is on no element either.
-    if (!(PK >= route_.start.PK - LengthTolerance && PK <= route_.end.PK + LengthTolerance)) return elements_.size();
+    if (!(PK >= route_.start.PK - LengthTolerance && PK <= route_.end.PK + LengthTolerance))
+        return elements_.size();
     for (std::size_t i = 0; i < elements_.size(); ++i) {
         if (PK > ranges_[i].last + LengthTolerance) continue;
         // Short of the exit spiral's count but past the circle's end: the circle's.
@@ -194,7 +195,8 @@ bool RouteLayout::TraceOn(const RouteElement& e, double Y, double X, double& PK,
     }
     case K::SpiralIn:
     case K::SpiralOut: {
-        const SpiralTrace t = TraceOnSpiral(e.kind == K::SpiralIn ? entries_[e.curve] : exits_[e.curve], Y, X);
+        const SpiralTrace t =
+            TraceOnSpiral(e.kind == K::SpiralIn ? entries_[e.curve] : exits_[e.curve], Y, X);
         PK = t.PK, d = t.d;
         return t.outcome == TraceOutcome::Traced;
     }

@@ -1,11 +1,11 @@
 // Set out on the circular curve dialog: the point of a picket and an offset, the
 // reverse of the circular trace (the kernel in elements/circular_kernels.h).
+#include "elements/element_field_rows.h"
+#include "elements/element_pieces.h"
+#include "elements/set_out_run.h"
+#include "elements/stored_elements.h"
 #include "resource_ids.h"
 #include "set_out/set_out_calculators.h"
-#include "elements/set_out_run.h"
-#include "elements/element_pieces.h"
-#include "elements/stored_elements.h"
-#include "elements/element_field_rows.h"
 
 namespace {
 

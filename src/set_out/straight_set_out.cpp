@@ -2,12 +2,12 @@
 // offset, the reverse of the straight trace (the kernel in
 // elements/straight_kernels.h). The straight runs on beyond A and B: no picket is
 // outside.
+#include "elements/element_field_rows.h"
+#include "elements/element_pieces.h"
+#include "elements/set_out_run.h"
+#include "elements/stored_elements.h"
 #include "resource_ids.h"
 #include "set_out/set_out_calculators.h"
-#include "elements/set_out_run.h"
-#include "elements/element_pieces.h"
-#include "elements/stored_elements.h"
-#include "elements/element_field_rows.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <string>
 #include <utility>
 
-#include "resource_ids.h"
+#include "elements/element_field_rows.h"
 #include "elements/element_pieces.h"
 #include "elements/stored_elements.h"
+#include "resource_ids.h"
 #include "trace/trace_calculators.h"
-#include "elements/element_field_rows.h"
 
 namespace {
 

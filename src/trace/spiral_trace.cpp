@@ -7,11 +7,11 @@
 #include <string>
 #include <utility>
 
-#include "resource_ids.h"
+#include "elements/element_field_rows.h"
 #include "elements/element_pieces.h"
 #include "elements/stored_elements.h"
+#include "resource_ids.h"
 #include "trace/trace_calculators.h"
-#include "elements/element_field_rows.h"
 
 namespace {
 
@@ -37,7 +37,8 @@ CalculationOutput Compute(CalculationStore& store) {
         block += "\r\n" + std::string(out.pointNotTraced);
     } else {
         block += "\r\n(x0)pz=" + LinearText(t.x0) + "   (y0)pz=" + LinearText(t.y0);
-        block += "\r\nLpz=" + LinearText(t.Lpz) + "   (Lpk)pz=" + LinearText(t.Lpk) + "   qpz=" + LinearText(t.qpz);
+        block += "\r\nLpz=" + LinearText(t.Lpz) + "   (Lpk)pz=" + LinearText(t.Lpk) +
+                 "   qpz=" + LinearText(t.qpz);
         block += "\r\n\r\nPKpz=" + LinearText(t.PK) + "   Dpz=" + LinearText(t.d);
     }
     block += "\r\n";

@@ -1,8 +1,8 @@
 // Properties of the portable core checked over generated inputs: number parsing,
 // the two number formats, the text codec, the editor's search and the print
 // pagination, every calculator's CALC, and the whole route from its IP table to
-// the trace and set-out of points on it, fed random, extreme and hostile values. Built with AddressSanitizer and UndefinedBehavior-
-// Sanitizer, so an overread or an undefined operation fails the run too.
+// the trace and set-out of points on it, fed random, extreme and hostile values. Built with AddressSanitizer
+// and UndefinedBehavior- Sanitizer, so an overread or an undefined operation fails the run too.
 //
 // Seeded and repeatable: every input comes from (seed, property, input number).
 //   property_tests [--seed S] [--count N | --seconds T] [--from I] [gtest flags]
@@ -30,8 +30,8 @@
 #include "editor/print_pagination.h"
 #include "editor/text_search.h"
 #include "files/text_file_codec.h"
-#include "menu/calculator_menu.h"
 #include "geometry/tolerances.h"
+#include "menu/calculator_menu.h"
 #include "numeric/arithmetic.h"
 #include "numeric/number_formats.h"
 #include "numeric/precision_options.h"
@@ -42,9 +42,9 @@
 #include "route/route_point_trace.h"
 #include "route/route_set_out.h"
 #include "text/line_fields.h"
+#include "text/number_text.h"
 #include "text/selected_lines.h"
 #include "text/text_ops.h"
-#include "text/number_text.h"
 
 namespace {
 
@@ -285,7 +285,8 @@ TEST(TextCodecProperty, AnEditorTextSavesAndLoadsUnchanged) {
 
 // The search against the plainest reading of its contract: every position tried in
 // turn, letters A-Z and a-z folded by hand, word characters looked at on each side.
-std::size_t ReferenceFind(std::string_view text, std::string_view what, std::size_t from, const SearchOptions& o) {
+std::size_t ReferenceFind(std::string_view text, std::string_view what, std::size_t from,
+                          const SearchOptions& o) {
     if (what.empty()) return NoMatch;
     from = std::min(from, text.size());
     const auto fold = [&](char c) { return !o.matchCase && c >= 'A' && c <= 'Z' ? char(c + 32) : c; };
@@ -298,7 +299,8 @@ std::size_t ReferenceFind(std::string_view text, std::string_view what, std::siz
         for (std::size_t k = 0; k < what.size(); ++k)
             if (fold(text[p + k]) != fold(what[k])) return false;
         if (!o.wholeWord) return true;
-        return (p == 0 || !word(text[p - 1])) && (p + what.size() == text.size() || !word(text[p + what.size()]));
+        return (p == 0 || !word(text[p - 1])) &&
+               (p + what.size() == text.size() || !word(text[p + what.size()]));
     };
     if (o.down) {
         for (std::size_t p = from; p + what.size() <= text.size(); ++p)
@@ -315,9 +317,11 @@ TEST(SearchProperty, FindAgreesWithTryingEveryPositionAndReplaceAllWithRepeatedF
         // A small alphabet, so that matches, case pairs and word edges come often.
         static const char letters[] = {'a', 'A', 'b', 'B', ' ', '_', '1', '\r', '\n', '\xC9', '\xE9', '.'};
         std::string text(in.Length(400), ' ');
-        for (char& c : text) c = letters[in.Below(sizeof letters)];
+        for (char& c : text)
+            c = letters[in.Below(sizeof letters)];
         std::string what(static_cast<std::size_t>(in.Below(4)), ' ');
-        for (char& c : what) c = letters[in.Below(sizeof letters)];
+        for (char& c : what)
+            c = letters[in.Below(sizeof letters)];
         if (in.Percent(50) && !text.empty()) {
             const std::size_t at = static_cast<std::size_t>(in.Below(static_cast<int>(text.size())));
             what = text.substr(at, static_cast<std::size_t>(1 + in.Below(5)));
@@ -457,7 +461,9 @@ std::string TableNumber(RandomInput& in, double v) {
 std::vector<std::string> BuildableTable(RandomInput& in, bool intact) {
     const int n = in.Percent(10) ? 0 : 1 + in.Below(12);
     double Y = in.Uniform(4e5, 6e5), X = in.Uniform(5e6, 6e6), direction = in.Uniform(0, 6.28);
-    const auto number = [&](double v) { return intact ? " " + std::string(FormatNumber(v)) : TableNumber(in, v); };
+    const auto number = [&](double v) {
+        return intact ? " " + std::string(FormatNumber(v)) : TableNumber(in, v);
+    };
     std::vector<std::string> lines = {"START" + number(in.Uniform(0, 1e5)) + number(Y) + number(X)};
     double previousT = 0;
     for (int i = 0; i <= n; ++i) {
@@ -488,7 +494,8 @@ std::vector<std::string> HostileTable(RandomInput& in) {
             else if (in.Percent(50))
                 lines.insert(lines.begin() + static_cast<long>(at), lines[at]);
             else
-                std::swap(lines[at], lines[static_cast<std::size_t>(in.Below(static_cast<int>(lines.size())))]);
+                std::swap(lines[at],
+                          lines[static_cast<std::size_t>(in.Below(static_cast<int>(lines.size())))]);
         }
         return lines;
     }
@@ -555,13 +562,15 @@ TEST(RouteProperty, AnyTableIsReadWholeOrRefusedAndItsPointsTraceBack) {
             const double PK = in.Percent(90) ? in.Uniform(route.start.PK, route.end.PK) : in.Mixed();
             const double d = in.Percent(90) ? in.Uniform(-20, 20) : in.Mixed();
             const RouteSetOut point = SetOutOnRoute(layout, PK, d);
-            const bool before = PK < route.start.PK - LengthTolerance, beyond = PK > route.end.PK + LengthTolerance;
+            const bool before =
+                PK<route.start.PK - LengthTolerance, beyond = PK> route.end.PK + LengthTolerance;
             if (before || beyond || std::isnan(PK)) {
                 ASSERT_EQ(point.outcome, RouteSetOut::Outcome::PicketOutside) << PK;
             }
             if (point.outcome != RouteSetOut::Outcome::SetOut) continue;
             if (AbsValue(d) <= 1e6) {
-                ASSERT_TRUE(std::isfinite(point.Y) && std::isfinite(point.X)) << PK << " " << d << "\n" << table;
+                ASSERT_TRUE(std::isfinite(point.Y) && std::isfinite(point.X)) << PK << " " << d << "\n"
+                                                                              << table;
             }
             bool nearKsk = false;
             for (const RouteCurve& c : route.curves)
@@ -583,7 +592,8 @@ TEST(RouteProperty, AnyTableIsReadWholeOrRefusedAndItsPointsTraceBack) {
         // One report line per point line, then the counts of them all.
         int traced = -1, outside = -1, skipped = -1, reported = 0;
         const std::size_t title = report.find("\r\n", 2) + 2;
-        for (std::size_t at = title, end; (end = report.find("\r\n", at)) != std::string::npos; at = end + 2) {
+        for (std::size_t at = title, end; (end = report.find("\r\n", at)) != std::string::npos;
+             at = end + 2) {
             const std::string line = report.substr(at, end - at);
             if (std::sscanf(line.c_str(), "Points: %d traced, %d outside, %d skipped", &traced, &outside,
                             &skipped) == 3)
