@@ -1,6 +1,6 @@
 // The whole line read from an IP table: the worked example's elements and main
 // points, the tables that are refused, the lines the reader takes or skips, and the
-// main points of generated lines traced back by their own elements' calculators;
+// main points of generated lines traced back by their own elements' traces;
 // then the trace of points and the set-out on the whole line: the worked example's
 // points and pickets, and points set out on generated lines and traced back.
 #include <gtest/gtest.h>
@@ -114,7 +114,7 @@ TEST_F(LineTest, ReaderEdgeCases) {
                                "END   PK=500.0000   Y=300.0000   X=400.0000\r\nLength=500.0000\r\n");
 }
 
-// ---- Generated lines: every main point traced by its own element's calculator ----
+// ---- Generated lines: every main point traced by its own element's trace ----
 
 constexpr double Tolerance = 1e-6;
 
@@ -257,7 +257,7 @@ TEST_F(LineOfPoints, WorkedExampleSetOut) {
 
 // Points set out at random pickets and offsets on generated lines come back from
 // the trace on the line within 1e-6 (away from the hair of the spiral series at
-// KSK), and each traced point's figures are its element's own calculator's; points
+// KSK), and each traced point's figures are its element's own trace's; points
 // a little before START or beyond END are outside for both.
 TEST_F(LineOfPoints, SetOutPointsTraceBack) {
     LinearDecimals = MaxLinearDecimals;
