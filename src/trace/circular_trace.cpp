@@ -16,6 +16,7 @@ namespace {
 using SV = StoredValue;
 
 constexpr auto Fields = JoinFieldRows(CircularGeometryFields, TracePzRow);
+constexpr const char* PointOutside = "!Point outside of circular crooked!";
 
 CalculationOutput Compute(CalculationStore& store) {
     const CircularElement e = StoredCircularElement(store);
@@ -29,7 +30,7 @@ CalculationOutput Compute(CalculationStore& store) {
         point += "\r\nPKpz1=" + LinearText(t.PKpz1) + "   Dpz=" + LinearText(t.d) + //
                  "\r\nPKpz2=" + LinearText(t.PKpz2) + "\r\n";
     } else {
-        out.pointNotTraced = "!Point outside of circular crooked!";
+        out.pointNotTraced = PointOutside;
         point += "\r\n" + std::string(out.pointNotTraced) + "\r\n";
     }
     out.resultFields = {{IDC_PK_PZ, LinearText(t.PK)}, {IDC_D_PZ, LinearText(t.d)}};
@@ -38,6 +39,13 @@ CalculationOutput Compute(CalculationStore& store) {
 }
 
 } // namespace
+
+StoredElementTrace CircularStoredTrace(CalculationStore& store) {
+    return [e = StoredCircularElement(store)](double Y, double X) {
+        const CircularTrace t = TraceOnCircle(e, Y, X);
+        return TracedPoint{t.outcome == TraceOutcome::Traced ? nullptr : PointOutside, t.PK, t.d};
+    };
+}
 
 const Calculator CircularTraceCalculator = {IDD_TRACE_CIRCULAR, "Calculation on circular crooked trace",
                                             Fields, Compute};

@@ -19,6 +19,19 @@ using SV = StoredValue;
 
 constexpr auto Fields = JoinFieldRows(SpiralGeometryFields, TracePzRow);
 
+// The trace's words for a point it does not trace, by outcome; null when traced.
+const char* NotTracedWords(TraceOutcome outcome) {
+    switch (outcome) {
+    case TraceOutcome::Outside:
+        return "!Point outside of connecting crooked!";
+    case TraceOutcome::NotResolved:
+        return "!Point not resolved on connecting crooked!";
+    case TraceOutcome::Traced:
+        break;
+    }
+    return nullptr;
+}
+
 CalculationOutput Compute(CalculationStore& store) {
     const SpiralElement e = StoredSpiralElement(store);
     std::string elements = SpiralElementsPiece(e.e);
@@ -27,14 +40,12 @@ CalculationOutput Compute(CalculationStore& store) {
 
     CalculationOutput out;
     std::string block = "\r\n(x)pz=" + LinearText(x) + "   (y)pz=" + LinearText(y);
-    if (t.outcome == TraceOutcome::Outside) {
-        out.pointNotTraced = "!Point outside of connecting crooked!";
+    out.pointNotTraced = NotTracedWords(t.outcome);
+    if (out.pointNotTraced != nullptr) {
         block += "\r\n" + std::string(out.pointNotTraced);
-        if (x < 0) block += "\r\n(x0)pz = NSK" + LinearText(x);
-        if (x > xLimit) block += "\r\n(x0)pz = KSK+" + LinearText(x - xLimit);
-    } else if (t.outcome == TraceOutcome::NotResolved) {
-        out.pointNotTraced = "!Point not resolved on connecting crooked!";
-        block += "\r\n" + std::string(out.pointNotTraced);
+        if (t.outcome == TraceOutcome::Outside && x < 0) block += "\r\n(x0)pz = NSK" + LinearText(x);
+        if (t.outcome == TraceOutcome::Outside && x > xLimit)
+            block += "\r\n(x0)pz = KSK+" + LinearText(x - xLimit);
     } else {
         block += "\r\n(x0)pz=" + LinearText(t.x0) + "   (y0)pz=" + LinearText(t.y0);
         block += "\r\nLpz=" + LinearText(t.Lpz) + "   (Lpk)pz=" + LinearText(t.Lpk) +
@@ -50,6 +61,13 @@ CalculationOutput Compute(CalculationStore& store) {
 }
 
 } // namespace
+
+StoredElementTrace SpiralStoredTrace(CalculationStore& store) {
+    return [e = StoredSpiralElement(store)](double Y, double X) {
+        const SpiralTrace t = TraceOnSpiral(e, Y, X);
+        return TracedPoint{NotTracedWords(t.outcome), t.PK, t.d};
+    };
+}
 
 const Calculator SpiralTraceCalculator = {
     IDD_TRACE_SPIRAL, "Calculation on connecting crooked (spiral) trace", Fields, Compute};

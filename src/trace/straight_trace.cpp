@@ -34,5 +34,12 @@ CalculationOutput Compute(CalculationStore& store) {
 
 } // namespace
 
+StoredElementTrace StraightStoredTrace(CalculationStore& store) {
+    return [e = StoredStraightElement(store)](double Y, double X) {
+        const StraightTrace t = TraceOnStraight(e, Y, X);
+        return TracedPoint{nullptr, t.PK, t.d};
+    };
+}
+
 const Calculator StraightTraceCalculator = {IDD_TRACE_STRAIGHT, "Calculation on linear trace", Fields,
                                             Compute};
