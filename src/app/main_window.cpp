@@ -7,6 +7,7 @@
 #include "app/edit_commands.h"
 #include "app/route_commands.h"
 #include "app/point_trace_commands.h"
+#include "editor/win32/editor_font.h"
 #include "editor/win32/find_replace_dialogs.h"
 #include "editor/win32/print_job.h"
 #include "files/win32/text_file_io.h"
@@ -65,6 +66,10 @@ void OnCommand(HWND window, int id, HWND, UINT code) {
         return;
     }
     if (RunFileCommand(id)) return;
+    if (id == CMD_SETTINGS_FONT) {
+        ChooseEditorFont(window, EditorControl);
+        return;
+    }
     if (RunEditCommand(EditorControl, id)) return;
     if (RunPointTraceCommand(EditorControl, id)) return;
     if (RunRouteCommand(window, EditorControl, id)) return;

@@ -1,11 +1,17 @@
 // Settings > Options: the two numbers of decimals, their clamping notes, and their
-// use by the calculators opened afterwards.
+// use by the calculators opened afterwards; Settings > Font... for the field book.
+#include <windows.h>
+
+#include <dlgs.h>
+
 #include "driver/calculator_dialogs.h"
 #include "driver/check.h"
 #include "driver/editor_text.h"
 #include "driver/modal_windows.h"
 #include "driver/program.h"
 #include "driver/scenario.h"
+#include "driver/waiting.h"
+#include "driver/window_search.h"
 #include "resource_ids.h"
 
 namespace {
@@ -74,11 +80,50 @@ void DecimalsUsedByCalculators(ScenarioContext& context) {
     CloseCalculator(trace);
 }
 
+// Controls of the common Font dialog (<dlgs.h>): the face, style and size lists.
+constexpr int kFontFace = cmb1;
+constexpr int kFontStyle = cmb2;
+constexpr int kFontSize = cmb3;
+
+// Chooses the first entry of one of the Font dialog's lists, as a click does.
+void ChooseFirst(HWND dialog, int list) {
+    HWND combo = GetDlgItem(dialog, list);
+    Check(combo != nullptr, "the Font dialog has no list " + std::to_string(list));
+    SendOrFail(combo, CB_SETCURSEL, 0, 0, "a Font list");
+    SendOrFail(dialog, WM_COMMAND, MAKEWPARAM(list, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo), "a Font list");
+}
+
+// Settings > Font...: the text field keeps the system font until a font is chosen;
+// Cancel changes nothing; the font chosen is shown at the next opening.
+void FontChosenForTheFieldBook(ScenarioContext& context) {
+    Program& program = context.Start();
+    ReplaceEditorText(program, "PKpz1=1078.5398   Dpz=2.0000\r\n");
+    const auto editorFont = [&] { return SendOrFail(program.Editor(), WM_GETFONT, 0, 0, "the text field's font"); };
+    Check(editorFont() == 0, "the text field starts with the system font");
+    PressAndWaitClosed(OpenFromMenu(program, CMD_SETTINGS_FONT, "Font"), IDCANCEL);
+    Check(editorFont() == 0, "Cancel keeps the system font");
+
+    HWND font = OpenFromMenu(program, CMD_SETTINGS_FONT, "Font");
+    for (int list : {kFontFace, kFontStyle, kFontSize}) ChooseFirst(font, list);
+    const std::string face = WindowText(GetDlgItem(font, kFontFace));
+    Check(!face.empty(), "a face chosen in the Font dialog");
+    PressAndWaitClosed(font, IDOK);
+    WaitFor([&] { return editorFont() != 0; }, "the text field to take the font chosen");
+
+    font = OpenFromMenu(program, CMD_SETTINGS_FONT, "Font");
+    CheckText(WindowText(GetDlgItem(font, kFontFace)), face, "the Font dialog opens on the font chosen");
+    PressAndWaitClosed(font, IDCANCEL);
+    CheckText(EditorText(program), "PKpz1=1078.5398   Dpz=2.0000\r\n", "the text after choosing a font");
+}
+
 }  // namespace
 
 std::vector<Scenario> OptionsScenarios() {
     return {
         {"options: OK clamps Linears and Angles, notes each clamp, shows the values in force", ApplyClampsAndNotes},
         {"options: changed decimals are used by the next calculator opening and report", DecimalsUsedByCalculators},
+        {"font: Settings > Font... sets the field book's font on screen, kept for the next opening; the system "
+         "font until then",
+         FontChosenForTheFieldBook},
     };
 }
