@@ -107,7 +107,8 @@ void PrintCancelled(ScenarioContext& context) {
 
 // The menus' keys, pressed as the keyboard presses them: Ctrl+A selects the whole
 // text; Ctrl+N and Ctrl+O ask the save question of a changed text; Ctrl+S of a text
-// without a file opens Save As; Ctrl+P opens Print. Every answer Cancel.
+// without a file opens Save As (cancelled, the save fails as File > Save's does);
+// Ctrl+P opens Print. Every answer Cancel.
 void MenuKeys(ScenarioContext& context) {
     Program& program = context.Start();
     TypeIntoEditor(program, "field book");
@@ -120,6 +121,7 @@ void MenuKeys(ScenarioContext& context) {
     }
     PressKeysInProgram(program, {VK_CONTROL, 'S'});
     CancelFileDialog(program, "Save File");
+    AnswerMessageBox(program, "Error", "File Save failed.", IDOK);
     PressKeysInProgram(program, {VK_CONTROL, 'P'});
     if (context.Settings().printPdf.empty())
         AnswerMessageBox(program, "Quarel Editor", "No printer is installed.", IDOK);

@@ -93,22 +93,25 @@ void ChooseFirst(HWND dialog, int list) {
     SendOrFail(dialog, WM_COMMAND, MAKEWPARAM(list, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo), "a Font list");
 }
 
-// Settings > Font...: the text field keeps the system font until a font is chosen;
-// Cancel changes nothing; the font chosen is shown at the next opening.
+// Settings > Font...: Cancel changes nothing; a font chosen draws the text field's
+// text (its characters stand elsewhere) and is shown at the next opening.
 void FontChosenForTheFieldBook(ScenarioContext& context) {
     Program& program = context.Start();
     ReplaceEditorText(program, "PKpz1=1078.5398   Dpz=2.0000\r\n");
-    const auto editorFont = [&] { return SendOrFail(program.Editor(), WM_GETFONT, 0, 0, "the text field's font"); };
-    Check(editorFont() == 0, "the text field starts with the system font");
+    // Where the text field draws the last character of the line (x in the low word).
+    const auto lastCharacterAt = [&] {
+        return LOWORD(SendOrFail(program.Editor(), EM_POSFROMCHAR, 27, 0, "where a character stands"));
+    };
+    const WORD systemFontAt = lastCharacterAt();
     PressAndWaitClosed(OpenFromMenu(program, CMD_SETTINGS_FONT, "Font"), IDCANCEL);
-    Check(editorFont() == 0, "Cancel keeps the system font");
+    Check(lastCharacterAt() == systemFontAt, "Cancel keeps the font");
 
     HWND font = OpenFromMenu(program, CMD_SETTINGS_FONT, "Font");
     for (int list : {kFontFace, kFontStyle, kFontSize}) ChooseFirst(font, list);
     const std::string face = WindowText(GetDlgItem(font, kFontFace));
     Check(!face.empty(), "a face chosen in the Font dialog");
     PressAndWaitClosed(font, IDOK);
-    WaitFor([&] { return editorFont() != 0; }, "the text field to take the font chosen");
+    WaitFor([&] { return lastCharacterAt() != systemFontAt; }, "the text field to draw in the font chosen");
 
     font = OpenFromMenu(program, CMD_SETTINGS_FONT, "Font");
     CheckText(WindowText(GetDlgItem(font, kFontFace)), face, "the Font dialog opens on the font chosen");
