@@ -18,5 +18,6 @@ std::string QuotedText(std::string_view text) {
 }
 
 std::string NotANumberText(std::string_view text) {
-    return QuotedText(text) + " is not a number" + (HoldsDecimalComma(text) ? " (write a decimal point)" : "");
+    return QuotedText(text) + " is not a number" +
+           (HoldsDecimalComma(text) ? " (write a decimal point)" : "");
 }

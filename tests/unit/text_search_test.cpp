@@ -52,28 +52,6 @@ INSTANTIATE_TEST_SUITE_P(
         SearchCase{"AcrossLineEnd", "10\r\npz", 0, false, false, true, 13}),
     [](const testing::TestParamInfo<SearchCase>& info) { return std::string(info.param.name); });
 
-// Find Next goes on past the end from the start (up: past the start from the end).
-TEST(FindWrappingAround, FindsAMatchAnywhereOnce) {
-    const struct {
-        const char* what;
-        std::size_t from;
-        bool wholeWord, down;
-        std::size_t expected;
-    } cases[] = {
-        {"Y=1", 14, false, true, 28},             // a match ahead: no wrap
-        {"PZ: 1234", 53, false, true, 0},         // past the last: the first
-        {"PZ: 1234", 18, true, true, 0},          // whole words only: the one before
-        {"PZ: 1234", 1000, false, true, 0},       // from beyond the end
-        {"Y=10", 0, false, false, 11},            // up from the start: the last
-        {"Y=13", 60, false, false, 61},           // up before the only match: it
-        {"Rp", 30, false, true, NoMatch},         // nowhere
-        {"Rp", 30, false, false, NoMatch},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(FindWrappingAround(Book, c.what, c.from, {false, c.wholeWord, c.down}), c.expected)
-            << c.what << " from " << c.from;
-}
-
 TEST(ReplaceAllInText, ReplacesEveryMatchInOneSpan) {
     const ReplaceAllChange change = ReplaceAllInText(Book, "PZ: 1234", "Rp: 9", {false, true, false});
     EXPECT_EQ(change.count, 2u);

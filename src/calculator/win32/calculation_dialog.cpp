@@ -33,7 +33,8 @@ void OnOpening(HWND dialog, const CalculationDialogParameter* parameter) {
 void RefuseField(HWND dialog, const RefusedField& refused) {
     HWND field = GetDlgItem(dialog, refused.controlId);
     const std::string label = ReadWindowText(GetDlgItem(dialog, refused.controlId - 1));
-    ShowMessage(RefusedFieldMessage(label, refused.text).c_str(), RefusedFieldCaption, MB_OK | MB_ICONEXCLAMATION);
+    ShowMessage(RefusedFieldMessage(label, refused.text).c_str(), RefusedFieldCaption,
+                MB_OK | MB_ICONEXCLAMATION);
     SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(field), TRUE);
     SendMessageA(field, EM_SETSEL, 0, -1);
 }
@@ -44,7 +45,8 @@ void OnCalc(HWND dialog, const Calculator& calculator, HWND editor) {
     RefusedField refused;
     std::string input = StoreFieldsAndBuildInputPiece(
         calculator, TheCalculationStore,
-        [dialog](int controlId) { return std::string(ReadWindowText(GetDlgItem(dialog, controlId))); }, &refused);
+        [dialog](int controlId) { return std::string(ReadWindowText(GetDlgItem(dialog, controlId))); },
+        &refused);
     if (refused.controlId != 0) {
         RefuseField(dialog, refused);
         return;
