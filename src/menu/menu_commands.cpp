@@ -46,6 +46,7 @@ constexpr MenuCommand Commands[] = {
     {CMD_LINE_TRACE_POINTS, K::RouteTrace, nullptr, nullptr, &RouteHasBeenRead},
     {CMD_LINE_SET_OUT, K::CalculationDialog, &RouteSetOutCalculator, nullptr, &RouteHasBeenRead},
     {CMD_SETTINGS_OPTIONS, K::Options},
+    {CMD_SETTINGS_FONT, K::EditorFont},
     {CMD_HELP_ABOUT, K::About},
 };
 } // namespace
