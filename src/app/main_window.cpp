@@ -5,6 +5,7 @@
 #include "app/dialog_commands.h"
 #include "app/document_commands.h"
 #include "app/edit_commands.h"
+#include "app/picture_commands.h"
 #include "app/route_commands.h"
 #include "app/point_trace_commands.h"
 #include "editor/win32/find_replace_dialogs.h"
@@ -67,7 +68,11 @@ void OnCommand(HWND window, int id, HWND, UINT code) {
     if (RunFileCommand(id)) return;
     if (RunEditCommand(EditorControl, id)) return;
     if (RunPointTraceCommand(EditorControl, id)) return;
-    if (RunRouteCommand(window, EditorControl, id)) return;
+    if (RunRouteCommand(window, EditorControl, id)) {
+        UpdatePictureWindows(); // the line or its last results may have changed
+        return;
+    }
+    if (RunPictureCommand(window, id)) return;
     RunDialogCommand(window, EditorControl, id);
 }
 

@@ -3,6 +3,7 @@
 #include "app/dialog_commands.h"
 #include "route/route_elements.h"
 #include "route/route_point_trace.h"
+#include "route/route_results.h"
 #include "resource_ids.h"
 #include "text/win32/selected_text.h"
 #include "text/win32/wait_cursor.h"
@@ -16,7 +17,10 @@ void ReportRouteElements(HWND edit) {
     if (!ReadSelectedText(edit, "Select the lines of the line to read.", selected)) return;
     WaitCursor wait;
     RouteElements elements = ReadRouteElements(selected.lines);
-    if (elements.line) TheStoredRoute = std::move(elements.line);
+    if (elements.line) {
+        TheStoredRoute = std::move(elements.line);
+        ForgetRouteResults(); // the last trace and set-out were on the line before
+    }
     AppendToEditor(edit, elements.report.c_str());
 }
 

@@ -6,6 +6,7 @@
 #include "resource_ids.h"
 #include "text/number_text.h"
 #include "elements/point_table.h"
+#include "route/route_results.h"
 
 namespace {
 struct TracedPoint {
@@ -40,6 +41,7 @@ bool TraceOnElement(const RouteLayout& layout, std::size_t element, double Y, do
 std::string TracePointsOnRoute(const Route& line, std::span<const TextLine> lines) {
     const RouteLayout layout(line);
     std::string report = "\r\nTrace of points on the line\r\n";
+    StartRouteTrace();
     report += PointTable(lines, [&](const PointLine& point, std::string& out) {
         bool found = false;
         TracedPoint best{}, candidate{};
@@ -56,6 +58,8 @@ std::string TracePointsOnRoute(const Route& line, std::span<const TextLine> line
         }
         out += "   PK=" + best.PK + "   d=" + best.d + "   " +
                RouteElementName(line, layout.Elements()[best.element]);
+        KeepTracedRoutePoint({point.name, point.y, point.x, ParseNumber(best.PK.c_str()), ParseNumber(best.d.c_str()),
+                              RouteElementName(line, layout.Elements()[best.element]), {}});
         return true;
     });
     return report;

@@ -5,6 +5,7 @@
 
 #include "route/route_elements.h"
 #include "route/route_layout.h"
+#include "route/route_results.h"
 #include "resource_ids.h"
 #include "elements/set_out_run.h"
 #include "elements/element_field_rows.h"
@@ -54,14 +55,14 @@ CalculationOutput Compute(CalculationStore& store) {
     std::vector<std::string> beyondCentre;
     for (const RouteCurve& c : TheStoredRoute->curves)
         beyondCentre.push_back("!Offset beyond the centre of " + c.name + "!");
-    return SetOutStoredRun(store, "\r\n" + StoredRouteDescription() + "\r\n", [&](double PK, double d) {
+    return SetOutStoredRun(store, "\r\n" + StoredRouteDescription() + "\r\n", KeepingSetOutPoints([&](double PK, double d) {
         const std::size_t element = layout.ElementOfPicket(PK);
         if (element == layout.Elements().size()) return OutsidePoint(OutsideOfRoute);
         const double onElement = layout.PicketOnElement(element, PK);
         if (BeyondCentre(layout, element, onElement, d))
             return SetOutPoint{0, 0, beyondCentre[layout.Elements()[element].curve].c_str(), false};
         return SetOutOnElement(layout, element, onElement, d);
-    });
+    }));
 }
 
 std::string NoteText() {

@@ -1,0 +1,29 @@
+// Labels beside markers that do not cover one another: each label tries its places
+// around its marker in turn and takes the first that no label placed before it
+// covers; a label with no free place is left out (its marker is still drawn). Labels
+// are placed in the order given, so the more important come first.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "pictures/ground_view.h"
+
+struct LabelBox {
+    double left, top, right, bottom;
+};
+
+struct LabelRequest {
+    DevicePoint at;       // the marker
+    double width, height; // the label's text
+};
+
+// The places tried, in order: right and left of the marker, `gap` away, then above
+// and below the band those two take, half the gap away.
+constexpr int LabelPlaces = 4;
+LabelBox LabelPlace(const LabelRequest& request, int place, double gap);
+
+// One box per request, or none where every place is taken by a label placed before
+// it or covers one of the obstacles (the markers, the labels of the grid).
+std::vector<std::optional<LabelBox>> PlaceLabels(const std::vector<LabelRequest>& requests, double gap,
+                                                 const std::vector<LabelBox>& obstacles = {});
