@@ -47,15 +47,25 @@ class PlacedBoxes {
 
 LabelBox LabelPlace(const LabelRequest& r, int place, double gap) {
     const double x = r.at.x, y = r.at.y, w = r.width, h = r.height;
+    // The band of the right and left places, and the rows above and below it.
+    const double above = y - h / 2 - gap / 2 - h, below = y + h / 2 + gap / 2;
     switch (place) {
     case 0:
         return {x + gap, y - h / 2, x + gap + w, y + h / 2};
     case 1:
         return {x - gap - w, y - h / 2, x - gap, y + h / 2};
     case 2:
-        return {x - w / 2, y - h / 2 - gap / 2 - h, x + w / 2, y - h / 2 - gap / 2};
+        return {x - w / 2, above, x + w / 2, above + h};
+    case 3:
+        return {x - w / 2, below, x + w / 2, below + h};
+    case 4:
+        return {x + gap / 2, above, x + gap / 2 + w, above + h};
+    case 5:
+        return {x + gap / 2, below, x + gap / 2 + w, below + h};
+    case 6:
+        return {x - gap / 2 - w, above, x - gap / 2, above + h};
     default:
-        return {x - w / 2, y + h / 2 + gap / 2, x + w / 2, y + h / 2 + gap / 2 + h};
+        return {x - gap / 2 - w, below, x - gap / 2, below + h};
     }
 }
 

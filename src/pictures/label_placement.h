@@ -18,9 +18,10 @@ struct LabelRequest {
     double width, height; // the label's text
 };
 
-// The places tried, in order: right and left of the marker, `gap` away, then above
-// and below the band those two take, half the gap away.
-constexpr int LabelPlaces = 4;
+// The places tried, in order: right and left of the marker, `gap` away; then above
+// and below the band those two take, half the gap away, centred, then reaching right
+// and reaching left.
+constexpr int LabelPlaces = 8;
 LabelBox LabelPlace(const LabelRequest& request, int place, double gap);
 
 // One box per request, or none where every place is taken by a label placed before

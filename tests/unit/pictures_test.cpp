@@ -297,8 +297,9 @@ TEST(PlanMarks, ChartPanelsForTheTrace) {
 }
 
 TEST(Labels, KeptApartOrLeftOut) {
-    // Three labels at one marker take three places; a fifth at a crowded point is
-    // left out; a label at a NaN marker gets none.
+    // Four labels at one marker take the four places around it; the fifth finds
+    // every other place overlapping one of them and is left out; a label at a NaN
+    // marker gets none.
     std::vector<LabelRequest> requests(5, LabelRequest{{100, 100}, 30, 10});
     requests.push_back({{NaN, 0}, 30, 10});
     const auto boxes = PlaceLabels(requests, 2);
