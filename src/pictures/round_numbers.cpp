@@ -50,6 +50,17 @@ double GridInterval(double lo, double hi) {
     }
 }
 
+double RoundLengthAtMost(double most) {
+    if (!(most > 0) || !std::isfinite(most)) return 1;
+    // log10 may round across a power of ten: start one decade high and step down.
+    static constexpr double mantissas[] = {5, 2, 1};
+    for (int k = TenExponent(most) + 1;; --k) {
+        const double power = IntPower(10, k);
+        for (double m : mantissas)
+            if (m * power <= most) return m * power;
+    }
+}
+
 std::vector<double> GridValues(double lo, double hi, double interval) {
     std::vector<double> values;
     if (!(interval > 0) || !(hi >= lo)) return values;

@@ -18,6 +18,9 @@ constexpr int MostGridLines = 10;
 // 4 (the next smaller one held more than 10, and the steps are at most 2.5 times).
 // 1 for a span that is empty or not finite.
 double GridInterval(double lo, double hi);
+// The largest length of the form 1, 2 or 5 times a power of ten that is not above
+// `most` (a scale bar's); 1 for a most that is not a positive finite number.
+double RoundLengthAtMost(double most);
 // The multiples of interval within [lo, hi], from the lowest (at most MostGridValues).
 constexpr std::size_t MostGridValues = 1000000;
 std::vector<double> GridValues(double lo, double hi, double interval);

@@ -68,6 +68,15 @@ TEST(GridLines, FourToTenLinesAtTheLeastRoundInterval) {
     }
 }
 
+TEST(GridLines, ScaleBarLength) {
+    const struct {
+        double most, length;
+    } cases[] = {{1, 1}, {0.999, 0.5}, {4.9, 2}, {5, 5}, {999, 500}, {1000, 1000}, {1999, 1000}, {0.03, 0.02},
+                 {0, 1}, {NaN, 1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(RoundLengthAtMost(c.most), c.length) << c.most;
+}
+
 TEST(GridLines, ValueAndScaleTexts) {
     const struct {
         double value, interval;

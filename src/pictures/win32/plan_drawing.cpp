@@ -78,8 +78,7 @@ std::vector<LabelBox> DrawNorthAndScale(const Painter& p, const GroundExtent& vi
     const LabelBox n = CentredBox(p.dc, "N", right, top);
     WriteText(p.dc, n, "N");
     // The bar: the largest round length of at most a fifth of the width.
-    const double span = visible.Width() / 5;
-    const double length = GridInterval(0, span * MostGridLines) ;
+    const double length = RoundLengthAtMost(visible.Width() / 5);
     const double units = length * p.view.unitsPerMetre;
     const double y = p.area.top + p.area.height - p.Mm(9);
     const POINT bar[] = {ToPoint({right - units, y - p.Mm(1)}), ToPoint({right - units, y}), ToPoint({right, y}),
