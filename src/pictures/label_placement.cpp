@@ -1,47 +1,62 @@
 #include "pictures/label_placement.h"
 
 #include <cmath>
-#include <cstdint>
-#include <unordered_map>
+#include <algorithm>
 
 namespace {
-bool Overlap(const LabelBox& a, const LabelBox& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
-// The placed boxes, found by the cells of a coarse grid they touch, so that a
-// crowded drawing costs about the same per label as a sparse one.
-class PlacedBoxes {
+// The cells of the area that labels and obstacles take: a box is free when none of
+// the cells it touches is taken, so a crowded drawing costs no more per label than
+// a sparse one.
+class Occupancy {
   public:
-    explicit PlacedBoxes(double cell) : cell_(cell) {}
-
-    bool Free(const LabelBox& box) const {
-        bool free = true;
-        ForCells(box, [&](std::int64_t key) {
-            const auto found = cells_.find(key);
-            if (found == cells_.end()) return;
-            for (std::size_t i : found->second)
-                if (Overlap(boxes_[i], box)) free = false;
-        });
-        return free;
+    explicit Occupancy(const DrawingArea& area) : area_(area) {
+        constexpr double MostCells = 4e6;
+        const double units = std::fmax(area.width, 1) * std::fmax(area.height, 1);
+        cell_ = std::fmax(1.0, std::sqrt(units / MostCells));
+        columns_ = static_cast<int>(std::ceil(std::fmax(area.width, 1) / cell_));
+        rows_ = static_cast<int>(std::ceil(std::fmax(area.height, 1) / cell_));
+        taken_.assign(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_), 0);
     }
 
-    void Add(const LabelBox& box) {
-        boxes_.push_back(box);
-        ForCells(box, [&](std::int64_t key) { cells_[key].push_back(boxes_.size() - 1); });
+    bool Inside(const LabelBox& box) const {
+        return box.left >= area_.left && box.top >= area_.top && box.right <= area_.left + area_.width &&
+               box.bottom <= area_.top + area_.height;
+    }
+
+    bool Free(const LabelBox& box) const {
+        return Inside(box) && ForCells(box, [&](std::size_t cell) { return !taken_[cell]; });
+    }
+
+    void Take(const LabelBox& box) {
+        ForCells(box, [&](std::size_t cell) { return taken_[cell] = 1; });
     }
 
   private:
-    template <class F> void ForCells(const LabelBox& box, F visit) const {
-        const auto first = [&](double v) { return static_cast<std::int64_t>(std::floor(v / cell_)); };
-        for (std::int64_t i = first(box.left); i <= first(box.right); ++i)
-            for (std::int64_t j = first(box.top); j <= first(box.bottom); ++j)
-                visit(i * 1000003 + j);
+    // Visits the cells the box touches, clamped to the area, while visit returns true;
+    // whether every visit did.
+    template <class F> bool ForCells(const LabelBox& box, F visit) const {
+        const auto column = [&](double x) {
+            return std::clamp(static_cast<int>(std::floor((x - area_.left) / cell_)), 0, columns_ - 1);
+        };
+        const auto row = [&](double y) {
+            return std::clamp(static_cast<int>(std::floor((y - area_.top) / cell_)), 0, rows_ - 1);
+        };
+        if (!(box.right >= area_.left && box.left <= area_.left + area_.width && box.bottom >= area_.top &&
+              box.top <= area_.top + area_.height))
+            return true;
+        const int c1 = column(box.right), r1 = row(box.bottom);
+        for (int r = row(box.top); r <= r1; ++r)
+            for (int c = column(box.left); c <= c1; ++c)
+                if (!visit(static_cast<std::size_t>(r) * static_cast<std::size_t>(columns_) +
+                           static_cast<std::size_t>(c)))
+                    return false;
+        return true;
     }
 
+    DrawingArea area_;
     double cell_;
-    std::vector<LabelBox> boxes_;
-    std::unordered_map<std::int64_t, std::vector<std::size_t>> cells_;
+    int columns_, rows_;
+    std::vector<unsigned char> taken_;
 };
 } // namespace
 
@@ -70,21 +85,18 @@ LabelBox LabelPlace(const LabelRequest& r, int place, double gap) {
 }
 
 std::vector<std::optional<LabelBox>> PlaceLabels(const std::vector<LabelRequest>& requests, double gap,
-                                                 const std::vector<LabelBox>& obstacles) {
-    double cell = 1;
-    for (const LabelRequest& r : requests)
-        cell = std::fmax(cell, std::fmax(r.width, r.height) + gap);
-    PlacedBoxes placed(cell);
+                                                 const DrawingArea& area, const std::vector<LabelBox>& obstacles) {
+    Occupancy placed(area);
     for (const LabelBox& box : obstacles)
-        placed.Add(box);
+        placed.Take(box);
     std::vector<std::optional<LabelBox>> boxes(requests.size());
     for (std::size_t i = 0; i < requests.size(); ++i) {
-        // A marker far outside any device (NaN or huge) gets no label.
-        if (!(std::fabs(requests[i].at.x) < 1e7 && std::fabs(requests[i].at.y) < 1e7)) continue;
+        // A marker that is not a number gets no label.
+        if (!(std::isfinite(requests[i].at.x) && std::isfinite(requests[i].at.y))) continue;
         for (int place = 0; place < LabelPlaces; ++place) {
             const LabelBox box = LabelPlace(requests[i], place, gap);
             if (!placed.Free(box)) continue;
-            placed.Add(box);
+            placed.Take(box);
             boxes[i] = box;
             break;
         }

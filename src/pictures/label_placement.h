@@ -24,7 +24,11 @@ struct LabelRequest {
 constexpr int LabelPlaces = 8;
 LabelBox LabelPlace(const LabelRequest& request, int place, double gap);
 
-// One box per request, or none where every place is taken by a label placed before
-// it or covers one of the obstacles (the markers, the labels of the grid).
+// One box within the area per request, or none where every place reaches out of the
+// area, or meets a label placed before it or one of the obstacles (the markers, the
+// labels of the grid). Boxes are compared on a grid of cells of at most a unit of
+// the area's device (coarser for an area of more than about four million units), so
+// that labels merely touching may count as meeting.
 std::vector<std::optional<LabelBox>> PlaceLabels(const std::vector<LabelRequest>& requests, double gap,
+                                                 const DrawingArea& area,
                                                  const std::vector<LabelBox>& obstacles = {});

@@ -308,10 +308,13 @@ TEST(PlanMarks, ChartPanelsForTheTrace) {
 TEST(Labels, KeptApartOrLeftOut) {
     // Four labels at one marker take the four places around it; the fifth finds
     // every other place overlapping one of them and is left out; a label at a NaN
-    // marker gets none.
+    // marker gets none; one at the area's edge keeps inside it, one beyond it gets
+    // none.
     std::vector<LabelRequest> requests(5, LabelRequest{{100, 100}, 30, 10});
     requests.push_back({{NaN, 0}, 30, 10});
-    const auto boxes = PlaceLabels(requests, 2);
+    requests.push_back({{5, 100}, 30, 10}); // at the area's edge: only its right place is inside
+    requests.push_back({{250, 100}, 30, 10}); // outside the area
+    const auto boxes = PlaceLabels(requests, 2, {0, 0, 200, 200});
     for (int i = 0; i < 4; ++i) {
         ASSERT_TRUE(boxes[i].has_value()) << i;
         const LabelBox expected = LabelPlace(requests[i], i, 2);
@@ -320,6 +323,9 @@ TEST(Labels, KeptApartOrLeftOut) {
     }
     EXPECT_FALSE(boxes[4].has_value());
     EXPECT_FALSE(boxes[5].has_value());
+    ASSERT_TRUE(boxes[6].has_value());
+    EXPECT_EQ(boxes[6]->left, 7);
+    EXPECT_FALSE(boxes[7].has_value());
 }
 
 } // namespace

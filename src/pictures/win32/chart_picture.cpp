@@ -1,5 +1,6 @@
 #include "pictures/win32/chart_picture.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -38,17 +39,24 @@ void WriteCentred(HDC dc, const std::string& text, double x, double y) {
     WriteText(dc, CentredBox(dc, text, x, y), text);
 }
 
-// The bands behind a panel, their names above the first panel where they fit.
+// The bands behind a panel, one brush for each kind; their names above the first
+// panel where they fit.
 void DrawBands(HDC dc, const ChartPanel& panel, const std::vector<ChartBand>& bands, double unitsPerMm,
                bool named) {
     const double top = panel.area.top, bottom = panel.area.top + panel.area.height;
+    const TextMeasure measure(dc);
+    const HBRUSH brushes[] = {CreateSolidBrush(BandColour(K::Straight)), CreateSolidBrush(BandColour(K::SpiralIn)),
+                              CreateSolidBrush(BandColour(K::Circle))};
     for (const ChartBand& band : bands) {
         const double left = ChartToDevice(panel, band.from, 0).x, right = ChartToDevice(panel, band.to, 0).x;
-        FillArea(dc, {left, top, right - left, bottom - top}, BandColour(band.kind));
-        if (!named) continue;
-        if (TextSize(dc, band.name).cx + unitsPerMm <= right - left)
+        const POINT from = ToPoint({left, top}), to = ToPoint({right, bottom});
+        const RECT rect{from.x, from.y, std::max(to.x, from.x + 1), to.y};
+        FillRect(dc, &rect, brushes[band.kind == K::Straight ? 0 : band.kind == K::Circle ? 2 : 1]);
+        if (named && measure.Width(band.name) + unitsPerMm <= right - left)
             WriteCentred(dc, band.name, (left + right) / 2, top - TopMargin * unitsPerMm / 2);
     }
+    for (HBRUSH brush : brushes)
+        DeleteObject(brush);
 }
 
 // The ticks and labels of both axes, the frame and the zero line.
@@ -89,6 +97,7 @@ void DrawChart(HDC dc, const DrawingArea& area, const DeviceStyle& style, const 
                             area.height - (TopMargin + BottomMargin) * mm};
     if (inner.width <= 0 || inner.height <= 0) return void(RestoreDC(dc, saved));
     Selected font(dc, PictureFont(style, LabelPoints));
+    SetPolyFillMode(dc, WINDING); // markers drawn over one another stay filled
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));
     const std::vector<ChartBand> bands = RouteBands(*line);
@@ -97,25 +106,28 @@ void DrawChart(HDC dc, const DrawingArea& area, const DeviceStyle& style, const 
     std::vector<std::string> names;
     std::vector<LabelBox> markers;
     const double r = MarkerRadius * mm;
+    const TextMeasure measure(dc);
     for (std::size_t i = 0; i < panels.size(); ++i) {
         const ChartPanel& panel = panels[i];
         DrawBands(dc, panel, bands, mm, i == 0);
         DrawAxes(dc, panel, style);
-        Selected pen(dc, PicturePen(style, 0.1, ChartPointColour));
-        Selected brush(dc, CreateSolidBrush(ChartPointColour));
+        ShapeBatch squares;
         for (const TracedRoutePoint& p : results.tracedPoints) {
             const double value = i == 0 ? p.d : p.dH.value_or(NAN);
             if (!std::isfinite(value)) continue;
             const DevicePoint at = ChartToDevice(panel, p.PK, value);
-            const POINT from = ToPoint({at.x - r, at.y - r}), to = ToPoint({at.x + r + 1, at.y + r + 1});
-            Rectangle(dc, from.x, from.y, to.x, to.y);
-            markers.push_back({at.x - r, at.y - r, at.x + r, at.y + r});
-            const SIZE size = TextSize(dc, p.name);
-            requests.push_back({at, static_cast<double>(size.cx), static_cast<double>(size.cy)});
+            requests.push_back({at, measure.Width(p.name), measure.Height()});
             names.push_back(p.name);
+            if (squares.AlreadyAt(ToPoint(at))) continue;
+            squares.Add({ToPoint({at.x - r, at.y - r}), ToPoint({at.x + r, at.y - r}), ToPoint({at.x + r, at.y + r}),
+                         ToPoint({at.x - r, at.y + r})});
+            markers.push_back({at.x - r, at.y - r, at.x + r, at.y + r});
         }
+        Selected pen(dc, PicturePen(style, 0.1, ChartPointColour));
+        Selected brush(dc, CreateSolidBrush(ChartPointColour));
+        squares.DrawPolygons(dc);
     }
-    const auto boxes = PlaceLabels(requests, LabelGap * mm, markers);
+    const auto boxes = PlaceLabels(requests, LabelGap * mm, area, markers);
     for (std::size_t i = 0; i < boxes.size(); ++i)
         if (boxes[i]) WriteText(dc, *boxes[i], names[i]);
     RestoreDC(dc, saved);

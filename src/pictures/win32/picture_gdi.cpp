@@ -62,13 +62,77 @@ void FillArea(HDC dc, const DrawingArea& area, COLORREF colour) {
     DeleteObject(brush);
 }
 
-void DrawGroundPolyline(HDC dc, const GroundView& view, const DrawingArea& area,
-                        const std::vector<GroundPoint>& line, const GroundExtent& clip) {
-    std::vector<POINT> points;
-    for (const std::vector<GroundPoint>& run : ClipPolyline(line, clip)) {
-        points.clear();
-        for (GroundPoint p : run)
-            points.push_back(ToPoint(ToDevice(view, area, p)));
-        Polyline(dc, points.data(), static_cast<int>(points.size()));
+TextMeasure::TextMeasure(HDC dc) {
+    if (!GetCharWidth32A(dc, 0, 255, widths_))
+        for (int& w : widths_) w = 0;
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    height_ = metrics.tmHeight;
+}
+
+double TextMeasure::Width(const std::string& text) const {
+    double width = 0;
+    for (unsigned char c : text)
+        width += widths_[c];
+    return width;
+}
+
+bool ShapeBatch::AlreadyAt(POINT at) {
+    const unsigned long long key = (static_cast<unsigned long long>(static_cast<unsigned>(at.x)) << 32) |
+                                   static_cast<unsigned>(at.y);
+    return !markersAt_.insert(key).second;
+}
+
+void ShapeBatch::Add(std::initializer_list<POINT> shape) {
+    points_.insert(points_.end(), shape.begin(), shape.end());
+    counts_.push_back(static_cast<INT>(shape.size()));
+}
+
+void ShapeBatch::Add(const std::vector<POINT>& shape) {
+    points_.insert(points_.end(), shape.begin(), shape.end());
+    counts_.push_back(static_cast<INT>(shape.size()));
+}
+
+// One Polygon call a shape: Wine's PolyPolygon of thousands of small shapes costs
+// far more than as many Polygon calls.
+void ShapeBatch::AddRun(std::size_t count, const std::function<POINT(std::size_t)>& point) {
+    if (count == 0) return;
+    const POINT first = point(0);
+    // A run that starts where the last one ended goes on from it.
+    const bool joined = !counts_.empty() && points_.back().x == first.x && points_.back().y == first.y;
+    if (!joined) points_.push_back(first), counts_.push_back(1);
+    for (std::size_t i = 1; i < count; ++i) {
+        const POINT p = point(i);
+        if (p.x == points_.back().x && p.y == points_.back().y) continue;
+        points_.push_back(p);
+        ++counts_.back();
     }
+}
+
+void ShapeBatch::DrawPolygons(HDC dc) const {
+    const POINT* shape = points_.data();
+    for (INT count : counts_) {
+        Polygon(dc, shape, count);
+        shape += count;
+    }
+}
+
+void ShapeBatch::DrawPolylines(HDC dc) const {
+    // A run that came down to one device point is drawn as a point.
+    const POINT* run = points_.data();
+    for (INT count : counts_) {
+        if (count == 1) {
+            const POINT twice[] = {run[0], {run[0].x + 1, run[0].y}};
+            Polyline(dc, twice, 2);
+        } else {
+            Polyline(dc, run, count);
+        }
+        run += count;
+    }
+}
+
+void AddGroundPolyline(ShapeBatch& batch, const GroundView& view, const DrawingArea& area,
+                       const std::vector<GroundPoint>& line, const GroundExtent& clip) {
+    for (const std::vector<GroundPoint>& run : ClipPolyline(line, clip))
+        batch.AddRun(run.size(), [&](std::size_t i) { return ToPoint(ToDevice(view, area, run[i])); });
 }

@@ -5,7 +5,10 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <initializer_list>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "pictures/ground_view.h"
@@ -47,6 +50,41 @@ HPEN PicturePen(const DeviceStyle& style, double mm, COLORREF colour, int penSty
 
 // The size of the text in the selected font.
 SIZE TextSize(HDC dc, const std::string& text);
+
+// The widths of the selected font's characters, read once, so that thousands of
+// labels are measured without a call to the device each (the sum of the advances,
+// as GetTextExtentPoint32 gives it for a font without kerning).
+class TextMeasure {
+  public:
+    explicit TextMeasure(HDC dc);
+    double Width(const std::string& text) const;
+    double Height() const { return height_; }
+
+  private:
+    int widths_[256];
+    double height_;
+};
+
+// Many shapes of one pen and brush: polygons or open polylines, one call each. A marker whose shape would fall on the same device unit as one
+// already added draws nothing new, so a drawing of thousands of crowded points
+// costs what its distinct markers cost.
+class ShapeBatch {
+  public:
+    // Whether a marker at this device point was already added; notes it if not.
+    bool AlreadyAt(POINT at);
+    void Add(std::initializer_list<POINT> shape);
+    void Add(const std::vector<POINT>& shape);
+    // A polyline of `count` points, given one by one: joined to the last one where it
+    // starts at its end, each point that repeats the one before it left out.
+    void AddRun(std::size_t count, const std::function<POINT(std::size_t)>& point);
+    void DrawPolygons(HDC dc) const;
+    void DrawPolylines(HDC dc) const;
+
+  private:
+    std::vector<POINT> points_;
+    std::vector<INT> counts_;
+    std::unordered_set<unsigned long long> markersAt_;
+};
 // The text with its top left at the box's.
 void WriteText(HDC dc, const LabelBox& box, const std::string& text);
 // The box of the text centred on (x, y).
@@ -54,6 +92,6 @@ LabelBox CentredBox(HDC dc, const std::string& text, double x, double y);
 
 // Fills the rectangle of the area with a colour.
 void FillArea(HDC dc, const DrawingArea& area, COLORREF colour);
-// The polyline in one pen, cut to the ground the clip extent holds.
-void DrawGroundPolyline(HDC dc, const GroundView& view, const DrawingArea& area,
-                        const std::vector<GroundPoint>& line, const GroundExtent& clip);
+// The polyline cut to the ground the clip extent holds, its runs added to the batch.
+void AddGroundPolyline(ShapeBatch& batch, const GroundView& view, const DrawingArea& area,
+                       const std::vector<GroundPoint>& line, const GroundExtent& clip);

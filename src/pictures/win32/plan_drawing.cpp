@@ -94,16 +94,20 @@ std::vector<LabelBox> DrawNorthAndScale(const Painter& p, const GroundExtent& vi
 void DrawTrack(const Painter& p, PlanContent& content, const GroundExtent& clip) {
     {
         Selected pen(p.dc, PicturePen(p.style, ThinWidth, PolygonColour, PS_DASH));
-        DrawGroundPolyline(p.dc, p.view, p.area, content.polygon, clip);
+        ShapeBatch polygon;
+        AddGroundPolyline(polygon, p.view, p.area, content.polygon, clip);
+        polygon.DrawPolylines(p.dc);
     }
     const double tolerance = p.style.toleranceUnits / p.view.unitsPerMetre;
     if (content.pieces.empty() || content.piecesTolerance != tolerance) {
         content.pieces = SampleRoute(*content.line, tolerance);
         content.piecesTolerance = tolerance;
     }
-    Selected pen(p.dc, PicturePen(p.style, TrackWidth, TrackColour));
+    ShapeBatch track;
     for (const TrackPiece& piece : content.pieces)
-        DrawGroundPolyline(p.dc, p.view, p.area, piece.points, clip);
+        AddGroundPolyline(track, p.view, p.area, piece.points, clip);
+    Selected pen(p.dc, PicturePen(p.style, TrackWidth, TrackColour));
+    track.DrawPolylines(p.dc);
 }
 
 bool Inside(const GroundExtent& e, GroundPoint g) {
@@ -133,79 +137,102 @@ void DrawTicks(const Painter& p, const PlanContent& content, const GroundExtent&
     while (spacing * every < p.Mm(LeastTickSpacing) && every < 1e9)
         every *= 10;
     const double step = (content.ticks[1].PK - content.ticks[0].PK) * every;
-    Selected pen(p.dc, PicturePen(p.style, ThinWidth * 2, TrackColour));
+    ShapeBatch ticks;
     for (const PicketTick& t : content.ticks) {
         if (!Inside(clip, t.at) || std::fmod(t.PK, step) != 0) continue;
         const DevicePoint at = p.At(t.at);
         // Across the line: its direction (sinA east, cosA north) turned a right angle.
         const double ax = t.cosA * p.Mm(TickReach), ay = t.sinA * p.Mm(TickReach);
-        const POINT line[] = {ToPoint({at.x - ax, at.y - ay}), ToPoint({at.x + ax, at.y + ay})};
-        Polyline(p.dc, line, 2);
+        ticks.Add({ToPoint({at.x - ax, at.y - ay}), ToPoint({at.x + ax, at.y + ay})});
         labels.Add(at, t.label);
     }
+    Selected pen(p.dc, PicturePen(p.style, ThinWidth * 2, TrackColour));
+    ticks.DrawPolylines(p.dc);
 }
 
-void Diamond(HDC dc, DevicePoint at, double r) {
-    const POINT corners[] = {ToPoint({at.x, at.y - r}), ToPoint({at.x + r, at.y}), ToPoint({at.x, at.y + r}),
-                             ToPoint({at.x - r, at.y})};
-    Polygon(dc, corners, 4);
+// The corners of a small regular polygon about a point: a disc of `sides` sides
+// (4 turned half a side: a diamond).
+std::vector<POINT> RegularPolygon(DevicePoint at, double r, int sides) {
+    std::vector<POINT> corners;
+    for (int i = 0; i < sides; ++i) {
+        const double angle = 6.283185307179586 * (i + 0.5) / sides;
+        corners.push_back(ToPoint({at.x + r * std::cos(angle), at.y + r * std::sin(angle)}));
+    }
+    return corners;
 }
 
-void Cross(HDC dc, DevicePoint at, double r) {
-    const POINT a[] = {ToPoint({at.x - r, at.y - r}), ToPoint({at.x + r + 1, at.y + r + 1})};
-    const POINT b[] = {ToPoint({at.x - r, at.y + r}), ToPoint({at.x + r + 1, at.y - r - 1})};
-    Polyline(dc, a, 2);
-    Polyline(dc, b, 2);
-}
-
-// The set-out points as diamonds and the traced points as crosses with their names.
+// The set-out points as diamonds and the traced points as crosses with their names,
+// each kind in one call.
 void DrawResults(const Painter& p, const RouteResults& results, const GroundExtent& clip, Labels& labels) {
     const double r = p.Mm(MarkerRadius);
-    {
-        Selected pen(p.dc, PicturePen(p.style, ThinWidth * 2, SetOutColour));
-        Selected brush(p.dc, CreateSolidBrush(SetOutColour));
-        for (const SetOutRoutePoint& s : results.setOutPoints)
-            if (Inside(clip, {s.Y, s.X})) Diamond(p.dc, p.At({s.Y, s.X}), r);
+    ShapeBatch diamonds, crosses;
+    for (const SetOutRoutePoint& s : results.setOutPoints) {
+        if (!Inside(clip, {s.Y, s.X})) continue;
+        const DevicePoint at = p.At({s.Y, s.X});
+        if (diamonds.AlreadyAt(ToPoint(at))) continue;
+        diamonds.Add({ToPoint({at.x, at.y - r}), ToPoint({at.x + r, at.y}), ToPoint({at.x, at.y + r}),
+                      ToPoint({at.x - r, at.y})});
     }
-    Selected pen(p.dc, PicturePen(p.style, ThinWidth * 2, TracedColour));
     for (const TracedRoutePoint& t : results.tracedPoints) {
         if (!Inside(clip, {t.Y, t.X})) continue;
         const DevicePoint at = p.At({t.Y, t.X});
-        Cross(p.dc, at, r);
         labels.Add(at, t.name);
+        if (crosses.AlreadyAt(ToPoint(at))) continue;
+        crosses.Add({ToPoint({at.x - r, at.y - r}), ToPoint({at.x + r + 1, at.y + r + 1})});
+        crosses.Add({ToPoint({at.x - r, at.y + r}), ToPoint({at.x + r + 1, at.y - r - 1})});
     }
+    {
+        Selected pen(p.dc, PicturePen(p.style, ThinWidth * 2, SetOutColour));
+        Selected brush(p.dc, CreateSolidBrush(SetOutColour));
+        diamonds.DrawPolygons(p.dc);
+    }
+    Selected pen(p.dc, PicturePen(p.style, ThinWidth * 2, TracedColour));
+    crosses.DrawPolylines(p.dc);
 }
 
 // The line's points, drawn over everything else: START and END as squares, IPs as
-// triangles, main points as discs; each with its label, its box kept free of labels.
+// triangles (outlined), main points as discs; each kind in one call, each with its
+// label, its box kept free of labels.
 void DrawLineMarks(const Painter& p, const PlanContent& content, const GroundExtent& clip, Labels& labels,
                    std::vector<LabelBox>& obstacles) {
     const double r = p.Mm(MarkerRadius);
-    for (MarkKind kind : {MarkKind::End, MarkKind::Ip, MarkKind::MainPoint}) {
-        const COLORREF colour = kind == MarkKind::MainPoint ? MainPointColour
-                                : kind == MarkKind::Ip      ? IpColour
-                                                            : RGB(0, 0, 0);
-        Selected pen(p.dc, PicturePen(p.style, ThinWidth * 2, colour));
-        Selected brush(p.dc, CreateSolidBrush(colour));
-        if (kind == MarkKind::Ip) SelectObject(p.dc, GetStockObject(NULL_BRUSH));
-        for (const PlanMark& m : content.marks) {
-            if (m.kind != kind || !Inside(clip, m.at)) continue;
-            const DevicePoint at = p.At(m.at);
-            const POINT from = ToPoint({at.x - r, at.y - r}), to = ToPoint({at.x + r + 1, at.y + r + 1});
-            if (kind == MarkKind::MainPoint) {
-                Ellipse(p.dc, from.x, from.y, to.x, to.y);
-            } else if (kind == MarkKind::Ip) {
-                const POINT triangle[] = {ToPoint({at.x, at.y - r * 1.5}), ToPoint({at.x + r * 1.3, at.y + r}),
-                                          ToPoint({at.x - r * 1.3, at.y + r})};
-                Polygon(p.dc, triangle, 3);
-            } else {
-                Rectangle(p.dc, from.x, from.y, to.x, to.y);
-            }
-            obstacles.push_back({at.x - r * 1.5, at.y - r * 1.5, at.x + r * 1.5, at.y + r * 1.5});
+    ShapeBatch ends, ips, mainPoints;
+    for (const PlanMark& m : content.marks) {
+        if (!Inside(clip, m.at)) continue;
+        const DevicePoint at = p.At(m.at);
+        labels.Add(at, m.label);
+        ShapeBatch& batch = m.kind == MarkKind::End ? ends : m.kind == MarkKind::Ip ? ips : mainPoints;
+        if (batch.AlreadyAt(ToPoint(at))) continue;
+        // The marker's box, short of the labels' gap, so that its own labels fit beside it.
+        const double box = std::min(r * 1.5, p.Mm(LabelGap) - 1);
+        obstacles.push_back({at.x - box, at.y - box, at.x + box, at.y + box});
+        switch (m.kind) {
+        case MarkKind::End:
+            ends.Add({ToPoint({at.x - r, at.y - r}), ToPoint({at.x + r, at.y - r}), ToPoint({at.x + r, at.y + r}),
+                      ToPoint({at.x - r, at.y + r})});
+            break;
+        case MarkKind::Ip:
+            ips.Add({ToPoint({at.x, at.y - r * 1.5}), ToPoint({at.x + r * 1.3, at.y + r}),
+                     ToPoint({at.x - r * 1.3, at.y + r}), ToPoint({at.x, at.y - r * 1.5})});
+            break;
+        case MarkKind::MainPoint:
+            mainPoints.Add(RegularPolygon(at, r, 12));
+            break;
         }
     }
-    for (const PlanMark& m : content.marks)
-        if (Inside(clip, m.at)) labels.Add(p.At(m.at), m.label);
+    const struct {
+        const ShapeBatch& shapes;
+        COLORREF colour;
+        bool filled;
+    } kinds[] = {{ends, RGB(0, 0, 0), true}, {ips, IpColour, false}, {mainPoints, MainPointColour, true}};
+    for (const auto& kind : kinds) {
+        Selected pen(p.dc, PicturePen(p.style, ThinWidth * 2, kind.colour));
+        Selected brush(p.dc, CreateSolidBrush(kind.colour));
+        if (kind.filled)
+            kind.shapes.DrawPolygons(p.dc);
+        else
+            kind.shapes.DrawPolylines(p.dc);
+    }
 }
 } // namespace
 
@@ -221,6 +248,7 @@ void DrawPlan(HDC dc, const DrawingArea& area, const DeviceStyle& style, const G
     // Drawn a little beyond the edges, so that nothing is cut short inside them.
     const GroundExtent clip = Grown(visible, p.Mm(5) / view.unitsPerMetre);
     Selected font(dc, PictureFont(style, LabelPoints));
+    SetPolyFillMode(dc, WINDING); // markers drawn over one another stay filled
     std::vector<LabelBox> obstacles = DrawGrid(p, visible);
     DrawTrack(p, content, clip);
     Labels line, traced, ticks;
@@ -233,12 +261,11 @@ void DrawPlan(HDC dc, const DrawingArea& area, const DeviceStyle& style, const G
     // the pickets.
     line.Append(traced);
     line.Append(ticks);
-    for (std::size_t i = 0; i < line.requests.size(); ++i) {
-        const SIZE size = TextSize(dc, line.texts[i]);
-        line.requests[i].width = size.cx, line.requests[i].height = size.cy;
-    }
+    const TextMeasure measure(dc);
+    for (std::size_t i = 0; i < line.requests.size(); ++i)
+        line.requests[i].width = measure.Width(line.texts[i]), line.requests[i].height = measure.Height();
     SetTextColor(dc, RGB(0, 0, 0));
-    const auto boxes = PlaceLabels(line.requests, p.Mm(LabelGap), obstacles);
+    const auto boxes = PlaceLabels(line.requests, p.Mm(LabelGap), area, obstacles);
     for (std::size_t i = 0; i < boxes.size(); ++i)
         if (boxes[i]) WriteText(dc, *boxes[i], line.texts[i]);
     RestoreDC(dc, saved);
