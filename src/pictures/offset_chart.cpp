@@ -8,17 +8,20 @@
 namespace {
 using K = RouteElementKind;
 
-// The panel's value range: symmetric about zero, rounded out to a tick.
+// The panel's value range: symmetric about zero, a tenth beyond the farthest point,
+// rounded out to a tick.
+constexpr double Headroom = 1.1;
+
 ChartPanel Panel(const Route& line, double most, const DrawingArea& area, const char* name) {
-    ChartPanel panel{area, line.start.PK, line.end.PK, -most, most, 0, 0, name};
+    ChartPanel panel{area, line.start.PK, line.end.PK, 0, 0, 0, 0, name};
     panel.PKinterval = GridInterval(panel.PKlo, panel.PKhi);
-    panel.interval = GridInterval(-most, most);
-    const double reach = std::max(std::ceil(most / panel.interval), 1.0) * panel.interval;
+    panel.interval = GridInterval(-most * Headroom, most * Headroom);
+    const double reach = std::max(std::ceil(most * Headroom / panel.interval), 1.0) * panel.interval;
     panel.lo = -reach, panel.hi = reach;
     return panel;
 }
 
-// The largest |value| of the points, or a small default where there is none.
+// The value range when no point is farther off.
 constexpr double LeastValueRange = 0.01;
 } // namespace
 

@@ -30,8 +30,8 @@ struct ChartPanel {
 DevicePoint ChartToDevice(const ChartPanel& panel, double PK, double value);
 
 // The panels for the traced points in `area`: the picket range of the whole line,
-// the value range symmetric about zero and rounded out to its tick interval (at
-// least one interval either side). A second panel for dH when any point has one;
+// the value range symmetric about zero, a tenth beyond the farthest point and
+// rounded out to its tick interval (at least one interval either side). A second panel for dH when any point has one;
 // the two share the height.
 std::vector<ChartPanel> ChartPanels(const Route& line, const std::vector<TracedRoutePoint>& points,
                                     const DrawingArea& area);

@@ -292,8 +292,10 @@ TEST(PlanMarks, ChartPanelsForTheTrace) {
     std::vector<TracedRoutePoint> points = {{"P1", 0, 0, 300, 1.5, "", {}}, {"P2", 0, 0, 853.3605, -2, "", {}}};
     std::vector<ChartPanel> panels = ChartPanels(build.line, points, {0, 0, 1000, 400});
     ASSERT_EQ(panels.size(), 1u);
-    EXPECT_EQ(panels[0].lo, -2);
-    EXPECT_EQ(panels[0].hi, 2);
+    // |d| up to 2, a tenth beyond: 2.2, ticks of 0.5, rounded out to 2.5.
+    EXPECT_EQ(panels[0].lo, -2.5);
+    EXPECT_EQ(panels[0].hi, 2.5);
+    EXPECT_EQ(panels[0].interval, 0.5);
     EXPECT_EQ(panels[0].PKinterval, 500);
     const DevicePoint zero = ChartToDevice(panels[0], 100, 0);
     EXPECT_EQ(zero.x, 0);

@@ -58,8 +58,12 @@ std::vector<LabelBox> DrawGrid(const Painter& p, const GroundExtent& visible) {
     for (double X : Xs) {
         const std::string text = GridValueText(X, interval);
         const SIZE size = TextSize(p.dc, text);
-        boxes.push_back(CentredBox(p.dc, text, p.area.left + p.Mm(1) + size.cx / 2.0, p.At({0, X}).y));
-        WriteText(p.dc, boxes.back(), text);
+        LabelBox box = CentredBox(p.dc, text, p.area.left + p.Mm(1) + size.cx / 2.0, p.At({0, X}).y);
+        // Over the grid line from the edge on, so that no stroke reads as a minus sign.
+        FillArea(p.dc, {p.area.left, box.top, box.left - p.area.left, box.bottom - box.top}, RGB(255, 255, 255));
+        WriteText(p.dc, box, text);
+        box.left = p.area.left;
+        boxes.push_back(box);
     }
     SetBkMode(p.dc, TRANSPARENT);
     return boxes;
