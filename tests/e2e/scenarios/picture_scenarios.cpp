@@ -1,7 +1,8 @@
 // Quarel > Line > Plan of the line and Offsets along the line through the real
 // program: their notices; the plan and the chart on a line with a trace, checked in
 // the windows' own pixels at the points the worked example places (the plan fitted,
-// zoomed about the pointer, fitted again); Esc and the close box; and the plan
+// zoomed about the pointer, fitted again, following a new trace); Esc and the close
+// box; and the plan
 // printed through the Print dialog, read back from the PDF: the title, the book's
 // name, the scale, the grid labels, every main point's and IP's label and the track
 // passing within 0.1 mm of the true line at the main points at the stated scale.
@@ -193,6 +194,17 @@ void PicturesOnScreen(ScenarioContext& context) {
 
     PressKey(chart, VK_ESCAPE);
     WaitFor([&] { return !IsWindow(chart); }, "Esc to close the chart");
+
+    // A new trace of P1 alone: the plan follows it, P2's marker goes.
+    const std::string text = EditorText(program);
+    const int p1 = static_cast<int>(text.find("P1 "));
+    SelectInEditor(program, p1, static_cast<int>(text.find("\r\n", p1)));
+    program.Command(CMD_LINE_TRACE_POINTS);
+    WaitFor([&] { return EditorText(program).find("Points: 1 traced") != std::string::npos; }, "P1 traced again");
+    const POINT p2 = fitted.At(5450.188, 2604.018);
+    WaitFor([&] { return !ReadClientPixels(plan).Near(p2.x, p2.y, TracedColour, 2); },
+            "the plan to follow the new trace (no marker at P2)");
+    Check(ReadClientPixels(plan).Near(p1.x, p1.y, TracedColour, 2), "the plan still marks P1");
     PostMessageA(plan, WM_SYSCOMMAND, SC_CLOSE, 0);
     WaitFor([&] { return !IsWindow(plan); }, "the close box to close the plan");
 }
@@ -313,8 +325,9 @@ void PlanPrintedToScale(ScenarioContext& context) {
 
 std::vector<Scenario> PictureScenarios() {
     return {
-        {"pictures of the line: notices before a line and a trace; the plan fitted, zoomed about the pointer and "
-         "fitted again, and the chart of offsets, checked in their pixels; Esc and the close box close them",
+        {"pictures of the line: notices before a line and a trace; the plan fitted, zoomed about the pointer, "
+         "fitted again and following a new trace, and the chart of offsets, checked in their pixels; Esc and the "
+         "close box close them",
          PicturesOnScreen},
         {"pictures of the line: the plan printed through the Print dialog to the PDF queue: title, book, scale "
          "1:N, grid labels 1:N apart, every main point's and IP's label, the track within 0.1 mm of the main "
