@@ -197,14 +197,22 @@ void PicturesOnScreen(ScenarioContext& context) {
 
     // A new trace of P1 alone: the plan follows it, P2's marker goes.
     const std::string text = EditorText(program);
-    const int p1 = static_cast<int>(text.find("P1 "));
-    SelectInEditor(program, p1, static_cast<int>(text.find("\r\n", p1)));
+    const int p1Line = static_cast<int>(text.find("P1 "));
+    SelectInEditor(program, p1Line, static_cast<int>(text.find("\r\n", p1Line)));
     program.Command(CMD_LINE_TRACE_POINTS);
     WaitFor([&] { return EditorText(program).find("Points: 1 traced") != std::string::npos; }, "P1 traced again");
+    // The command again brings the one plan window to the front (the main window took
+    // the front when the chart closed).
+    program.Command(CMD_LINE_PLAN);
     const POINT p2 = fitted.At(5450.188, 2604.018);
-    WaitFor([&] { return !ReadClientPixels(plan).Near(p2.x, p2.y, TracedColour, 2); },
-            "the plan to follow the new trace (no marker at P2)");
-    Check(ReadClientPixels(plan).Near(p1.x, p1.y, TracedColour, 2), "the plan still marks P1");
+    WaitFor([&] {
+        const WindowPixels pixels = ReadClientPixels(plan);
+        return pixels.Near(p1.x, p1.y, TracedColour, 2) && !pixels.Near(p2.x, p2.y, TracedColour, 2);
+    }, "the plan in front to follow the new trace: P1 marked, P2 no more");
+    int pictures = 0;
+    for (HWND window : VisibleTopWindows(program.ProcessId()))
+        pictures += WindowClass(window) == "Quarel_Picture";
+    Check(pictures == 1, "one plan window, not a second: " + std::to_string(pictures) + " picture windows");
     PostMessageA(plan, WM_SYSCOMMAND, SC_CLOSE, 0);
     WaitFor([&] { return !IsWindow(plan); }, "the close box to close the plan");
 }
