@@ -1,8 +1,8 @@
 // Quarel > Line > Plan of the line and Offsets along the line through the real
 // program: their notices; the plan and the chart on a line with a trace, checked in
 // the windows' own pixels at the points the worked example places (the plan fitted,
-// zoomed about the pointer, fitted again, following a new trace); Esc and the close
-// box; and the plan
+// zoomed about the pointer, fitted by Home, panned by an arrow key, fitted by Fit,
+// following a new trace); Esc and the close box; and the plan
 // printed through the Print dialog, read back from the PDF: the title, the book's
 // name, the scale, the grid labels, every main point's and IP's label and the track
 // passing within 0.1 mm of the true line at the main points at the stated scale.
@@ -173,8 +173,15 @@ void PicturesOnScreen(ScenarioContext& context) {
     zoomed.Yc = sk.Y - (sk.Y - fitted.Yc) / 1.5625;
     zoomed.Xc = sk.X - (sk.X - fitted.Xc) / 1.5625;
     CheckMainPointsAt(plan, zoomed, "zoomed about SK of VU1");
+    PressKey(plan, VK_HOME);
+    CheckMainPointsAt(plan, fitted, "fitted again by Home");
+    // The left arrow shows more to the west: the drawing moves right an eighth of the width.
+    PressKey(plan, VK_LEFT);
+    PlanProjection panned = fitted;
+    panned.Yc = fitted.Yc - fitted.width / 8 / fitted.k;
+    CheckMainPointsAt(plan, panned, "panned by the left arrow");
     PostMessageA(plan, WM_COMMAND, CMD_PICTURE_FIT, 0);
-    CheckMainPointsAt(plan, fitted, "fitted again");
+    CheckMainPointsAt(plan, fitted, "fitted again by Fit");
 
     program.Command(CMD_LINE_OFFSETS);
     const HWND chart = WaitForPicture(program, "Offsets along the line");
@@ -334,8 +341,8 @@ void PlanPrintedToScale(ScenarioContext& context) {
 std::vector<Scenario> PictureScenarios() {
     return {
         {"pictures of the line: notices before a line and a trace; the plan fitted, zoomed about the pointer, "
-         "fitted again and following a new trace, and the chart of offsets, checked in their pixels; Esc and the "
-         "close box close them",
+         "fitted by Home, panned by an arrow key, fitted by Fit and following a new trace, and the chart of "
+         "offsets, checked in their pixels; Esc and the close box close them",
          PicturesOnScreen},
         {"pictures of the line: the plan printed through the Print dialog to the PDF queue: title, book, scale "
          "1:N, grid labels 1:N apart, every main point's and IP's label, the track within 0.1 mm of the main "
