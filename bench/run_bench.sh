@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs the benchmarks and prints their figures: the point trace, the whole line and
 # the search and pagination natively (a build without sanitizers,
-# BUILD_ROOT/native-release), then the file speed, the point trace, the whole line
-# and the search benchmarks under Wine on a virtual display.
+# BUILD_ROOT/native-release), then the file speed, the pictures of the line, the
+# point trace, the whole line and the search benchmarks under Wine on a virtual
+# display.
 # Usage: bench/run_bench.sh [BUILD_ROOT]   (default: build/)
 set -euo pipefail
 # shellcheck source=../scripts/lib.sh
@@ -14,7 +15,9 @@ root=$(realpath -m "${1:-$quarel_top/build}")
 build_log=$root/bench-build.log
 # Each benchmark run natively and under Wine, with the heading of its figures.
 benchmarks=(point_trace_bench route_bench search_print_bench)
-declare -A heading=([file_speed_bench]="File speed" [point_trace_bench]="Point trace"
+# Built for Windows only and run under Wine only.
+wine_only=(file_speed_bench picture_bench)
+declare -A heading=([file_speed_bench]="File speed" [picture_bench]="Pictures of the line" [point_trace_bench]="Point trace"
     [route_bench]="The whole line" [search_print_bench]="Find Next, Replace All and print pagination")
 
 if [ ! -f "$root/win64/build.ninja" ]; then
@@ -22,7 +25,7 @@ if [ ! -f "$root/win64/build.ninja" ]; then
     exit 1
 fi
 {
-    quarel_run cmake --build "$root/win64" --target file_speed_bench "${benchmarks[@]}" &&
+    quarel_run cmake --build "$root/win64" --target "${wine_only[@]}" "${benchmarks[@]}" &&
         quarel_configure "$root/native-release" &&
         quarel_run cmake --build "$root/native-release" --target "${benchmarks[@]}"
 } >"$build_log" 2>&1 || { cat "$build_log"; exit 1; }
@@ -34,11 +37,11 @@ done
 # Under Wine: each benchmark's output goes to a file (Wine's services hold on to pipes)
 # and is shown once the session has ended.
 wine_session_start "$root/wineprefix" virtual
-for bench in file_speed_bench "${benchmarks[@]}"; do
+for bench in "${wine_only[@]}" "${benchmarks[@]}"; do
     quarel_run "$WINE" "$root/win64/bench/$bench.exe" >"$root/bench-$bench.log" 2>&1 || status=$?
 done
 wine_session_stop
-for bench in file_speed_bench "${benchmarks[@]}"; do
+for bench in "${wine_only[@]}" "${benchmarks[@]}"; do
     echo "== ${heading[$bench]}, under Wine"
     grep -v -e 'syswow64' -e '^wine: ' "$root/bench-$bench.log" || true
 done

@@ -9,6 +9,7 @@
 #define IDM_MAIN_MENU 430
 #define IDA_MAIN_ACCELERATORS 400
 #define IDA_EDIT_ACCELERATORS 401
+#define IDM_PICTURE_MENU 431       /* the menu bar of the pictures of the line */
 
 /* The main window's text field */
 #define IDC_EDITOR 111
@@ -48,6 +49,10 @@
 #define CMD_LINE_ELEMENTS 1024
 #define CMD_LINE_TRACE_POINTS 1025
 #define CMD_LINE_SET_OUT 1026
+#define CMD_LINE_PLAN 1028
+#define CMD_LINE_OFFSETS 1029
+#define CMD_PICTURE_PRINT 1031     /* in the menu bar of a picture of the line */
+#define CMD_PICTURE_FIT 1032
 
 /* Dialog templates */
 #define IDD_ABOUT 500

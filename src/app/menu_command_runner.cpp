@@ -3,6 +3,7 @@
 #include "app/dialog_commands.h"
 #include "app/document_commands.h"
 #include "app/edit_commands.h"
+#include "app/picture_commands.h"
 #include "app/point_trace_commands.h"
 #include "app/route_commands.h"
 #include "editor/win32/editor_font.h"
@@ -12,8 +13,8 @@
 void RunMenuCommand(HWND owner, HWND editor, int id) {
     const MenuCommand* command = FindMenuCommand(id);
     if (command == nullptr) return;
-    if (command->needs != nullptr && !command->needs->holds()) {
-        ShowNotice(command->needs->notice);
+    if (const CommandPrecondition* failed = FailedPrecondition(command->needs)) {
+        ShowNotice(failed->notice);
         return;
     }
     switch (command->kind) {
@@ -25,15 +26,21 @@ void RunMenuCommand(HWND owner, HWND editor, int id) {
         break;
     case CommandKind::CalculationDialog:
         RunCalculationDialog(owner, editor, *command->calculator);
+        if (command->needs == &RouteHasBeenRead) UpdatePictureWindows(); // a set-out on the line
         break;
     case CommandKind::PointBatch:
         TraceSelectedPoints(editor, *command->batch);
         break;
     case CommandKind::RouteElements:
         ReportRouteElements(editor);
+        UpdatePictureWindows(); // another line, or none of its last results
         break;
     case CommandKind::RouteTrace:
         TracePointsOnStoredRoute(editor);
+        UpdatePictureWindows();
+        break;
+    case CommandKind::RoutePicture:
+        OpenRoutePicture(owner, id);
         break;
     case CommandKind::Options:
         RunOptionsDialog(owner, editor);

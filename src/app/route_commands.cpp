@@ -2,6 +2,7 @@
 
 #include "route/route_elements.h"
 #include "route/route_point_trace.h"
+#include "route/route_results.h"
 #include "text/win32/selected_text.h"
 #include "text/win32/wait_cursor.h"
 #include "text/win32/window_text.h"
@@ -11,7 +12,10 @@ void ReportRouteElements(HWND edit) {
     if (!ReadSelectedText(edit, "Select the lines of the line to read.", selected)) return;
     WaitCursor wait;
     RouteElements elements = ReadRouteElements(selected.lines);
-    if (elements.line) TheStoredRoute = std::move(elements.line);
+    if (elements.line) {
+        TheStoredRoute = std::move(elements.line);
+        ForgetRouteResults(); // the last trace and set-out were on the line before
+    }
     AppendToEditor(edit, elements.report.c_str());
 }
 

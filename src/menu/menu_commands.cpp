@@ -3,12 +3,15 @@
 #include "rail/rail_level_calculators.h"
 #include "resource_ids.h"
 #include "route/route_elements.h"
+#include "route/route_results.h"
 #include "menu/route_set_out_calculator.h"
 #include "set_out/set_out_calculators.h"
 #include "trace/trace_calculators.h"
 
 const CommandPrecondition RouteHasBeenRead = {[] { return TheStoredRoute.has_value(); },
                                               "No line has been read yet."};
+const CommandPrecondition RoutePointsTraced = {[] { return TheRouteResults.traced; },
+                                               "No points have been traced on the line yet.", &RouteHasBeenRead};
 
 namespace {
 using K = CommandKind;
@@ -45,6 +48,8 @@ constexpr MenuCommand Commands[] = {
     {CMD_LINE_ELEMENTS, K::RouteElements},
     {CMD_LINE_TRACE_POINTS, K::RouteTrace, nullptr, nullptr, &RouteHasBeenRead},
     {CMD_LINE_SET_OUT, K::CalculationDialog, &RouteSetOutCalculator, nullptr, &RouteHasBeenRead},
+    {CMD_LINE_PLAN, K::RoutePicture, nullptr, nullptr, &RouteHasBeenRead},
+    {CMD_LINE_OFFSETS, K::RoutePicture, nullptr, nullptr, &RoutePointsTraced},
     {CMD_SETTINGS_OPTIONS, K::Options},
     {CMD_SETTINGS_FONT, K::EditorFont},
     {CMD_HELP_ABOUT, K::About},
@@ -72,4 +77,10 @@ const Calculator* CalculatorForTemplate(int templateId) {
     for (const MenuCommand& c : Commands)
         if (c.calculator != nullptr && c.calculator->templateId == templateId) return c.calculator;
     return nullptr;
+}
+
+const CommandPrecondition* FailedPrecondition(const CommandPrecondition* needs) {
+    if (needs == nullptr) return nullptr;
+    if (const CommandPrecondition* first = FailedPrecondition(needs->after)) return first;
+    return needs->holds() ? nullptr : needs;
 }

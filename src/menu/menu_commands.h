@@ -17,20 +17,30 @@ enum class CommandKind {
     PointBatch,        // traces every point line selected on the element stored for a trace
     RouteElements,     // reads the selected IP table: the elements of the line
     RouteTrace,        // traces the selected points on the line read last
+    RoutePicture,      // opens the plan of the line or the offsets along it
     Options,           // Settings > Options
     EditorFont,        // Settings > Font: the field book's font on screen
     About,             // Help > About
 };
 
 // What must hold before a command runs, and the notice shown instead when it does not.
+// A precondition may rest on another, checked first with its own notice.
 struct CommandPrecondition {
     bool (*holds)();
     const char* notice;
+    const CommandPrecondition* after = nullptr;
 };
+
+// The precondition of a command that fails first (its notice to show), or null when
+// all hold.
+const CommandPrecondition* FailedPrecondition(const CommandPrecondition* needs);
 
 // A line has been read (Quarel > Line > Elements of the selected line): "No line
 // has been read yet." otherwise.
 extern const CommandPrecondition RouteHasBeenRead;
+// Points have been traced on the line read (Quarel > Line > Trace selected points),
+// after a line has been read: "No points have been traced on the line yet."
+extern const CommandPrecondition RoutePointsTraced;
 
 struct MenuCommand {
     int id; // menu command id, as in resource_ids.h

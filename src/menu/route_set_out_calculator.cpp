@@ -7,6 +7,7 @@
 #include "elements/set_out_run.h"
 #include "resource_ids.h"
 #include "route/route_elements.h"
+#include "route/route_results.h"
 #include "route/route_set_out.h"
 
 namespace {
@@ -23,7 +24,8 @@ CalculationOutput Compute(CalculationStore& store) {
     std::vector<std::string> beyondCentre;
     for (const RouteCurve& c : TheStoredRoute->curves)
         beyondCentre.push_back("!Offset beyond the centre of " + c.name + "!");
-    return SetOutStoredRun(store, "\r\n" + StoredRouteDescription() + "\r\n", [&](double PK, double d) {
+    // The points set out are kept for the pictures of the line.
+    return SetOutStoredRun(store, "\r\n" + StoredRouteDescription() + "\r\n", KeepingSetOutPoints([&](double PK, double d) {
         const RouteSetOut point = SetOutOnRoute(layout, PK, d);
         switch (point.outcome) {
         case RouteSetOut::Outcome::PicketOutside:
@@ -36,7 +38,7 @@ CalculationOutput Compute(CalculationStore& store) {
         SetOutPoint set{point.Y, point.X};
         set.element = RouteElementName(*TheStoredRoute, layout.Elements()[point.element]);
         return set;
-    });
+    }));
 }
 
 std::string NoteText() {

@@ -4,6 +4,7 @@
 #include "numeric/arithmetic.h"
 #include "numeric/report_numbers.h"
 #include "route/route_layout.h"
+#include "route/route_results.h"
 
 namespace {
 struct TracedPoint {
@@ -34,6 +35,7 @@ bool TraceOnElement(const RouteLayout& layout, std::size_t element, double Y, do
 std::string TracePointsOnRoute(const Route& line, std::span<const TextLine> lines) {
     const RouteLayout layout(line);
     std::string report = "\r\nTrace of points on the line\r\n";
+    StartRouteTrace();
     report += PointTable(lines, [&](const PointLine& point, std::string& out) {
         bool found = false;
         TracedPoint best{}, candidate{};
@@ -50,6 +52,8 @@ std::string TracePointsOnRoute(const Route& line, std::span<const TextLine> line
         }
         out += "   PK=" + LinearText(best.PK) + "   d=" + LinearText(best.d) + "   " +
                RouteElementName(line, layout.Elements()[best.element]);
+        KeepTracedRoutePoint({point.name, point.y, point.x, best.PK, best.d,
+                              RouteElementName(line, layout.Elements()[best.element]), {}});
         return true;
     });
     return report;

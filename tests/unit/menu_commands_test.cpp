@@ -40,10 +40,15 @@ TEST(MenuCommands, EachCommandOnceWithTheTargetOfItsKind) {
 // The commands that work on the line read last wait until one has been read, and
 // say so; every other command runs at once.
 TEST(MenuCommands, LineCommandsNeedALineRead) {
-    const std::set<int> needingALine = {CMD_LINE_TRACE_POINTS, CMD_LINE_SET_OUT};
+    const std::set<int> needingALine = {CMD_LINE_TRACE_POINTS, CMD_LINE_SET_OUT, CMD_LINE_PLAN};
     TheStoredRoute.reset();
     for (const MenuCommand& command : MenuCommands()) {
         SCOPED_TRACE(command.id);
+        if (command.id == CMD_LINE_OFFSETS) { // needs points traced on the line read
+            ASSERT_EQ(command.needs, &RoutePointsTraced);
+            EXPECT_EQ(FailedPrecondition(command.needs), &RouteHasBeenRead);
+            continue;
+        }
         if (!needingALine.contains(command.id)) {
             EXPECT_EQ(command.needs, nullptr);
             continue;
@@ -54,6 +59,7 @@ TEST(MenuCommands, LineCommandsNeedALineRead) {
     }
     TheStoredRoute = Route{};
     EXPECT_TRUE(RouteHasBeenRead.holds());
+    EXPECT_STREQ(FailedPrecondition(&RoutePointsTraced)->notice, "No points have been traced on the line yet.");
     TheStoredRoute.reset();
 }
 

@@ -7,9 +7,7 @@
 
 #include <string>
 
-inline constexpr const char* PrintCaption = "Quarel Editor";
-inline constexpr const char* NoPrinterText = "No printer is installed.";
-inline constexpr const char* PrintFailedText = "Printing failed.";
+#include "editor/win32/print_dialog_job.h"
 
 // Prints the text field's text (or its selection, when chosen in the dialog) under
 // the document's name (its file path; "" for an untitled document). With no printer

@@ -32,6 +32,8 @@ PrintedPdf ReadPrintedPdf(const DriverSettings& settings) {
     const size_t pagesAt = info.find("Pages:");
     Check(pagesAt != std::string::npos, "pdfinfo names the page count: " + Visible(info, 300));
     pdf.pages = std::atoi(info.c_str() + pagesAt + 6);
+    TryReadFileBytes(JoinPath(settings.printRequests, "pdfbbox.html"), pdf.bboxHtml);
+    TryReadFileBytes(JoinPath(settings.printRequests, "pdf.svg"), pdf.svg);
     const std::string text = ReadFileBytes(JoinPath(settings.printRequests, "pdftext.txt"));
     size_t start = 0;
     for (size_t feed = text.find('\f'); feed != std::string::npos; feed = text.find('\f', start)) {

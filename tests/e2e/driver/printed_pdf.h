@@ -1,5 +1,5 @@
 // The PDF a print job leaves in the test's print queue, read back on the host
-// (print_checker.sh runs pdfinfo and pdftotext -layout, which a Windows program
+// (print_checker.sh runs pdfinfo, pdftotext and pdftocairo, which a Windows program
 // under Wine cannot start).
 #pragma once
 
@@ -11,6 +11,8 @@ struct DriverSettings;
 struct PrintedPdf {
     int pages = 0;                        // pdfinfo's "Pages:"
     std::vector<std::string> pageTexts;   // pdftotext -layout, split at its form feeds
+    std::string bboxHtml;                 // pdftotext -bbox: the words with their boxes
+    std::string svg;                      // pdftocairo -svg of the first page: its drawn paths
 };
 
 // Removes the PDF of an earlier job, so that the next read sees the new one.

@@ -69,4 +69,5 @@ std::vector<Scenario> ReleaseSmokeScenarios();
 std::vector<Scenario> FindReplaceScenarios();
 std::vector<Scenario> GoToScenarios();
 std::vector<Scenario> PrintScenarios();
+std::vector<Scenario> PictureScenarios();
 std::vector<Scenario> EndOfFileMarkScenarios();

@@ -1,0 +1,60 @@
+#include "pictures/offset_chart.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "pictures/round_numbers.h"
+
+namespace {
+using K = RouteElementKind;
+
+// The panel's value range: symmetric about zero, a tenth beyond the farthest point,
+// rounded out to a tick.
+constexpr double Headroom = 1.1;
+
+ChartPanel Panel(const Route& line, double most, const DrawingArea& area, const char* name) {
+    ChartPanel panel{area, line.start.PK, line.end.PK, 0, 0, 0, 0, name};
+    panel.PKinterval = GridInterval(panel.PKlo, panel.PKhi);
+    panel.interval = GridInterval(-most * Headroom, most * Headroom);
+    const double reach = std::max(std::ceil(most * Headroom / panel.interval), 1.0) * panel.interval;
+    panel.lo = -reach, panel.hi = reach;
+    return panel;
+}
+
+// The value range when no point is farther off.
+constexpr double LeastValueRange = 0.01;
+} // namespace
+
+std::vector<ChartBand> RouteBands(const Route& line) {
+    std::vector<ChartBand> bands;
+    double from = line.start.PK;
+    for (const RouteCurve& c : line.curves) {
+        bands.push_back({K::Straight, from, c.NSK1.PK, "straight"});
+        if (c.L > 0) bands.push_back({K::SpiralIn, c.NSK1.PK, c.KSK1.PK, "spiral " + c.name});
+        bands.push_back({K::Circle, c.KSK1.PK, c.KSK2.PK, "circle " + c.name});
+        if (c.L > 0) bands.push_back({K::SpiralOut, c.KSK2.PK, c.NSK2.PK, "spiral " + c.name});
+        from = c.NSK2.PK;
+    }
+    bands.push_back({K::Straight, from, line.end.PK, "straight"});
+    return bands;
+}
+
+DevicePoint ChartToDevice(const ChartPanel& panel, double PK, double value) {
+    return {panel.area.left + (PK - panel.PKlo) / (panel.PKhi - panel.PKlo) * panel.area.width,
+            panel.area.top + (panel.hi - value) / (panel.hi - panel.lo) * panel.area.height};
+}
+
+std::vector<ChartPanel> ChartPanels(const Route& line, const std::vector<TracedRoutePoint>& points,
+                                    const DrawingArea& area) {
+    double mostD = LeastValueRange, mostDH = LeastValueRange;
+    bool levels = false;
+    for (const TracedRoutePoint& p : points) {
+        if (std::isfinite(p.d)) mostD = std::max(mostD, std::abs(p.d));
+        if (p.dH && std::isfinite(*p.dH)) mostDH = std::max(mostDH, std::abs(*p.dH)), levels = true;
+    }
+    if (!levels) return {Panel(line, mostD, area, "d")};
+    // A gap of a tenth of the height between the panels, for the picket labels.
+    const double gap = area.height / 10, half = (area.height - gap) / 2;
+    return {Panel(line, mostD, {area.left, area.top, area.width, half}, "d"),
+            Panel(line, mostDH, {area.left, area.top + half + gap, area.width, half}, "dH")};
+}

@@ -1,0 +1,37 @@
+// The chart of offsets along the line: the picket across, the offset d up (right of
+// the line above the zero line), one marker per traced point, every element's
+// stretch as a band with its name; and, when the trace compared levels, a second
+// panel below with dH on the same picket axis.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "pictures/ground_view.h"
+#include "route/route.h"
+#include "route/route_element_geometry.h"
+#include "route/route_results.h"
+
+struct ChartBand {
+    RouteElementKind kind;
+    double from, to; // pickets
+    std::string name; // "straight", "spiral VU1", "circle VU1"
+};
+std::vector<ChartBand> RouteBands(const Route& line);
+
+// One panel: the picket range across, a value range up, and their tick intervals.
+struct ChartPanel {
+    DrawingArea area;
+    double PKlo, PKhi, lo, hi;
+    double PKinterval, interval;
+    const char* valueName; // "d" or "dH"
+};
+
+DevicePoint ChartToDevice(const ChartPanel& panel, double PK, double value);
+
+// The panels for the traced points in `area`: the picket range of the whole line,
+// the value range symmetric about zero, a tenth beyond the farthest point and
+// rounded out to its tick interval (at least one interval either side). A second panel for dH when any point has one;
+// the two share the height.
+std::vector<ChartPanel> ChartPanels(const Route& line, const std::vector<TracedRoutePoint>& points,
+                                    const DrawingArea& area);

@@ -1,0 +1,73 @@
+#include "pictures/win32/plan_picture.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "pictures/round_numbers.h"
+#include "pictures/route_marks.h"
+#include "pictures/track_sampling.h"
+#include "pictures/win32/plan_drawing.h"
+#include "route/route_elements.h"
+#include "route/route_results.h"
+
+namespace {
+class PlanPicture : public Picture {
+  public:
+    const char* Title() const override { return PlanTitle; }
+
+    bool Update() override {
+        const bool anotherLine = !content_.line || TheRouteResults.lineReads != lineReads_;
+        lineReads_ = TheRouteResults.lineReads;
+        content_.line = TheStoredRoute ? &*TheStoredRoute : nullptr;
+        content_.results = &TheRouteResults;
+        if (anotherLine && content_.line) {
+            content_.marks = RouteMarks(*content_.line);
+            content_.ticks = PicketTicks(*content_.line);
+            content_.polygon = TangentPolygon(*content_.line);
+            content_.pieces.clear();
+            content_.piecesTolerance = 0;
+        }
+        return anotherLine;
+    }
+
+    void Fit(const DrawingArea& area) override {
+        if (!content_.line) return;
+        GroundExtent extent = RouteExtent(*content_.line);
+        for (const TracedRoutePoint& p : content_.results->tracedPoints)
+            extent.Include({p.Y, p.X});
+        view_ = FitView(extent, area);
+    }
+
+    void Zoom(const DrawingArea& area, DevicePoint about, double factor) override {
+        view_ = ZoomAbout(view_, area, about, factor);
+    }
+
+    void Pan(double dx, double dy) override { view_ = PanBy(view_, dx, dy); }
+
+    void Draw(HDC dc, const DrawingArea& area, const DeviceStyle& style) override {
+        DrawPlan(dc, area, style, view_, content_);
+    }
+
+    std::string DrawOnPage(HDC dc, const DrawingArea& page, const DeviceStyle& style,
+                           const DrawingArea& screen) override {
+        // The least N at which the screen's ground fits the page, rounded up.
+        const GroundExtent shown = VisibleGround(view_, screen);
+        const double pageWidthMm = page.width / style.unitsPerMm, pageHeightMm = page.height / style.unitsPerMm;
+        const double least = std::max(shown.Width() * 1000 / pageWidthMm, shown.Height() * 1000 / pageHeightMm);
+        const double N = RoundScaleDenominator(least);
+        const GroundView printed{view_.Yc, view_.Xc, style.unitsPerMm * 1000 / N};
+        DrawPlan(dc, page, style, printed, content_);
+        return ScaleText(N);
+    }
+
+  private:
+    PlanContent content_;
+    GroundView view_;
+    unsigned lineReads_ = 0;
+};
+} // namespace
+
+std::unique_ptr<Picture> MakePlanPicture() {
+    return std::make_unique<PlanPicture>();
+}
