@@ -47,6 +47,7 @@
 #define CMD_LINE_ELEMENTS 1024
 #define CMD_LINE_TRACE_POINTS 1025
 #define CMD_LINE_SET_OUT 1026
+#define CMD_LINE_PROFILE 1027
 
 /* Dialog templates */
 #define IDD_ABOUT 500

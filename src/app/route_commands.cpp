@@ -3,6 +3,7 @@
 #include "app/dialog_commands.h"
 #include "route/route_elements.h"
 #include "route/route_point_trace.h"
+#include "route/route_profile.h"
 #include "resource_ids.h"
 #include "text/win32/selected_text.h"
 #include "text/win32/wait_cursor.h"
@@ -20,6 +21,17 @@ void ReportRouteElements(HWND edit) {
     AppendToEditor(edit, elements.report.c_str());
 }
 
+// Profile of the selected line: the report appended in one piece; the profile kept
+// when it was read without refusal.
+void ReportRouteProfile(HWND edit) {
+    SelectedText selected;
+    if (!ReadSelectedText(edit, "Select the lines of the line to read.", selected)) return;
+    WaitCursor wait;
+    RouteProfile profile = ReadRouteProfile(selected.lines);
+    if (profile.profile) TheStoredProfile = std::move(profile.profile);
+    AppendToEditor(edit, profile.report.c_str());
+}
+
 // Trace selected points on the stored line, in one append; no stored value changes.
 void TracePointsOnStoredRoute(HWND edit) {
     SelectedText selected;
@@ -34,6 +46,9 @@ int RunRouteCommand(HWND owner, HWND edit, int command) {
     switch (command) {
     case CMD_LINE_ELEMENTS:
         ReportRouteElements(edit);
+        return 1;
+    case CMD_LINE_PROFILE:
+        ReportRouteProfile(edit);
         return 1;
     case CMD_LINE_TRACE_POINTS:
     case CMD_LINE_SET_OUT:

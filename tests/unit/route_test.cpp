@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "calculator_run.h"
+#include "route/route_cant.h"
 #include "route/route_element_fields.h"
 #include "route/route_elements.h"
 #include "route/route_point_trace.h"
@@ -20,6 +21,7 @@
 #include "numeric/clothoid.h"
 #include "property/random_input.h"
 #include "resource_ids.h"
+#include "text/line_fields.h"
 #include "text/number_text.h"
 
 namespace {
@@ -61,6 +63,10 @@ TEST_F(LineTest, RefusedTables) {
         {{"START 0 0 inf", end}, "line 1 lacks a number: START needs PK, Y and X"},
         {{start, "END 3000"}, "line 2 lacks a number: END needs Y and X"},
         {{start, "IP A 500 1000 500 0", "IP A 0 2000 500 0", end}, "two IPs are named A (line 2 and line 3)"},
+        {{start, "IP A 500 1000 500 100 9O", end}, "line 2: the cant field \"9O\" is not a number"},
+        {{start, "IP A 500 1000 500 100 -1", end}, "the cant of A is below 0"},
+        {{start, "IP A 500 1000 500 100 -inf", end}, "the cant of A is not a finite number"},
+        {{start, "IP A 500 1000 500 0 90", end}, "A has a cant of 90.0000 but no transition to ramp it"},
         {{start, "IP A 500 1000 0 0", end}, "the radius of A is not above 0"},
         {{start, "IP A 500 1000 500 -1", end}, "the spiral length of A is below 0"},
         {{start, "IP A 500 1000 nan 0", end}, "R or L of A is not a finite number"},
@@ -204,6 +210,36 @@ TEST_F(LineProperty, MainPointsTraceBackOnTheirElements) {
         }
         legs += line.curves.empty() ? 0 : line.curves.back().out.Lpk;
         EXPECT_NEAR(line.end.PK, line.start.PK + legs - domers, Tolerance) << input;
+        if (HasFailure()) return;
+    }
+}
+
+// The cant of generated lines (a cant of up to 180 mm on every curve with spirals)
+// runs on without a step through every main point: 0 at NSK1 and NSK2, h at KSK1
+// and KSK2.
+TEST_F(LineProperty, CantIsContinuousAlongTheLine) {
+    constexpr double Tolerance = 1e-6;
+    for (long input = 0; input < 150; ++input) {
+        RandomInput in(15, 0, input);
+        std::vector<std::string> table = GeneratedLine(in);
+        for (std::string& text : table)
+            if (const LineFields f = SplitLineFields(text, 6);
+                f.count == 6 && ParseNumber(std::string(f.at[5]).c_str()) > 0)
+                text += " " + std::string(FormatNumber(in.Uniform(0, 180)));
+        const RouteElements read = ReadRouteElements(Lines(table));
+        ASSERT_TRUE(read.line.has_value()) << input << read.report;
+        const Route& line = *read.line;
+        const auto h = [&](double PK) { return DesignCant(line, PK); };
+        for (const RouteCurve& c : line.curves) {
+            const std::string what = "input " + std::to_string(input) + " " + c.name;
+            const std::pair<const MainPoint*, double> ends[] = {
+                {&c.NSK1, 0}, {&c.KSK1, c.h}, {&c.KSK2, c.h}, {&c.NSK2, 0}};
+            for (const auto& [point, cant] : ends) {
+                EXPECT_NEAR(h(std::nextafter(point->PK, -INFINITY)), cant, Tolerance) << what;
+                EXPECT_NEAR(h(point->PK), cant, Tolerance) << what;
+                EXPECT_NEAR(h(std::nextafter(point->PK, INFINITY)), cant, Tolerance) << what;
+            }
+        }
         if (HasFailure()) return;
     }
 }

@@ -1,0 +1,29 @@
+#include "route/table_fields.h"
+
+#include <cmath>
+
+bool IsTableWord(std::string_view field, std::string_view word) {
+    if (field.size() != word.size()) return false;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        char c = field[i];
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c != word[i]) return false;
+    }
+    return true;
+}
+
+std::string TableLineName(int number) {
+    return "line " + std::to_string(number);
+}
+
+std::string ReadTableNumber(const LineFields& fields, int at, std::string_view label, int lineNumber,
+                            double& value, bool finite) {
+    const std::string_view field = fields.at[at];
+    const std::string what = TableLineName(lineNumber) + ": the " + std::string(label) + " field \"" +
+                             std::string(field.substr(0, 40)) + (field.size() > 40 ? "...\"" : "\"");
+    if (!ReadNumberField(field, value))
+        return what + " is not a number" +
+               (field.find(',') != std::string_view::npos ? " (write a decimal point)" : "");
+    if (finite && !std::isfinite(value)) return what + " is not a finite number";
+    return {};
+}
