@@ -19,8 +19,13 @@ std::string TableLineName(int number) {
 std::string ReadTableNumber(const LineFields& fields, int at, std::string_view label, int lineNumber,
                             double& value, bool finite) {
     const std::string_view field = fields.at[at];
-    const std::string what = TableLineName(lineNumber) + ": the " + std::string(label) + " field \"" +
-                             std::string(field.substr(0, 40)) + (field.size() > 40 ? "...\"" : "\"");
+    // What the field holds, its first 40 characters, a control character (a lone CR
+    // or LF among them) shown as "?" so that the refusal stays one line.
+    std::string shown(field.substr(0, 40));
+    for (char& c : shown)
+        if (static_cast<unsigned char>(c) < 0x20) c = '?';
+    const std::string what = TableLineName(lineNumber) + ": the " + std::string(label) + " field \"" + shown +
+                             (field.size() > 40 ? "...\"" : "\"");
     if (!ReadNumberField(field, value))
         return what + " is not a number" +
                (field.find(',') != std::string_view::npos ? " (write a decimal point)" : "");
