@@ -14,6 +14,7 @@
 
 #include "route/route_elements.h"
 #include "route/route_point_trace.h"
+#include "route/route_profile.h"
 #include "route/route_set_out.h"
 #include "median_time.h"
 #include "numeric/precision_settings.h"
@@ -47,6 +48,24 @@ std::string IpTableText(int ips) {
     }
     std::snprintf(line, sizeof line, "END %.3f %.3f\r\n", Y, X);
     return text + line;
+}
+
+// A profile from PK 12000 over `length`: PVIs evenly spaced, grades of 10 and -5
+// thousandths by turns, every break on a vertical curve of 10,000 m.
+std::string ProfileText(int pvis, double length) {
+    const double spacing = length / (pvis + 1);
+    std::string text = "PSTART 12000.000 250.000\r\n";
+    char line[160];
+    double H = 250;
+    for (int i = 1; i <= pvis + 1; ++i) {
+        H += (i % 2 == 1 ? 0.010 : -0.005) * spacing;
+        if (i <= pvis)
+            std::snprintf(line, sizeof line, "PVI VP%d %.3f %.3f 10000\r\n", i, 12000 + i * spacing, H);
+        else
+            std::snprintf(line, sizeof line, "PEND %.3f %.3f\r\n", 12000 + length, H);
+        text += line;
+    }
+    return text;
 }
 
 std::vector<TextLine> AllLines(const std::string& text) {
@@ -134,6 +153,15 @@ int main() {
     });
     std::printf("Elements of a line of 1000 IPs (read, built, reported): median %.1f ms; report %zu bytes\n",
                 ms, reportBytes);
+
+    const std::string profile = ProfileText(10000, 1e6);
+    ms = MedianMilliseconds(Runs, [&] {
+        const RouteProfile read = ReadRouteProfile(AllLines(profile));
+        reportBytes = read.report.size();
+        ok = ok && read.profile.has_value();
+    });
+    std::printf("Profile of 10000 PVIs (read, built, reported): median %.1f ms; report %zu bytes\n", ms,
+                reportBytes);
 
     const std::string line100 = IpTableText(100);
     TheStoredRoute = ReadRouteElements(AllLines(line100)).line;

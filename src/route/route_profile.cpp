@@ -18,7 +18,8 @@ std::string GradeText(double i) {
 }
 
 std::string PviLines(const ProfilePvi& p) {
-    const char* kind = p.w < 0 ? "   !Crest!" : p.w > 0 ? "   !Sag!" : "";
+    // A break with no vertical curve is neither.
+    const char* kind = p.Tv == 0 ? "" : p.w < 0 ? "   !Crest!" : "   !Sag!";
     return p.name + LevelFigures(p.at) + "   Rv=" + LinearText(p.Rv) + kind + "\r\n" +
            "   i1=" + GradeText(p.i1) + "   i2=" + GradeText(p.i2) + "\r\n" + "   Tv=" + LinearText(p.Tv) +
            "   Kv=" + LinearText(p.Kv) + "   Bv=" + LinearText(p.Bv) + "   Hc=" + LinearText(p.Hc) + "\r\n" +

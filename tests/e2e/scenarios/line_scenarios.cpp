@@ -115,6 +115,69 @@ void RunSetOutOnTheLine(ScenarioContext& context) {
     CloseCalculator(dialog);
 }
 
+const char* const Profile = "Profile of route 12\r\n"
+                            "PSTART 100.000 210.500\r\n"
+                            "PVI VP1 900.000 214.500 12000\r\n"
+                            "pvi\tVP2\t1800.000\t209.100\t15000\r\n"
+                            "PVI;VP3;2700.000;209.100;0\r\n"
+                            "PEND 3250.000 212.400";
+
+// Profiles refused, pasted below the one read: the reason of each, which names a
+// line as the document numbers it.
+const struct {
+    const char* table;
+    const char* reason;
+} RefusedProfiles[] = {
+    {"PSTART 0 100\r\nPVI A 500 110,5 0\r\nPEND 1000 100",
+     "line 8: the H field \"110,5\" is not a number (write a decimal point)"},
+    {"PSTART 0 100\r\nPVI A 500 110 0\r\nPVI B 400 100 0\r\nPEND 1000 100",
+     "the pickets of A and B do not increase"},
+    {"PSTART 0 100\r\nPVI A 500 110 0", "there is no PEND line"},
+};
+
+// The profile read through the menu under its heading; then each refused table
+// below it selected and read: its report is the title and the reason alone.
+void ProfileOfPastedTable(ScenarioContext& context) {
+    Program& program = context.Start();
+    std::string text = Profile;
+    std::vector<std::pair<int, int>> refusedAt;
+    for (const auto& r : RefusedProfiles) {
+        text += "\r\n";
+        refusedAt.push_back(
+            {static_cast<int>(text.size()), static_cast<int>(text.size() + std::string(r.table).size())});
+        text += r.table;
+    }
+    PasteIntoEditor(program, text);
+    RunOnSelection(program, CMD_LINE_PROFILE, 0, static_cast<int>(std::string(Profile).size()),
+                   {"",
+                    "Profile of the line",
+                    "! Line 1 skipped: Profile of route 12",
+                    "PSTART   PK=100.0000   H=210.5000",
+                    "VP1   PK=900.0000   H=214.5000   Rv=12000.0000   !Crest!",
+                    "   i1=5.0000   i2=-6.0000",
+                    "   Tv=66.0000   Kv=132.0000   Bv=0.1815   Hc=214.3185",
+                    "   NVK   PK=834.0000   H=214.1700",
+                    "   KVK   PK=966.0000   H=214.1040",
+                    "VP2   PK=1800.0000   H=209.1000   Rv=15000.0000   !Sag!",
+                    "   i1=-6.0000   i2=0.0000",
+                    "   Tv=45.0000   Kv=90.0000   Bv=0.0675   Hc=209.1675",
+                    "   NVK   PK=1755.0000   H=209.3700",
+                    "   KVK   PK=1845.0000   H=209.1000",
+                    "VP3   PK=2700.0000   H=209.1000   Rv=0.0000",
+                    "   i1=0.0000   i2=6.0000",
+                    "   Tv=0.0000   Kv=0.0000   Bv=0.0000   Hc=209.1000",
+                    "   NVK   PK=2700.0000   H=209.1000",
+                    "   KVK   PK=2700.0000   H=209.1000",
+                    "PEND   PK=3250.0000   H=212.4000",
+                    "Length=3150.0000"},
+                   "the profile read");
+    for (std::size_t i = 0; i < refusedAt.size(); ++i)
+        RunOnSelection(
+            program, CMD_LINE_PROFILE, refusedAt[i].first, refusedAt[i].second,
+            {"", "Profile of the line", std::string("!Profile not read: ") + RefusedProfiles[i].reason + "!"},
+            RefusedProfiles[i].reason);
+}
+
 } // namespace
 
 std::vector<Scenario> LineScenarios() {
@@ -124,5 +187,9 @@ std::vector<Scenario> LineScenarios() {
          ElementsOfPastedTable},
         {"line: notices before a line is read, then a survey traced on the line read", SurveyTracedOnTheLine},
         {"line: a run of pickets set out on the line in its dialog", RunSetOutOnTheLine},
+        {"line: a pasted profile under a heading read through the menu, its grades and curves reported; "
+         "refused "
+         "profiles below it",
+         ProfileOfPastedTable},
     };
 }
