@@ -124,5 +124,6 @@
 #define IDC_Y_SO 1180          /* result */
 #define IDC_X_SO 1182          /* result */
 #define IDC_LINE_STORED 1184   /* which line the set-out on the line uses */
+#define IDC_H_SO 1186          /* result: the design level of the first point set out on the line */
 
 #endif

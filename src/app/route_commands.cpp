@@ -37,7 +37,8 @@ void TracePointsOnStoredRoute(HWND edit) {
     SelectedText selected;
     if (!ReadSelectedText(edit, "Select the lines of the points to trace.", selected)) return;
     WaitCursor wait;
-    const std::string report = TracePointsOnRoute(*TheStoredRoute, selected.lines);
+    const std::string report =
+        TracePointsOnRoute(*TheStoredRoute, selected.lines, TheStoredProfile ? &*TheStoredProfile : nullptr);
     AppendToEditor(edit, report.c_str());
 }
 } // namespace

@@ -1,5 +1,6 @@
 #include "elements/point_line_reader.h"
 
+#include <cmath>
 #include <string>
 
 #include "text/line_fields.h"
@@ -17,6 +18,9 @@ PointLine ReadPointLine(std::string_view line, int lineNumber) {
     point.yText = fields.at[twoNumbers ? 0 : 1];
     point.xText = fields.at[twoNumbers ? 1 : 2];
     if (!ReadNumberField(point.yText, point.y) || !ReadNumberField(point.xText, point.x)) return point;
+    double level = 0;
+    if (fields.count == 4 && ReadNumberField(fields.at[3], level) && std::isfinite(level))
+        point.level = level;
     point.name = twoNumbers ? "L" + std::to_string(lineNumber) : std::string(fields.at[0]);
     point.kind = PointLine::Kind::Point;
     return point;

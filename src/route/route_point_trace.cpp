@@ -1,11 +1,12 @@
 #include "route/route_point_trace.h"
 
 #include "calculator/calculator.h"
-#include "route/route_layout.h"
+#include "elements/point_table.h"
 #include "numeric/arithmetic.h"
 #include "resource_ids.h"
+#include "route/route_heights.h"
+#include "route/route_layout.h"
 #include "text/number_text.h"
-#include "elements/point_table.h"
 
 namespace {
 struct TracedPoint {
@@ -37,26 +38,42 @@ bool TraceOnElement(const RouteLayout& layout, std::size_t element, double Y, do
 }
 } // namespace
 
-std::string TracePointsOnRoute(const Route& line, std::span<const TextLine> lines) {
+std::string TracePointsOnRoute(const Route& line, std::span<const TextLine> lines,
+                               const VerticalProfile* profile) {
     const RouteLayout layout(line);
+    const RouteHeights heights(line, profile);
+    int compared = 0;
+    // The end of the summary line with a profile: ", 3 levels compared".
+    const auto levelsCompared = [&] {
+        if (profile == nullptr) return std::string();
+        return ", " + std::to_string(compared) + (compared == 1 ? " level" : " levels") + " compared";
+    };
     std::string report = "\r\nTrace of points on the line\r\n";
-    report += PointTable(lines, [&](const PointLine& point, std::string& out) {
-        bool found = false;
-        TracedPoint best{}, candidate{};
-        for (std::size_t i = 0; i < layout.Elements().size(); ++i) {
-            if (!layout.StretchHolds(i, point.y, point.x)) continue;
-            if (!TraceOnElement(layout, i, point.y, point.x, candidate)) continue;
-            if (!found || candidate.absD < best.absD) best = candidate;
-            found = true;
-        }
-        out += point.name;
-        if (!found || layout.OffsetBeyondEnds(point.y, point.x) < best.absD) {
-            out += "   !Point outside of the line!";
-            return false;
-        }
-        out += "   PK=" + best.PK + "   d=" + best.d + "   " +
-               RouteElementName(line, layout.Elements()[best.element]);
-        return true;
-    });
+    report += PointTable(
+        lines,
+        [&](const PointLine& point, std::string& out) {
+            bool found = false;
+            TracedPoint best{}, candidate{};
+            for (std::size_t i = 0; i < layout.Elements().size(); ++i) {
+                if (!layout.StretchHolds(i, point.y, point.x)) continue;
+                if (!TraceOnElement(layout, i, point.y, point.x, candidate)) continue;
+                if (!found || candidate.absD < best.absD) best = candidate;
+                found = true;
+            }
+            out += point.name;
+            if (!found || layout.OffsetBeyondEnds(point.y, point.x) < best.absD) {
+                out += "   !Point outside of the line!";
+                return false;
+            }
+            out += "   PK=" + best.PK + "   d=" + best.d;
+            if (heights.Shown()) {
+                bool levelCompared = false;
+                out += heights.TracedText(ParseNumber(best.PK.c_str()), point.level, levelCompared);
+                compared += levelCompared ? 1 : 0;
+            }
+            out += "   " + RouteElementName(line, layout.Elements()[best.element]);
+            return true;
+        },
+        levelsCompared);
     return report;
 }

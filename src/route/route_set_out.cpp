@@ -1,10 +1,14 @@
 #include "route/route_set_out.h"
 
 #include <cstddef>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "route/route_elements.h"
+#include "route/route_heights.h"
 #include "route/route_layout.h"
+#include "route/route_profile.h"
 #include "resource_ids.h"
 #include "elements/set_out_run.h"
 #include "elements/element_field_rows.h"
@@ -54,14 +58,26 @@ CalculationOutput Compute(CalculationStore& store) {
     std::vector<std::string> beyondCentre;
     for (const RouteCurve& c : TheStoredRoute->curves)
         beyondCentre.push_back("!Offset beyond the centre of " + c.name + "!");
-    return SetOutStoredRun(store, "\r\n" + StoredRouteDescription() + "\r\n", [&](double PK, double d) {
-        const std::size_t element = layout.ElementOfPicket(PK);
-        if (element == layout.Elements().size()) return OutsidePoint(OutsideOfRoute);
-        const double onElement = layout.PicketOnElement(element, PK);
-        if (BeyondCentre(layout, element, onElement, d))
-            return SetOutPoint{0, 0, beyondCentre[layout.Elements()[element].curve].c_str(), false};
-        return SetOutOnElement(layout, element, onElement, d);
-    });
+    const RouteHeights heights(*TheStoredRoute, TheStoredProfile ? &*TheStoredProfile : nullptr);
+    // The design level of the first point, when it is set out.
+    std::optional<double> firstLevel;
+    bool first = true;
+    CalculationOutput out =
+        SetOutStoredRun(store, "\r\n" + StoredRouteDescription() + "\r\n", [&](double PK, double d) {
+            const bool isFirst = std::exchange(first, false);
+            const std::size_t element = layout.ElementOfPicket(PK);
+            if (element == layout.Elements().size()) return OutsidePoint(OutsideOfRoute);
+            const double onElement = layout.PicketOnElement(element, PK);
+            if (BeyondCentre(layout, element, onElement, d))
+                return SetOutPoint{0, 0, beyondCentre[layout.Elements()[element].curve].c_str(), false};
+            SetOutPoint point = SetOutOnElement(layout, element, onElement, d);
+            if (point.refusal != nullptr) return point;
+            if (isFirst) firstLevel = heights.Level(PK);
+            if (heights.Shown()) point.element = heights.SetOutText(PK) + "   " + point.element;
+            return point;
+        });
+    out.resultFields.push_back({IDC_H_SO, firstLevel ? LinearText(*firstLevel) : std::string()});
+    return out;
 }
 
 std::string NoteText() {

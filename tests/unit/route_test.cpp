@@ -16,9 +16,11 @@
 #include "route/route_element_fields.h"
 #include "route/route_elements.h"
 #include "route/route_point_trace.h"
+#include "route/route_profile.h"
 #include "route/route_set_out.h"
 #include "numeric/arithmetic.h"
 #include "numeric/clothoid.h"
+#include "property/generated_profile.h"
 #include "property/random_input.h"
 #include "resource_ids.h"
 #include "text/line_fields.h"
@@ -260,6 +262,7 @@ class LineOfPoints : public CalculatorTest {
   protected:
     void TearDown() override {
         TheStoredRoute.reset();
+        TheStoredProfile.reset();
         CalculatorTest::TearDown();
     }
     // Sets out (PK, d) on the stored line as one CALC of its dialog; the report's
@@ -332,6 +335,58 @@ TEST_F(LineOfPoints, SetOutPointsTraceBack) {
         EXPECT_EQ(traced.at("E"), "E   !Point outside of the line!") << input;
         for (double outside : {line.start.PK - 1e-3, line.end.PK + 1e-3})
             EXPECT_TRUE(SetOut(outside, 0).ends_with("   !Picket outside of the line!")) << input;
+        if (HasFailure()) return;
+    }
+}
+
+// With a profile: points set out at random pickets and offsets on generated lines,
+// surveyed at the design level the set-out gives them, trace back to the same
+// picket and the same design level (dH 0), and every level is compared. (A line
+// that turns back may pass nearer a point than the element it was set out from:
+// the trace takes the nearer, and such a point is passed over.)
+TEST_F(LineOfPoints, SetOutPointsTraceBackToTheirDesignLevel) {
+    LinearDecimals = MaxLinearDecimals;
+    for (long input = 0; input < 40; ++input) {
+        RandomInput in(16, 1, input);
+        TheStoredRoute = ReadRouteElements(Lines(GeneratedLine(in))).line;
+        ASSERT_TRUE(TheStoredRoute.has_value()) << input;
+        const Route& line = *TheStoredRoute;
+        TheStoredProfile =
+            ReadRouteProfile(Lines(GeneratedProfile(in, line.start.PK - 5, line.end.PK + 5))).profile;
+        ASSERT_TRUE(TheStoredProfile.has_value()) << input;
+        std::vector<std::string> points;
+        struct Point {
+            double PK, d, H;
+        };
+        std::vector<Point> setOut;
+        for (int k = 0; k < 25; ++k) {
+            const double PK = in.Uniform(line.start.PK, line.end.PK), d = in.Uniform(-20, 20);
+            bool nearKsk = false;
+            for (const RouteCurve& c : line.curves)
+                nearKsk = nearKsk || AbsValue(PK - c.KSK1.PK) < 0.05 || AbsValue(PK - c.KSK2.PK) < 0.05;
+            double H = 0;
+            const std::string result = SetOut(PK, d);
+            if (nearKsk || result.find('!') != std::string::npos) continue;
+            ASSERT_EQ(std::sscanf(result.c_str(), "%*s PK=%*s d=%*s Y=%*s X=%*s H=%lf", &H), 1) << result;
+            points.push_back("P" + std::to_string(k) + " " + FormatNumber(store[StoredValue::Y_pz]) + " " +
+                             FormatNumber(store[StoredValue::X_pz]) + " " + FormatNumber(H));
+            setOut.push_back({PK, d, H});
+        }
+        const std::string report = TracePointsOnRoute(line, Lines(points), &*TheStoredProfile);
+        const std::map<std::string, std::string> traced = TracedLines(report);
+        for (std::size_t k = 0; k < points.size(); ++k) {
+            const std::string& traceLine = traced.at(points[k].substr(0, points[k].find(' ')));
+            double PK = 0, d = 0, Hd = 0, dH = 0;
+            ASSERT_EQ(std::sscanf(traceLine.c_str(), "%*s PK=%lf d=%lf Hd=%lf dH=%lf", &PK, &d, &Hd, &dH), 4)
+                << traceLine;
+            if (AbsValue(d) < AbsValue(setOut[k].d) - Tolerance) continue;
+            EXPECT_NEAR(PK, setOut[k].PK, Tolerance) << input << " " << traceLine;
+            EXPECT_NEAR(Hd, setOut[k].H, Tolerance) << input << " " << traceLine;
+            EXPECT_NEAR(dH, 0, Tolerance) << input << " " << traceLine;
+        }
+        EXPECT_TRUE(report.ends_with(" skipped, " + std::to_string(points.size()) + " levels compared\r\n") ||
+                    points.size() == 1)
+            << report;
         if (HasFailure()) return;
     }
 }

@@ -11,14 +11,19 @@
 #include "random_input.h"
 #include "text/number_text.h"
 
-inline std::vector<std::string> GeneratedProfile(RandomInput& in) {
+// From PK start to end, the PVIs spread along it; or, with no end given, from
+// start on grades of 50 to 2000 each.
+inline std::vector<std::string> GeneratedProfile(RandomInput& in, double start, double end = NAN) {
     const int n = in.Below(31);
-    std::vector<double> PK = {in.Uniform(0, 1e5)}, H = {in.Uniform(100, 900)};
-    for (int i = 0; i <= n; ++i) {
-        const double length = in.Uniform(50, 2000);
-        PK.push_back(PK.back() + length);
-        H.push_back(H.back() + in.Uniform(-0.04, 0.04) * length);
+    std::vector<double> PK = {start}, H = {in.Uniform(100, 900)};
+    for (int i = 1; i <= n + 1; ++i) {
+        const double length = std::isnan(end) ? in.Uniform(50, 2000) : (end - start) / (n + 1);
+        // Spread, not evenly: each a third of its share either way.
+        const double jitter = std::isnan(end) || i > n ? 0 : in.Uniform(-0.3, 0.3) * length;
+        PK.push_back(std::isnan(end) ? PK.back() + length : start + i * length + jitter);
+        H.push_back(H.back() + in.Uniform(-0.04, 0.04) * (PK[i] - PK[i - 1]));
     }
+    if (!std::isnan(end)) PK.back() = end;
     auto text = [](double v) { return " " + std::string(FormatNumber(v)); };
     std::vector<std::string> lines = {"PSTART" + text(PK[0]) + text(H[0])};
     for (int i = 1; i <= n; ++i) {
@@ -31,4 +36,8 @@ inline std::vector<std::string> GeneratedProfile(RandomInput& in) {
     }
     lines.push_back("PEND" + text(PK[n + 1]) + text(H[n + 1]));
     return lines;
+}
+
+inline std::vector<std::string> GeneratedProfile(RandomInput& in) {
+    return GeneratedProfile(in, in.Uniform(0, 1e5));
 }
