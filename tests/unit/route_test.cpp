@@ -272,10 +272,11 @@ class LineOfPoints : public CalculatorTest {
         store.Name(StoredName::PZ) = "S";
         store[StoredValue::PK_so] = PK, store[StoredValue::d_so] = d;
         store[StoredValue::PK_to] = PK, store[StoredValue::step] = 0;
-        const CalculationOutput out = RouteSetOutCalculator.compute(store);
+        out = RouteSetOutCalculator.compute(store);
         const std::string& points = out.resultPieces.back();
         return points.substr(2, points.size() - 4);
     }
+    CalculationOutput out; // of the last set-out
 };
 
 TEST_F(LineOfPoints, WorkedExampleSetOut) {
@@ -389,6 +390,26 @@ TEST_F(LineOfPoints, SetOutPointsTraceBackToTheirDesignLevel) {
             << report;
         if (HasFailure()) return;
     }
+}
+
+// Beyond PEND the line goes on: a picket there is set out, and a point there
+// traced, with the level outside of the profile, and the dialog's H is empty.
+TEST_F(LineOfPoints, PicketsBeyondTheProfile) {
+    TheStoredRoute = ReadRouteElements(Lines(Example)).line;
+    TheStoredProfile = ReadRouteProfile(Lines({"PSTART 100 210.5", "PEND 3250 212.4"})).profile;
+    ASSERT_TRUE(TheStoredRoute && TheStoredProfile);
+    const std::string point = SetOut(3255, 1);
+    EXPECT_TRUE(point.ends_with("   !Level outside of the profile!   straight VU2-END")) << point;
+    EXPECT_EQ(out.ResultField(IDC_H_SO), "");
+    const std::string survey = "B " + std::string(FormatNumber(store[StoredValue::Y_pz])) + " " +
+                               FormatNumber(store[StoredValue::X_pz]) + " 212.5";
+    const std::string report = TracePointsOnRoute(*TheStoredRoute, Lines({survey}), &*TheStoredProfile);
+    EXPECT_EQ(report.substr(report.find("\r\nB") + 2),
+              "B   PK=3255.0000   d=1.0000   !Level outside of the profile!   straight VU2-END\r\n"
+              "Points: 1 traced, 0 outside, 0 skipped, 0 levels compared\r\n");
+    // 210.5 + 1700 (212.4 - 210.5) / 3150 on the one grade.
+    EXPECT_TRUE(SetOut(1800, 0).find("   H=211.5254   straight VU1-VU2") != std::string::npos);
+    EXPECT_EQ(out.ResultField(IDC_H_SO), "211.5254");
 }
 
 } // namespace
