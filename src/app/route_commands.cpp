@@ -1,35 +1,27 @@
 #include "app/route_commands.h"
 
 #include "app/dialog_commands.h"
+#include "resource_ids.h"
 #include "route/route_elements.h"
 #include "route/route_point_trace.h"
 #include "route/route_profile.h"
-#include "resource_ids.h"
 #include "text/win32/selected_text.h"
 #include "text/win32/wait_cursor.h"
 #include "text/win32/window_text.h"
 
 namespace {
-// Elements of the selected line: the report appended in one piece; the line kept
-// when it was read without refusal.
-void ReportRouteElements(HWND edit) {
+// Elements or Profile of the selected line: the table in the selection read by
+// `read` (ReadRouteElements, ReadRouteProfile), its report appended in one piece,
+// and what it gives kept in `kept` when it was read without refusal.
+template <typename Reading, typename Kept>
+void ReportSelectedTable(HWND edit, Reading (*read)(std::span<const TextLine>),
+                         std::optional<Kept> Reading::*result, std::optional<Kept>& kept) {
     SelectedText selected;
     if (!ReadSelectedText(edit, "Select the lines of the line to read.", selected)) return;
     WaitCursor wait;
-    RouteElements elements = ReadRouteElements(selected.lines);
-    if (elements.line) TheStoredRoute = std::move(elements.line);
-    AppendToEditor(edit, elements.report.c_str());
-}
-
-// Profile of the selected line: the report appended in one piece; the profile kept
-// when it was read without refusal.
-void ReportRouteProfile(HWND edit) {
-    SelectedText selected;
-    if (!ReadSelectedText(edit, "Select the lines of the line to read.", selected)) return;
-    WaitCursor wait;
-    RouteProfile profile = ReadRouteProfile(selected.lines);
-    if (profile.profile) TheStoredProfile = std::move(profile.profile);
-    AppendToEditor(edit, profile.report.c_str());
+    Reading reading = read(selected.lines);
+    if (reading.*result) kept = std::move(reading.*result);
+    AppendToEditor(edit, reading.report.c_str());
 }
 
 // Trace selected points on the stored line, in one append; no stored value changes.
@@ -46,10 +38,10 @@ void TracePointsOnStoredRoute(HWND edit) {
 int RunRouteCommand(HWND owner, HWND edit, int command) {
     switch (command) {
     case CMD_LINE_ELEMENTS:
-        ReportRouteElements(edit);
+        ReportSelectedTable(edit, ReadRouteElements, &RouteElements::line, TheStoredRoute);
         return 1;
     case CMD_LINE_PROFILE:
-        ReportRouteProfile(edit);
+        ReportSelectedTable(edit, ReadRouteProfile, &RouteProfile::profile, TheStoredProfile);
         return 1;
     case CMD_LINE_TRACE_POINTS:
     case CMD_LINE_SET_OUT:

@@ -10,19 +10,13 @@
 #include <vector>
 
 #include "calculator_run.h"
+#include "selection_lines.h"
 #include "property/generated_profile.h"
 #include "route/route_cant.h"
 #include "route/route_elements.h"
 #include "route/route_profile.h"
 
 namespace {
-
-std::vector<TextLine> Lines(const std::vector<std::string>& texts, int first = 1) {
-    std::vector<TextLine> lines;
-    for (const std::string& text : texts)
-        lines.push_back({first++, text});
-    return lines;
-}
 
 const std::vector<std::string> ExampleLine = {"START 100.000 5000.000 2000.000",
                                               "IP VU1 5600.000 2800.000 800 100 90",

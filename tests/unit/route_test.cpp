@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "calculator_run.h"
+#include "selection_lines.h"
 #include "route/route_cant.h"
 #include "route/route_element_fields.h"
 #include "route/route_elements.h"
@@ -27,14 +28,6 @@
 #include "text/number_text.h"
 
 namespace {
-
-// The text's lines as a selection gives them, the first numbered `first`.
-std::vector<TextLine> Lines(const std::vector<std::string>& texts, int first = 1) {
-    std::vector<TextLine> lines;
-    for (const std::string& text : texts)
-        lines.push_back({first++, text});
-    return lines;
-}
 
 const std::vector<std::string> Example = {"START 100.000 5000.000 2000.000",
                                           "IP VU1 5600.000 2800.000 800 100",
