@@ -21,7 +21,7 @@
 #ifdef _WIN32
 #include <windows.h>
 
-#include "app/point_trace_commands.h"
+#include "app/menu_command_runner.h"
 #include "bench_editor.h"
 #include "text/win32/window_text.h"
 #endif
@@ -95,7 +95,7 @@ bool TimeWholeCommand(const std::string& text, std::size_t selectionStart) {
     for (int run = 0; run < Runs; ++run) {
         SendMessageA(editor, EM_SETSEL, selectionStart, text.size());
         const auto start = std::chrono::steady_clock::now();
-        RunPointTraceCommand(editor, CMD_TRACE_POINTS_SPIRAL);
+        RunMenuCommand(editor, editor, CMD_TRACE_POINTS_SPIRAL);
         const auto called = std::chrono::steady_clock::now();
         UpdateWindow(editor);
         const auto painted = std::chrono::steady_clock::now();

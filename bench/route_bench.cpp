@@ -25,7 +25,7 @@
 #ifdef _WIN32
 #include <windows.h>
 
-#include "app/route_commands.h"
+#include "app/menu_command_runner.h"
 #include "bench_editor.h"
 #include "resource_ids.h"
 #endif
@@ -123,7 +123,7 @@ bool TimeWholeCommand(const std::string& survey) {
     bool ok = true;
     const double ms = MedianMilliseconds(Runs, [&] {
         SendMessageA(editor, EM_SETSEL, 0, survey.size());
-        RunRouteCommand(editor, editor, CMD_LINE_TRACE_POINTS);
+        RunMenuCommand(editor, editor, CMD_LINE_TRACE_POINTS);
         UpdateWindow(editor);
         const int length = GetWindowTextLengthA(editor);
         std::string all(static_cast<std::size_t>(length) + 1, '\0');

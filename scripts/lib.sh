@@ -4,8 +4,9 @@
 #
 # Build folders
 #   quarel_configure DIR CMAKE-ARGS...   configures DIR (Ninja, RelWithDebInfo unless
-#       the arguments say otherwise); afresh when DIR was configured with other
-#       arguments or the toolchain files they name have changed since
+#       the arguments say otherwise, warnings as errors); afresh when DIR was
+#       configured with other arguments or the toolchain files they name have changed
+#       since
 # Test runs
 #   gtest_counts LOG       prints "PASSED FAILED" of a GoogleTest run
 #   summary_counts LOG     prints "PASSED FAILED SKIPPED" of the last line
@@ -51,6 +52,9 @@ quarel_top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 quarel_configure() { # DIR CMAKE-ARGS...
     local dir=$1 stamp
     shift
+    # The project's own builds stop on any warning; a build folder configured
+    # before the option existed is configured afresh (the stamp changes).
+    set -- -DQUAREL_WARNINGS_AS_ERRORS=ON "$@"
     stamp=$(quarel_configure_stamp "$@")
     if [ -f "$dir/build.ninja" ] && [ "$(cat "$dir/quarel-configure.stamp" 2>/dev/null)" = "$stamp" ]; then
         return 0

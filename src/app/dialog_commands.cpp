@@ -3,7 +3,6 @@
 #include "calculator/win32/calculation_dialog.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/options_dialog.h"
-#include "menu/calculator_menu.h"
 #include "resource_ids.h"
 
 namespace {
@@ -12,25 +11,20 @@ void Beep() {
 }
 } // namespace
 
-int RunDialogCommand(HWND owner, HWND editor, int command) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    if (const Calculator* calculator = CalculatorForCommand(command)) {
-        const CalculationDialogParameter parameter{calculator, editor};
-        Beep();
-        DialogBoxParamA(instance, MAKEINTRESOURCEA(calculator->templateId), owner, CalculationDialogProc,
-                        reinterpret_cast<LPARAM>(&parameter));
-        return 1;
-    }
-    if (command == CMD_SETTINGS_OPTIONS) {
-        Beep();
-        DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_OPTIONS), owner, OptionsDialogProc,
-                        reinterpret_cast<LPARAM>(editor));
-        return 1;
-    }
-    if (command == CMD_HELP_ABOUT) {
-        Beep();
-        DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutDialogProc, 0);
-        return 1;
-    }
-    return 0;
+void RunCalculationDialog(HWND owner, HWND editor, const Calculator& calculator) {
+    const CalculationDialogParameter parameter{&calculator, editor};
+    Beep();
+    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(calculator.templateId), owner,
+                    CalculationDialogProc, reinterpret_cast<LPARAM>(&parameter));
+}
+
+void RunOptionsDialog(HWND owner, HWND editor) {
+    Beep();
+    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_OPTIONS), owner, OptionsDialogProc,
+                    reinterpret_cast<LPARAM>(editor));
+}
+
+void RunAboutDialog(HWND owner) {
+    Beep();
+    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutDialogProc, 0);
 }

@@ -1,9 +1,12 @@
-// The menu commands that open a modal dialog: Options, About and the calculators.
+// The menu commands that open a modal dialog: the calculators, Options and About.
+// Each beeps and runs its dialog over `owner`, returning when it has ended; the
+// reports go to the text field `editor`.
 #pragma once
 
 #include <windows.h>
 
-// Beeps and runs the dialog of `command` modally over `owner`, returning when it
-// has ended; the dialog's reports go to the text field `editor`. 1 when the
-// command opens a dialog, 0 for any other command.
-int RunDialogCommand(HWND owner, HWND editor, int command);
+#include "calculator/calculator.h"
+
+void RunCalculationDialog(HWND owner, HWND editor, const Calculator& calculator);
+void RunOptionsDialog(HWND owner, HWND editor);
+void RunAboutDialog(HWND owner);

@@ -1,8 +1,10 @@
 #include "app/document_commands.h"
 
 #include "app/main_window.h"
+#include "editor/win32/print_job.h"
 #include "files/win32/file_dialogs.h"
 #include "files/win32/text_file_io.h"
+#include "resource_ids.h"
 #include "text/win32/window_text.h"
 
 int ModifiedFlag = 0;
@@ -90,4 +92,27 @@ int ExitProgram() {
     if (ConfirmSave() == 0) return 0;
     PostQuitMessage(0);
     return 1;
+}
+
+void RunFileCommand(int command) {
+    switch (command) {
+    case CMD_FILE_NEW:
+        NewDocument();
+        break;
+    case CMD_FILE_OPEN:
+        OpenDocument();
+        break;
+    case CMD_FILE_SAVE:
+        SaveDocument();
+        break;
+    case CMD_FILE_SAVE_AS:
+        SaveDocumentAs();
+        break;
+    case CMD_FILE_PRINT:
+        PrintEditorText(MainWindow, EditorControl, FileName);
+        break;
+    case CMD_FILE_EXIT:
+        ExitProgram();
+        break;
+    }
 }

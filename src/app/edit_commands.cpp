@@ -14,37 +14,36 @@ void Undo(HWND edit) {
 }
 } // namespace
 
-int RunEditCommand(HWND edit, int command) {
+void RunEditCommand(HWND edit, int command) {
     switch (command) {
     case CMD_EDIT_UNDO:
         Undo(edit);
-        return 1;
+        break;
     case CMD_EDIT_SELECT_ALL:
         // 0 to -1: the whole text, however long.
         SendMessageA(edit, EM_SETSEL, 0, -1);
-        return 1;
+        break;
     case CMD_EDIT_CUT:
         SendMessageA(edit, WM_CUT, 0, 0);
-        return 1;
+        break;
     case CMD_EDIT_COPY:
         SendMessageA(edit, WM_COPY, 0, 0);
-        return 1;
+        break;
     case CMD_EDIT_PASTE:
         SendMessageA(edit, WM_PASTE, 0, 0);
-        return 1;
+        break;
     case CMD_EDIT_FIND:
         OpenFindDialog(GetParent(edit), edit);
-        return 1;
+        break;
     case CMD_EDIT_FIND_NEXT:
     case CMD_EDIT_FIND_PREVIOUS:
         FindNextCommand(GetParent(edit), edit, command == CMD_EDIT_FIND_PREVIOUS);
-        return 1;
+        break;
     case CMD_EDIT_REPLACE:
         OpenReplaceDialog(GetParent(edit), edit);
-        return 1;
+        break;
     case CMD_EDIT_GO_TO:
         RunGoToLineDialog(GetParent(edit), edit);
-        return 1;
+        break;
     }
-    return 0;
 }

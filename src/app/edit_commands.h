@@ -6,5 +6,5 @@
 #include <windows.h>
 
 // Runs Edit menu command `command` (Undo, Select All, Cut, Copy, Paste, Find, Find
-// Next, Find Previous, Replace, Go To) on the edit control. 1 when it was one of them, 0 for any other command.
-int RunEditCommand(HWND edit, int command);
+// Next, Find Previous, Replace, Go To) on the edit control.
+void RunEditCommand(HWND edit, int command);

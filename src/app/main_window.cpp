@@ -2,13 +2,9 @@
 
 #include <windowsx.h>
 
-#include "app/dialog_commands.h"
 #include "app/document_commands.h"
-#include "app/edit_commands.h"
-#include "app/route_commands.h"
-#include "app/point_trace_commands.h"
+#include "app/menu_command_runner.h"
 #include "editor/win32/find_replace_dialogs.h"
-#include "editor/win32/print_job.h"
 #include "files/win32/text_file_io.h"
 #include "resource_ids.h"
 #include "text/number_text.h"
@@ -33,42 +29,12 @@ void OnEditorNotification(UINT code) {
     }
 }
 
-// The File commands manage the modified flag themselves: it keeps its value when
-// a command is cancelled or fails.
-int RunFileCommand(int command) {
-    switch (command) {
-    case CMD_FILE_NEW:
-        NewDocument();
-        return 1;
-    case CMD_FILE_OPEN:
-        OpenDocument();
-        return 1;
-    case CMD_FILE_SAVE:
-        SaveDocument();
-        return 1;
-    case CMD_FILE_SAVE_AS:
-        SaveDocumentAs();
-        return 1;
-    case CMD_FILE_PRINT:
-        PrintEditorText(MainWindow, EditorControl, FileName);
-        return 1;
-    case CMD_FILE_EXIT:
-        ExitProgram();
-        return 1;
-    }
-    return 0;
-}
-
 void OnCommand(HWND window, int id, HWND, UINT code) {
     if (id == IDC_EDITOR) {
         OnEditorNotification(code);
         return;
     }
-    if (RunFileCommand(id)) return;
-    if (RunEditCommand(EditorControl, id)) return;
-    if (RunPointTraceCommand(EditorControl, id)) return;
-    if (RunRouteCommand(window, EditorControl, id)) return;
-    RunDialogCommand(window, EditorControl, id);
+    RunMenuCommand(window, EditorControl, id);
 }
 
 // The text field fills the whole client area (it does not exist yet during the

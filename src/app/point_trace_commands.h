@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
-// Runs point trace command `command` over the lines selected in the edit control.
-// 1 when it was one of them, 0 for any other command.
-int RunPointTraceCommand(HWND edit, int command);
+#include "trace/point_batch_trace.h"
+
+// Traces the point lines selected in the edit control on the batch's element.
+void TraceSelectedPoints(HWND edit, const PointBatchTrace& batch);

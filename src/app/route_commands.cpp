@@ -1,7 +1,5 @@
 #include "app/route_commands.h"
 
-#include "app/dialog_commands.h"
-#include "resource_ids.h"
 #include "route/route_elements.h"
 #include "route/route_point_trace.h"
 #include "route/route_profile.h"
@@ -10,9 +8,9 @@
 #include "text/win32/window_text.h"
 
 namespace {
-// Elements or Profile of the selected line: the table in the selection read by
-// `read` (ReadRouteElements, ReadRouteProfile), its report appended in one piece,
-// and what it gives kept in `kept` when it was read without refusal.
+// The table in the selection read by `read` (ReadRouteElements, ReadRouteProfile),
+// its report appended in one piece, and what it gives kept in `kept` when it was
+// read without refusal.
 template <typename Reading, typename Kept>
 void ReportSelectedTable(HWND edit, Reading (*read)(std::span<const TextLine>),
                          std::optional<Kept> Reading::*result, std::optional<Kept>& kept) {
@@ -23,8 +21,16 @@ void ReportSelectedTable(HWND edit, Reading (*read)(std::span<const TextLine>),
     if (reading.*result) kept = std::move(reading.*result);
     AppendToEditor(edit, reading.report.c_str());
 }
+} // namespace
 
-// Trace selected points on the stored line, in one append; no stored value changes.
+void ReportRouteElements(HWND edit) {
+    ReportSelectedTable(edit, ReadRouteElements, &RouteElements::line, TheStoredRoute);
+}
+
+void ReportRouteProfile(HWND edit) {
+    ReportSelectedTable(edit, ReadRouteProfile, &RouteProfile::profile, TheStoredProfile);
+}
+
 void TracePointsOnStoredRoute(HWND edit) {
     SelectedText selected;
     if (!ReadSelectedText(edit, "Select the lines of the points to trace.", selected)) return;
@@ -32,26 +38,4 @@ void TracePointsOnStoredRoute(HWND edit) {
     const std::string report =
         TracePointsOnRoute(*TheStoredRoute, selected.lines, TheStoredProfile ? &*TheStoredProfile : nullptr);
     AppendToEditor(edit, report.c_str());
-}
-} // namespace
-
-int RunRouteCommand(HWND owner, HWND edit, int command) {
-    switch (command) {
-    case CMD_LINE_ELEMENTS:
-        ReportSelectedTable(edit, ReadRouteElements, &RouteElements::line, TheStoredRoute);
-        return 1;
-    case CMD_LINE_PROFILE:
-        ReportSelectedTable(edit, ReadRouteProfile, &RouteProfile::profile, TheStoredProfile);
-        return 1;
-    case CMD_LINE_TRACE_POINTS:
-    case CMD_LINE_SET_OUT:
-        if (!TheStoredRoute)
-            ShowNotice("No line has been read yet.");
-        else if (command == CMD_LINE_TRACE_POINTS)
-            TracePointsOnStoredRoute(edit);
-        else
-            RunDialogCommand(owner, edit, command);
-        return 1;
-    }
-    return 0;
 }

@@ -1,9 +1,15 @@
-// The commands of the Quarel > Line menu, on the line of a route read from the
-// field book.
+// The commands of the Quarel > Line menu that work on the selection: reading the
+// line of a route and its profile from the field book, and tracing points on it.
 #pragma once
 
 #include <windows.h>
 
-// Runs `command` when it is a Line command, its reports going to the text field
-// `edit` and its dialog owned by `owner`: 1 then, 0 for any other command.
-int RunRouteCommand(HWND owner, HWND edit, int command);
+// Elements of the selected line: the report appended in one piece; the line kept
+// when it was read without refusal.
+void ReportRouteElements(HWND edit);
+// Profile of the selected line: the report appended in one piece; the profile kept
+// when it was read without refusal.
+void ReportRouteProfile(HWND edit);
+// Trace selected points on the line read last (there must be one), with the levels
+// of the profile read last, if any, in one append; no stored value changes.
+void TracePointsOnStoredRoute(HWND edit);

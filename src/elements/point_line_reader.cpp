@@ -21,7 +21,12 @@ PointLine ReadPointLine(std::string_view line, int lineNumber) {
     double level = 0;
     if (fields.count == 4 && ReadNumberField(fields.at[3], level) && std::isfinite(level))
         point.level = level;
-    point.name = twoNumbers ? "L" + std::to_string(lineNumber) : std::string(fields.at[0]);
+    // Appended to the empty name: GCC 12 at -O3 wrongly sees an overlapping copy
+    // (-Wrestrict) in "L" + std::to_string(...) and in an assignment of "L".
+    if (twoNumbers)
+        point.name.append(1, 'L').append(std::to_string(lineNumber));
+    else
+        point.name.append(fields.at[0]);
     point.kind = PointLine::Kind::Point;
     return point;
 }

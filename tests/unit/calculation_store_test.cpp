@@ -1,5 +1,5 @@
 // The store of persisted calculator values: its start values, and how the field
-// tables of the six calculators share its values and names, checked through the
+// tables of the calculators share its values and names, checked through the
 // same two steps the dialogs take: reading the fields on CALC and filling them at
 // the next opening.
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "calculator/calculator.h"
-#include "menu/calculator_menu.h"
+#include "menu/menu_commands.h"
 #include "numeric/precision_settings.h"
 #include "resource_ids.h"
 
@@ -22,23 +22,25 @@ using SV = StoredValue;
 // Where a field sits: dialog template and control id.
 using FieldPlace = std::pair<int, int>;
 
-// Every persisted value and the fields that show it, in all six dialogs.
+// Every persisted value and the fields that show it, in every calculator's dialog.
 const std::vector<std::pair<SV, std::vector<FieldPlace>>> SharedValues = {
-    {SV::PK_A, {{1011, 1112}, {1012, 1112}, {1013, 1122}, {1014, 1112}, {1015, 1112}, {1016, 1112}}},
-    {SV::Y_A, {{1011, 1116}, {1012, 1116}, {1013, 1126}}},
-    {SV::X_A, {{1011, 1118}, {1012, 1118}, {1013, 1128}}},
-    {SV::PK_B, {{1011, 1122}, {1012, 1122}, {1014, 1122}, {1015, 1122}, {1016, 1122}}},
-    {SV::Y_B, {{1011, 1126}, {1012, 1126}}},
-    {SV::X_B, {{1011, 1128}, {1012, 1128}}},
-    {SV::PK_line, {{1013, 1112}}},
-    {SV::Y_lin, {{1013, 1116}}},
-    {SV::X_lin, {{1013, 1118}}},
-    {SV::Y_ck, {{1012, 1144}, {1013, 1144}}},
-    {SV::X_ck, {{1012, 1146}, {1013, 1146}}},
-    {SV::R_kk, {{1012, 1148}, {1013, 1148}, {1015, 1148}}},
-    {SV::z_trace, {{1012, 1150}}},
-    {SV::q, {{1012, 1152}, {1013, 1152}}},
-    {SV::L_sk, {{1013, 1154}}},
+    {SV::PK_A,
+     {{1011, 1112}, {1012, 1112}, {1013, 1122}, {1014, 1112}, {1015, 1112}, {1016, 1112}, {1017, 1112},
+      {1018, 1112}, {1019, 1122}}},
+    {SV::Y_A, {{1011, 1116}, {1012, 1116}, {1013, 1126}, {1017, 1116}, {1018, 1116}, {1019, 1126}}},
+    {SV::X_A, {{1011, 1118}, {1012, 1118}, {1013, 1128}, {1017, 1118}, {1018, 1118}, {1019, 1128}}},
+    {SV::PK_B, {{1011, 1122}, {1012, 1122}, {1014, 1122}, {1015, 1122}, {1016, 1122}, {1017, 1122}, {1018, 1122}}},
+    {SV::Y_B, {{1011, 1126}, {1012, 1126}, {1017, 1126}, {1018, 1126}}},
+    {SV::X_B, {{1011, 1128}, {1012, 1128}, {1017, 1128}, {1018, 1128}}},
+    {SV::PK_line, {{1013, 1112}, {1019, 1112}}},
+    {SV::Y_lin, {{1013, 1116}, {1019, 1116}}},
+    {SV::X_lin, {{1013, 1118}, {1019, 1118}}},
+    {SV::Y_ck, {{1012, 1144}, {1013, 1144}, {1018, 1144}, {1019, 1144}}},
+    {SV::X_ck, {{1012, 1146}, {1013, 1146}, {1018, 1146}, {1019, 1146}}},
+    {SV::R_kk, {{1012, 1148}, {1013, 1148}, {1015, 1148}, {1018, 1148}, {1019, 1148}}},
+    {SV::z_trace, {{1012, 1150}, {1018, 1150}}},
+    {SV::q, {{1012, 1152}, {1013, 1152}, {1018, 1152}, {1019, 1152}}},
+    {SV::L_sk, {{1013, 1154}, {1019, 1154}}},
     {SV::Y_pz, {{1011, 1134}, {1012, 1134}, {1013, 1134}}},
     {SV::X_pz, {{1011, 1136}, {1012, 1136}, {1013, 1136}}},
     {SV::d_A, {{1014, 1114}, {1015, 1114}, {1016, 1114}}},
@@ -51,10 +53,19 @@ const std::vector<std::pair<SV, std::vector<FieldPlace>>> SharedValues = {
     {SV::Pk_rp, {{1014, 1158}, {1015, 1158}, {1016, 1158}}},
     {SV::m_rp, {{1014, 1160}, {1015, 1160}, {1016, 1160}}},
     {SV::B_rl, {{1014, 1163}, {1015, 1163}, {1016, 1163}}},
+    {SV::PK_so, {{1017, 1172}, {1018, 1172}, {1019, 1172}, {1020, 1172}}},
+    {SV::d_so, {{1017, 1174}, {1018, 1174}, {1019, 1174}, {1020, 1174}}},
+    {SV::PK_to, {{1017, 1176}, {1018, 1176}, {1019, 1176}, {1020, 1176}}},
+    {SV::step, {{1017, 1178}, {1018, 1178}, {1019, 1178}, {1020, 1178}}},
 };
 
-const int AllTemplates[] = {IDD_TRACE_STRAIGHT, IDD_TRACE_CIRCULAR, IDD_TRACE_SPIRAL,
-                            IDD_RAIL_STRAIGHT,  IDD_RAIL_CIRCULAR,  IDD_RAIL_SPIRAL};
+// The dialog templates of every calculator of the menus.
+std::vector<int> AllTemplates() {
+    std::vector<int> templates;
+    for (const MenuCommand* command : CalculatorCommands())
+        templates.push_back(command->calculator->templateId);
+    return templates;
+}
 
 const Calculator& CalculatorOf(int templateId) {
     const Calculator* calculator = CalculatorForTemplate(templateId);
@@ -107,7 +118,7 @@ TEST_F(CalculationStoreTest, StartValues) {
 
 // At the first opening every numeric field reads "0.0000", B_rl "0.7600", names empty.
 TEST_F(CalculationStoreTest, FirstOpeningOfEveryDialog) {
-    for (int templateId : AllTemplates) {
+    for (int templateId : AllTemplates()) {
         const Calculator& calculator = CalculatorOf(templateId);
         for (const CalculatorField& field : calculator.fields) {
             const char* expected = field.isName ? "" : field.controlId == IDC_B_RL ? "0.7600" : "0.0000";
@@ -116,7 +127,7 @@ TEST_F(CalculationStoreTest, FirstOpeningOfEveryDialog) {
     }
 }
 
-// Each numeric field of the six tables edits the one value the sharing table gives
+// Each numeric field of the calculators' tables edits the one value the sharing table gives
 // it, and no field is left out of that table.
 TEST_F(CalculationStoreTest, FieldTablesBindTheSharedValues) {
     std::map<FieldPlace, SV> expected;
@@ -124,7 +135,7 @@ TEST_F(CalculationStoreTest, FieldTablesBindTheSharedValues) {
         for (FieldPlace place : places)
             expected[place] = value;
     int numericFields = 0;
-    for (int templateId : AllTemplates)
+    for (int templateId : AllTemplates())
         for (const CalculatorField& field : CalculatorOf(templateId).fields) {
             if (field.isName) continue;
             ++numericFields;

@@ -1,0 +1,47 @@
+#include "app/menu_command_runner.h"
+
+#include "app/dialog_commands.h"
+#include "app/document_commands.h"
+#include "app/edit_commands.h"
+#include "app/point_trace_commands.h"
+#include "app/route_commands.h"
+#include "menu/menu_commands.h"
+#include "text/win32/window_text.h"
+
+void RunMenuCommand(HWND owner, HWND editor, int id) {
+    const MenuCommand* command = FindMenuCommand(id);
+    if (command == nullptr) return;
+    if (command->needs != nullptr && !command->needs->holds()) {
+        ShowNotice(command->needs->notice);
+        return;
+    }
+    switch (command->kind) {
+    case CommandKind::File:
+        RunFileCommand(id);
+        break;
+    case CommandKind::Edit:
+        RunEditCommand(editor, id);
+        break;
+    case CommandKind::CalculationDialog:
+        RunCalculationDialog(owner, editor, *command->calculator);
+        break;
+    case CommandKind::PointBatch:
+        TraceSelectedPoints(editor, *command->batch);
+        break;
+    case CommandKind::RouteElements:
+        ReportRouteElements(editor);
+        break;
+    case CommandKind::RouteTrace:
+        TracePointsOnStoredRoute(editor);
+        break;
+    case CommandKind::RouteProfile:
+        ReportRouteProfile(editor);
+        break;
+    case CommandKind::Options:
+        RunOptionsDialog(owner, editor);
+        break;
+    case CommandKind::About:
+        RunAboutDialog(owner);
+        break;
+    }
+}

@@ -1,0 +1,75 @@
+#include "menu/menu_commands.h"
+
+#include "rail/rail_level_calculators.h"
+#include "resource_ids.h"
+#include "route/route_elements.h"
+#include "route/route_set_out.h"
+#include "set_out/set_out_calculators.h"
+#include "trace/trace_calculators.h"
+
+const CommandPrecondition RouteHasBeenRead = {[] { return TheStoredRoute.has_value(); },
+                                              "No line has been read yet."};
+
+namespace {
+using K = CommandKind;
+
+constexpr MenuCommand Commands[] = {
+    {CMD_FILE_NEW, K::File},
+    {CMD_FILE_OPEN, K::File},
+    {CMD_FILE_SAVE, K::File},
+    {CMD_FILE_SAVE_AS, K::File},
+    {CMD_FILE_PRINT, K::File},
+    {CMD_FILE_EXIT, K::File},
+    {CMD_EDIT_UNDO, K::Edit},
+    {CMD_EDIT_SELECT_ALL, K::Edit},
+    {CMD_EDIT_CUT, K::Edit},
+    {CMD_EDIT_COPY, K::Edit},
+    {CMD_EDIT_PASTE, K::Edit},
+    {CMD_EDIT_FIND, K::Edit},
+    {CMD_EDIT_FIND_NEXT, K::Edit},
+    {CMD_EDIT_FIND_PREVIOUS, K::Edit}, // Shift+F3 only
+    {CMD_EDIT_REPLACE, K::Edit},
+    {CMD_EDIT_GO_TO, K::Edit},
+    {CMD_TRACE_STRAIGHT, K::CalculationDialog, &StraightTraceCalculator},
+    {CMD_TRACE_CIRCULAR, K::CalculationDialog, &CircularTraceCalculator},
+    {CMD_TRACE_SPIRAL, K::CalculationDialog, &SpiralTraceCalculator},
+    {CMD_RAIL_STRAIGHT, K::CalculationDialog, &StraightRailLevelCalculator},
+    {CMD_RAIL_CIRCULAR, K::CalculationDialog, &CircularRailLevelCalculator},
+    {CMD_RAIL_SPIRAL, K::CalculationDialog, &SpiralRailLevelCalculator},
+    {CMD_SET_OUT_STRAIGHT, K::CalculationDialog, &StraightSetOutCalculator},
+    {CMD_SET_OUT_CIRCULAR, K::CalculationDialog, &CircularSetOutCalculator},
+    {CMD_SET_OUT_SPIRAL, K::CalculationDialog, &SpiralSetOutCalculator},
+    {CMD_TRACE_POINTS_STRAIGHT, K::PointBatch, nullptr, &StraightPointBatch},
+    {CMD_TRACE_POINTS_CIRCULAR, K::PointBatch, nullptr, &CircularPointBatch},
+    {CMD_TRACE_POINTS_SPIRAL, K::PointBatch, nullptr, &SpiralPointBatch},
+    {CMD_LINE_ELEMENTS, K::RouteElements},
+    {CMD_LINE_TRACE_POINTS, K::RouteTrace, nullptr, nullptr, &RouteHasBeenRead},
+    {CMD_LINE_SET_OUT, K::CalculationDialog, &RouteSetOutCalculator, nullptr, &RouteHasBeenRead},
+    {CMD_LINE_PROFILE, K::RouteProfile},
+    {CMD_SETTINGS_OPTIONS, K::Options},
+    {CMD_HELP_ABOUT, K::About},
+};
+} // namespace
+
+std::span<const MenuCommand> MenuCommands() {
+    return Commands;
+}
+
+const MenuCommand* FindMenuCommand(int id) {
+    for (const MenuCommand& c : Commands)
+        if (c.id == id) return &c;
+    return nullptr;
+}
+
+std::vector<const MenuCommand*> CalculatorCommands() {
+    std::vector<const MenuCommand*> calculators;
+    for (const MenuCommand& c : Commands)
+        if (c.kind == CommandKind::CalculationDialog) calculators.push_back(&c);
+    return calculators;
+}
+
+const Calculator* CalculatorForTemplate(int templateId) {
+    for (const MenuCommand& c : Commands)
+        if (c.calculator != nullptr && c.calculator->templateId == templateId) return c.calculator;
+    return nullptr;
+}

@@ -1,0 +1,51 @@
+// Every command of the program's menus and keys, in one table: its id, the kind of
+// command it is, what it runs (the calculator of a dialog, the point batch of a
+// trace of selected points) and what must hold before it may run. The main window
+// runs a command by looking it up here once; the tests take the calculators from it.
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "calculator/calculator.h"
+#include "trace/point_batch_trace.h"
+
+enum class CommandKind {
+    File,              // New, Open, Save, Save As, Print, Exit
+    Edit,              // Undo to Go To, on the text field
+    CalculationDialog, // opens its calculator's dialog
+    PointBatch,        // traces every point line selected on the element stored for a trace
+    RouteElements,     // reads the selected IP table: the elements of the line
+    RouteTrace,        // traces the selected points on the line read last
+    RouteProfile,      // reads the selected profile: its grades and vertical curves
+    Options,           // Settings > Options
+    About,             // Help > About
+};
+
+// What must hold before a command runs, and the notice shown instead when it does not.
+struct CommandPrecondition {
+    bool (*holds)();
+    const char* notice;
+};
+
+// A line has been read (Quarel > Line > Elements of the selected line): "No line
+// has been read yet." otherwise.
+extern const CommandPrecondition RouteHasBeenRead;
+
+struct MenuCommand {
+    int id; // menu command id, as in resource_ids.h
+    CommandKind kind;
+    const Calculator* calculator = nullptr;     // a calculation dialog's
+    const PointBatchTrace* batch = nullptr;     // a trace of selected points'
+    const CommandPrecondition* needs = nullptr; // none for most commands
+};
+
+// Every command, in menu order.
+std::span<const MenuCommand> MenuCommands();
+// The command of an id, or null for an id that is no command.
+const MenuCommand* FindMenuCommand(int id);
+
+// The calculation dialogs' commands, in menu order: every calculator of the program.
+std::vector<const MenuCommand*> CalculatorCommands();
+// The calculator of a dialog template id, or null.
+const Calculator* CalculatorForTemplate(int templateId);
