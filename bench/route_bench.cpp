@@ -14,12 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "median_time.h"
+#include "menu/route_set_out_calculator.h"
+#include "numeric/precision_settings.h"
 #include "route/route_elements.h"
 #include "route/route_point_trace.h"
 #include "route/route_profile.h"
-#include "route/route_set_out.h"
-#include "median_time.h"
-#include "numeric/precision_settings.h"
 #include "text/selected_lines.h"
 
 #ifdef _WIN32

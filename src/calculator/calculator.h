@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "calculator/calculation_store.h"
+#include "numeric/report_numbers.h"
 
 // One input field of a calculator, in template order.
 struct CalculatorField {
@@ -67,12 +68,6 @@ struct Calculator {
     CalculationOutput (*compute)(CalculationStore& store);
     const CalculatorNote* note = nullptr; // none for most
 };
-
-// A computed linear value as fields and reports write it: FormatFixed at the
-// current LinearDecimals.
-std::string LinearText(double value);
-// An angle (radians) as reports write it: FormatDms at the current AngleDecimals.
-std::string AngleText(double angle);
 
 // The text a field shows when its dialog opens: FormatFixed(value, LinearDecimals)
 // for numbers, the kept name for a name field.

@@ -23,14 +23,6 @@ void AddReportItem(std::string& piece, const CalculatorField& field, const std::
 }
 } // namespace
 
-std::string LinearText(double value) {
-    return FormatFixed(value, LinearDecimals);
-}
-
-std::string AngleText(double angle) {
-    return FormatDms(angle);
-}
-
 std::string FieldOpeningText(const CalculatorField& field, const CalculationStore& store) {
     if (field.isName) return store.Name(field.name);
     return LinearText(store[field.value]);

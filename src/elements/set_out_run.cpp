@@ -3,13 +3,11 @@
 #include <cmath>
 #include <utility>
 
+#include "geometry/tolerances.h"
 #include "numeric/arithmetic.h"
 #include "resource_ids.h"
 
 namespace {
-
-// A run lands on PK_to when its last picket lies this close to it.
-constexpr double LandingTolerance = EndPicketTolerance;
 
 // One report line: "<name>   PK=<PK>   d=<d>   Y=<Y>   X=<X>" (and the element), or the refusal.
 void AddPointLine(std::string& lines, const std::string& name, double PK, double d,
@@ -39,7 +37,7 @@ SetOutPickets RunPickets(double PK, double PK_to, double step) {
     const double direction = PK_to < PK ? -1.0 : 1.0;
     // Each picket from PK itself, never as a running sum; the first is PK exactly.
     const auto picketAt = [&](double k) { return k == 0 ? PK : PK + direction * (k * stride); };
-    const auto landsOn = [&](double picket) { return AbsValue(picket - PK_to) <= LandingTolerance; };
+    const auto landsOn = [&](double picket) { return AbsValue(picket - PK_to) <= LengthTolerance; };
 
     // Whole steps that stay within the run; the division may round one step short
     // of a run that lands on PK_to.

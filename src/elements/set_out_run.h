@@ -13,16 +13,11 @@
 // A run sets out at most this many points; a longer one sets out none.
 constexpr int MaxSetOutPoints = 10000;
 
-// A picket this close to the end of a curve or spiral (1e-9 of the length unit) is
-// set out at that end: the picket typed for an end comes back from the element's
-// formulas only to within rounding, and so does a run that lands on it.
-constexpr double EndPicketTolerance = 1e-9;
-
 // The pickets of a run from PK toward PK_to by |step|: PK + k |step| for k = 0, 1, ...
 // as long as they do not pass PK_to, then PK_to itself unless the last one lies
-// within 1e-9 of it. A step of 0 gives PK alone. tooLong (and no pickets) when that
-// would be more than MaxSetOutPoints pickets. A run whose length is not a number
-// gives PK and PK_to.
+// within LengthTolerance (geometry/tolerances.h) of it. A step of 0 gives PK alone.
+// tooLong (and no pickets) when that would be more than MaxSetOutPoints pickets. A
+// run whose length is not a number gives PK and PK_to.
 struct SetOutPickets {
     std::vector<double> pickets;
     bool tooLong = false;

@@ -3,12 +3,16 @@
 #pragma once
 
 #include "calculator/calculation_store.h"
-#include "geometry/circular_curve.h"
-#include "geometry/spiral_elements.h"
+#include "elements/circular_kernels.h"
+#include "elements/spiral_kernels.h"
+#include "elements/straight_kernels.h"
 
-// The circular curve of the stored start, end, centre and R_kk.
-CircularCurve StoredCircularCurve(const CalculationStore& store);
+// The straight through the stored A and B.
+StraightElement StoredStraightElement(const CalculationStore& store);
 
-// The elements of the stored spiral. C, (Z) and PKnsk are stored for the other
-// calculators (the spiral rail level shows C and PKnsk, the circular trace (Z) as z).
-SpiralElements ComputeSpiralElements(CalculationStore& store);
+// The circular curve of the stored start, end, centre, R_kk, z and q.
+CircularElement StoredCircularElement(const CalculationStore& store);
+
+// The stored spiral. C, (Z) and PKnsk are stored for the other calculators (the
+// spiral rail level shows C and PKnsk, the circular trace (Z) as z).
+SpiralElement StoredSpiralElement(CalculationStore& store);

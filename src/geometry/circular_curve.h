@@ -15,12 +15,6 @@ struct CircularCurve {
 // turn, then one above a half turn lowered by a full turn. 0 and pi stay as they are.
 double ReduceToHalfTurn(double angle);
 
-// The margin of the tests whether a radius lies in the curve's sector: eight units
-// in the last place of a full turn (7.1e-15 rad). Each reduction by a full turn
-// rounds by up to one such unit, and without the margin a point exactly on an end
-// radius (the start point itself, on some curves) could be judged a hair outside.
-constexpr double AngleRoundingMargin = 8 * 8.8817841970012523e-16;
-
 // The curve from its start NK (Y_nk, X_nk), its end KK, its centre CK and its radius R_kk.
 CircularCurve MakeCircularCurve(double Y_nk, double X_nk, double Y_kk, double X_kk, double Y_ck, double X_ck,
                                 double R_kk);

@@ -3,7 +3,7 @@
 #include "rail/rail_level_calculators.h"
 #include "resource_ids.h"
 #include "route/route_elements.h"
-#include "route/route_set_out.h"
+#include "menu/route_set_out_calculator.h"
 #include "set_out/set_out_calculators.h"
 #include "trace/trace_calculators.h"
 

@@ -3,15 +3,13 @@
 #include <cmath>
 #include <cstddef>
 
-#include "calculator/calculator.h"
 #include "geometry/circular_curve.h"
+#include "geometry/tolerances.h"
 #include "numeric/arithmetic.h"
 #include "numeric/clothoid.h"
+#include "numeric/report_numbers.h"
 
 namespace {
-// A bend of less than this is no bend: its tangent would vanish.
-constexpr double LeastTurn = 1e-9;
-
 // The straight from one point toward another; pickets play no part in it.
 TrackStraight StraightBetween(double Y1, double X1, double Y2, double X2) {
     return MakeTrackStraight(0, Y1, X1, 1, Y2, X2);
@@ -56,6 +54,10 @@ std::string BuildCurve(const TableIp& ip, const TrackStraight& in, const TrackSt
     const bool spirals = L > 0;
     c.a = spirals ? SpiralTermA(L, c.C) : 0;
     c.Z = spirals ? SpiralTermZ(L, c.C) : 0;
+    // A spiral so short that the powers of its parameter underflow gives series of
+    // 0/0, which would carry NaN into every picket after it.
+    if (!std::isfinite(c.a) || !std::isfinite(c.Z))
+        return "the spirals of " + ip.name + " are too short to compute";
     c.T = c.T0 + c.a;
     c.K = R * c.Theta + 2 * c.a;
     c.D = 2 * c.T - c.K;
@@ -120,6 +122,12 @@ RouteBuild BuildRoute(const IpTable& table) {
         legs.push_back(StraightBetween(points[i].Y, points[i].X, points[i + 1].Y, points[i + 1].X));
         if (!(legs.back().Lpk > 0)) {
             build.refusal = PointName(table, i) + " and " + PointName(table, i + 1) + " coincide";
+            return build;
+        }
+        // Coordinates so far apart that the square of their distance overflows.
+        if (!std::isfinite(legs.back().Lpk)) {
+            build.refusal =
+                PointName(table, i) + " and " + PointName(table, i + 1) + " lie too far apart to compute";
             return build;
         }
     }

@@ -55,9 +55,10 @@ struct RouteBuild {
 };
 
 // Builds the line of a table that was read. It is refused when R is not above 0 or
-// L below 0 or either is not finite, two consecutive points coincide, an IP turns
-// less than 1e-9 rad or 179 degrees or more, the spirals of an IP overlap (L more
-// than R Theta), two consecutive curves overlap on their straight, or START or END
-// lies inside the first or last curve; or when a cant is below 0, not finite, or
-// above 0 on an IP without spirals to ramp it.
+// L below 0 or either is not finite, two consecutive points coincide or lie so far
+// apart that their distance overflows, an IP turns less than LeastTurn or 179
+// degrees or more, the spirals of an IP overlap (L more than R Theta) or are so
+// short that their series underflow, two consecutive curves overlap on their
+// straight, or START or END lies inside the first or last curve; or when a cant is
+// below 0, not finite, or above 0 on an IP without spirals to ramp it.
 RouteBuild BuildRoute(const IpTable& table);

@@ -1,6 +1,6 @@
 #include "route/route_heights.h"
 
-#include "calculator/calculator.h"
+#include "numeric/report_numbers.h"
 #include "route/route_cant.h"
 
 namespace {

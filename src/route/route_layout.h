@@ -5,7 +5,7 @@
 // Stretches: a straight's holds the points whose foot falls between its ends; a
 // spiral's those its calculator's own test takes (x from 0 to the normal at KSK);
 // the circle's those whose radius lies between the radii through KSK1 and KSK2.
-// The joins' bounds are widened by JoinTolerance, so a point on the normal at a
+// The joins' bounds are widened by LengthTolerance, so a point on the normal at a
 // join belongs to one of the two elements, never to none. At KSK the spiral's
 // normal and the circle's radius are not quite one line (the spiral's series), and
 // a point in the sliver between them, which neither would hold, goes to the circle,
@@ -19,12 +19,9 @@
 #include <cstddef>
 #include <vector>
 
-#include "geometry/spiral_elements.h"
-#include "route/route_element_fields.h"
+#include "elements/kernel_outcomes.h"
 #include "route/route.h"
-
-// How far (in the length unit) a join's bound is widened.
-constexpr double JoinTolerance = 1e-9;
+#include "route/route_element_geometry.h"
 
 class RouteLayout {
   public:
@@ -50,10 +47,24 @@ class RouteLayout {
     // spiral's and the circle's count goes to the circle's end).
     double PicketOnElement(std::size_t element, double PK) const;
 
+    // The picket and offset of (Y, X) by the element's own trace, the offset as that
+    // trace gives it (the circle's outward from the centre); false when that trace
+    // finds the point off its element.
+    bool TraceOn(const RouteElement& element, double Y, double X, double& PK, double& d) const;
+    // The point of picket PK and offset d (as the element's own set-out takes it) set
+    // out by the element's own set-out.
+    ElementSetOut SetOutOn(const RouteElement& element, double PK, double d) const;
+
   private:
     struct Range {
         double first, last;
     };
+    // A straight's stretch: from its first point (START or the previous NSK2) along
+    // its leg's direction, as far as its last point (NSK1 or END) lies along it.
+    struct Leg {
+        double Y, X, sinA, cosA, length;
+    };
+    Leg StraightLeg(std::size_t curve) const;
     bool StraightHolds(std::size_t curve, double Y, double X) const;
     bool SpiralHolds(std::size_t curve, bool entry, double Y, double X) const;
     bool CircleHolds(std::size_t curve, double Y, double X) const;
@@ -61,6 +72,22 @@ class RouteLayout {
     const Route& route_;
     std::vector<RouteElement> elements_;
     std::vector<Range> ranges_;
-    // Per curve: the spirals' elements as their calculators make them (entry, exit).
-    std::vector<SpiralElements> entries_, exits_;
+    // Each element as its own element of track: the straights (one more than the
+    // curves) and, per curve, the circle and the spirals (entry, exit; unused where
+    // the curve has none).
+    std::vector<StraightElement> straights_;
+    std::vector<Leg> legs_;
+    std::vector<CircularElement> circles_;
+    std::vector<SpiralElement> entries_, exits_;
+    // Per curve, what its stretches' tests take again and again: the direction
+    // angles of its main points' radii from the centre and those radii as unit
+    // vectors (Y, X); the tangent of each spiral's (FI), rounded up.
+    struct Radius {
+        double angle, uY, uX;
+    };
+    struct CurveBounds {
+        Radius NKK, KSK1, KSK2, KKK;
+        double entryTanAbove, exitTanAbove;
+    };
+    std::vector<CurveBounds> bounds_;
 };

@@ -1,39 +1,33 @@
 #include "route/route_point_trace.h"
 
-#include "calculator/calculator.h"
 #include "elements/point_table.h"
 #include "numeric/arithmetic.h"
-#include "resource_ids.h"
+#include "numeric/report_numbers.h"
 #include "route/route_heights.h"
 #include "route/route_layout.h"
-#include "text/number_text.h"
 
 namespace {
 struct TracedPoint {
     std::size_t element;
-    std::string PK, d; // as the element's calculator writes them, d turned to the line's sense
+    double PK, d; // d turned to the route's sense
+    // |d| as the report writes it: offsets that read the same are a tie.
     double absD;
 };
 
-// The point traced by the element's calculator with the element's fields; false
-// when the calculator finds it off its element.
+// The point traced by the element's own trace; false when that trace finds it off
+// its element.
 bool TraceOnElement(const RouteLayout& layout, std::size_t element, double Y, double X, TracedPoint& traced) {
+    double PK = 0, d = 0;
     const RouteElement& e = layout.Elements()[element];
-    CalculationStore store;
-    PutElementFields(layout.Track(), e, store);
-    store[StoredValue::Y_pz] = Y, store[StoredValue::X_pz] = X;
-    const CalculationOutput out = ElementTraceCalculator(e.kind).compute(store);
-    if (out.pointNotTraced != nullptr) return false;
+    if (!layout.TraceOn(e, Y, X, PK, d)) return false;
     traced.element = element;
-    traced.PK = out.ResultField(IDC_PK_PZ);
-    traced.d = out.ResultField(IDC_D_PZ);
-    double d = ParseNumber(traced.d.c_str());
-    // The circle's offset counts outward from the centre.
-    if (e.kind == RouteElementKind::Circle && layout.Track().curves[e.curve].sigma > 0) {
-        d = d == 0 ? 0 : -d;
-        traced.d = LinearText(d);
-    }
-    traced.absD = AbsValue(d);
+    traced.PK = PK;
+    traced.absD = AbsValue(LinearTextValue(d));
+    // The circle's offset counts outward from the centre; an offset that reads as
+    // zero stays a plain zero when it is turned round.
+    if (e.kind == RouteElementKind::Circle && layout.Track().curves[e.curve].sigma > 0)
+        d = traced.absD == 0 ? 0 : -d;
+    traced.d = d;
     return true;
 }
 } // namespace
@@ -65,10 +59,10 @@ std::string TracePointsOnRoute(const Route& line, std::span<const TextLine> line
                 out += "   !Point outside of the line!";
                 return false;
             }
-            out += "   PK=" + best.PK + "   d=" + best.d;
+            out += "   PK=" + LinearText(best.PK) + "   d=" + LinearText(best.d);
             if (heights.Shown()) {
                 bool levelCompared = false;
-                out += heights.TracedText(ParseNumber(best.PK.c_str()), point.level, levelCompared);
+                out += heights.TracedText(best.PK, point.level, levelCompared);
                 compared += levelCompared ? 1 : 0;
             }
             out += "   " + RouteElementName(line, layout.Elements()[best.element]);

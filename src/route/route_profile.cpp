@@ -1,6 +1,6 @@
 #include "route/route_profile.h"
 
-#include "calculator/calculator.h"
+#include "numeric/report_numbers.h"
 
 std::optional<VerticalProfile> TheStoredProfile;
 

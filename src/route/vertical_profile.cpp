@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calculator/calculator.h"
+#include "numeric/report_numbers.h"
 #include "numeric/arithmetic.h"
 
 namespace {

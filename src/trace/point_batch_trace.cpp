@@ -3,16 +3,16 @@
 #include <cstddef>
 #include <string>
 
-#include "resource_ids.h"
-#include "text/line_fields.h"
 #include "elements/point_line_reader.h"
+#include "text/line_fields.h"
 #include "trace/trace_calculators.h"
 
-const PointBatchTrace StraightPointBatch = {&StraightTraceCalculator, "Trace of points on linear trace"};
+const PointBatchTrace StraightPointBatch = {&StraightTraceCalculator, "Trace of points on linear trace",
+                                            StraightStoredTrace};
 const PointBatchTrace CircularPointBatch = {&CircularTraceCalculator,
-                                            "Trace of points on circular crooked trace"};
-const PointBatchTrace SpiralPointBatch = {&SpiralTraceCalculator,
-                                          "Trace of points on connecting crooked (spiral) trace"};
+                                            "Trace of points on circular crooked trace", CircularStoredTrace};
+const PointBatchTrace SpiralPointBatch = {
+    &SpiralTraceCalculator, "Trace of points on connecting crooked (spiral) trace", SpiralStoredTrace};
 
 std::string TracePointLines(const PointBatchTrace& batch, const CalculationStore& store,
                             std::span<const TextLine> lines) {
@@ -22,28 +22,21 @@ std::string TracePointLines(const PointBatchTrace& batch, const CalculationStore
     report += trace.compute(work).ElementLines();
     report += "\r\n";
 
+    work = store;
+    const StoredElementTrace traceOne = batch.storedTrace(work);
     report += PointTable(lines, [&](const PointLine& point, std::string& line) {
-        // The point as its dialog's CALC stores it, over the stored element.
-        work = store;
-        work.pzName = point.name;
-        work[StoredValue::Y_pz] = point.y;
-        work[StoredValue::X_pz] = point.x;
-        const CalculationOutput out = trace.compute(work);
-
+        const TracedPoint traced = traceOne(point.y, point.x);
         line += point.name;
         line += "   Ypz=";
         line += point.yText;
         line += "   Xpz=";
         line += point.xText;
-        if (out.pointNotTraced != nullptr) {
+        if (traced.notTraced != nullptr) {
             line += "   ";
-            line += out.pointNotTraced;
+            line += traced.notTraced;
             return false;
         }
-        line += "   PKpz=";
-        line += out.ResultField(IDC_PK_PZ);
-        line += "   Dpz=";
-        line += out.ResultField(IDC_D_PZ);
+        line += "   PKpz=" + LinearText(traced.PK) + "   Dpz=" + LinearText(traced.d);
         return true;
     });
     return report;

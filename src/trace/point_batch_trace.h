@@ -1,8 +1,8 @@
 // A trace run over many surveyed points at once: every point line of a list of
 // lines traced against the element stored for that trace, in one report table.
-// The trace's own compute function runs once per point on a copy of the store,
-// so each point gets exactly the figures its dialog would give, and the program's
-// store is left as it was.
+// The trace's kernel, the one its dialog's CALC calls, traces each point on the
+// element of a copy of the store, so each point gets exactly the figures its dialog
+// would give, and the program's store is left as it was.
 #pragma once
 
 #include <functional>
@@ -11,12 +11,14 @@
 
 #include "calculator/calculation_store.h"
 #include "calculator/calculator.h"
-#include "text/selected_lines.h"
 #include "elements/point_table.h"
+#include "text/selected_lines.h"
+#include "trace/trace_calculators.h"
 
 struct PointBatchTrace {
     const Calculator* trace;
     const char* reportTitle; // "Trace of points on linear trace"
+    StoredElementTrace (*storedTrace)(CalculationStore& store);
 };
 
 extern const PointBatchTrace StraightPointBatch;

@@ -1,6 +1,6 @@
 // The whole line read from an IP table: the worked example's elements and main
 // points, the tables that are refused, the lines the reader takes or skips, and the
-// main points of generated lines traced back by their own elements' calculators;
+// main points of generated lines traced back by their own elements' traces;
 // then the trace of points and the set-out on the whole line: the worked example's
 // points and pickets, and points set out on generated lines and traced back.
 #include <gtest/gtest.h>
@@ -13,9 +13,10 @@
 
 #include "calculator_run.h"
 #include "selection_lines.h"
+#include "menu/route_set_out_calculator.h"
 #include "route/route_cant.h"
-#include "route/route_element_fields.h"
 #include "route/route_elements.h"
+#include "route/route_layout.h"
 #include "route/route_point_trace.h"
 #include "route/route_profile.h"
 #include "route/route_set_out.h"
@@ -66,6 +67,8 @@ TEST_F(LineTest, RefusedTables) {
         {{start, "IP A 500 1000 500 -1", end}, "the spiral length of A is below 0"},
         {{start, "IP A 500 1000 nan 0", end}, "R or L of A is not a finite number"},
         {{start, "IP A 0 0 500 0", end}, "START and A coincide"},
+        {{start, "END 0 1e300"}, "START and END lie too far apart to compute"},
+        {{start, "IP A 500 1000 500 1e-300", end}, "the spirals of A are too short to compute"},
         {{start, "IP A 0 1000 500 0", end}, "A has no turn"},
         {{start, "IP A 0 1000 500 0", "END 1 0"}, "A turns 179 degrees or more"},
         {{start, "IP A 100 1000 50 10", end}, "the spirals of A overlap (L is more than R times Theta)"},
@@ -112,7 +115,7 @@ TEST_F(LineTest, ReaderEdgeCases) {
                                "END   PK=500.0000   Y=300.0000   X=400.0000\r\nLength=500.0000\r\n");
 }
 
-// ---- Generated lines: every main point traced by its own element's calculator ----
+// ---- Generated lines: every main point traced by its own element's trace ----
 
 constexpr double Tolerance = 1e-6;
 
@@ -147,13 +150,11 @@ class LineProperty : public CalculatorTest {
         CalculatorTest::SetUp();
         LinearDecimals = MaxLinearDecimals;
     }
-    // Traces p on the element as its dialog would, and checks picket and offset.
+    // Traces p by the element's own trace, and checks picket and offset.
     // A spiral's ends lie on its stretch's bounds, which rounding may put a hair
     // outside: they are traced `inward` (1e-7) along the spiral's straight.
     void ExpectTraced(const Route& line, RouteElement element, MainPoint p, double tolerance,
                       const std::string& what, double inward = 0) {
-        store = CalculationStore();
-        PutElementFields(line, element, store);
         if (inward != 0) {
             const RouteCurve& c = line.curves[element.curve];
             const TrackStraight& straight = element.kind == RouteElementKind::SpiralIn ? c.in : c.out;
@@ -161,11 +162,10 @@ class LineProperty : public CalculatorTest {
             p.Y += along * straight.sinA, p.X += along * straight.cosA;
             p.PK += inward * (element.kind == RouteElementKind::SpiralIn ? 1 : -1);
         }
-        store[StoredValue::Y_pz] = p.Y, store[StoredValue::X_pz] = p.X;
-        const CalculationOutput out = ElementTraceCalculator(element.kind).compute(store);
-        ASSERT_EQ(out.pointNotTraced, nullptr) << what;
-        EXPECT_NEAR(ParseNumber(std::string(out.ResultField(IDC_PK_PZ)).c_str()), p.PK, tolerance) << what;
-        EXPECT_NEAR(ParseNumber(std::string(out.ResultField(IDC_D_PZ)).c_str()), 0, tolerance) << what;
+        double PK = 0, d = 0;
+        ASSERT_TRUE(RouteLayout(line).TraceOn(element, p.Y, p.X, PK, d)) << what;
+        EXPECT_NEAR(PK, p.PK, tolerance) << what;
+        EXPECT_NEAR(d, 0, tolerance) << what;
     }
 };
 
@@ -290,7 +290,7 @@ TEST_F(LineOfPoints, WorkedExampleSetOut) {
 
 // Points set out at random pickets and offsets on generated lines come back from
 // the trace on the line within 1e-6 (away from the hair of the spiral series at
-// KSK), and each traced point's figures are its element's own calculator's; points
+// KSK), and each traced point's figures are its element's own trace's; points
 // a little before START or beyond END are outside for both.
 TEST_F(LineOfPoints, SetOutPointsTraceBack) {
     LinearDecimals = MaxLinearDecimals;

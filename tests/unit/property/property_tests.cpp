@@ -1,8 +1,8 @@
 // Properties of the portable core checked over generated inputs: number parsing,
 // the two number formats, the text codec, the editor's search and the print
-// pagination, and every calculator's CALC, fed random,
-// extreme and hostile values. Built with AddressSanitizer and UndefinedBehavior-
-// Sanitizer, so an overread or an undefined operation fails the run too.
+// pagination, every calculator's CALC, and the whole route from its IP table to
+// the trace and set-out of points on it, fed random, extreme and hostile values. Built with AddressSanitizer
+// and UndefinedBehavior- Sanitizer, so an overread or an undefined operation fails the run too.
 //
 // Seeded and repeatable: every input comes from (seed, property, input number).
 //   property_tests [--seed S] [--count N | --seconds T] [--from I] [gtest flags]
@@ -30,15 +30,23 @@
 #include "editor/print_pagination.h"
 #include "editor/text_search.h"
 #include "files/text_file_codec.h"
+#include "geometry/tolerances.h"
 #include "menu/menu_commands.h"
+#include "numeric/arithmetic.h"
 #include "numeric/number_formats.h"
 #include "numeric/precision_options.h"
 #include "numeric/precision_settings.h"
 #include "property/generated_profile.h"
 #include "property/random_input.h"
 #include "resource_ids.h"
+#include "route/route_elements.h"
 #include "route/route_profile.h"
+#include "route/route_point_trace.h"
+#include "route/route_set_out.h"
+#include "text/line_fields.h"
 #include "text/number_text.h"
+#include "text/selected_lines.h"
+#include "text/text_ops.h"
 
 namespace {
 
@@ -279,7 +287,8 @@ TEST(TextCodecProperty, AnEditorTextSavesAndLoadsUnchanged) {
 
 // The search against the plainest reading of its contract: every position tried in
 // turn, letters A-Z and a-z folded by hand, word characters looked at on each side.
-std::size_t ReferenceFind(std::string_view text, std::string_view what, std::size_t from, const SearchOptions& o) {
+std::size_t ReferenceFind(std::string_view text, std::string_view what, std::size_t from,
+                          const SearchOptions& o) {
     if (what.empty()) return NoMatch;
     from = std::min(from, text.size());
     const auto fold = [&](char c) { return !o.matchCase && c >= 'A' && c <= 'Z' ? char(c + 32) : c; };
@@ -292,7 +301,8 @@ std::size_t ReferenceFind(std::string_view text, std::string_view what, std::siz
         for (std::size_t k = 0; k < what.size(); ++k)
             if (fold(text[p + k]) != fold(what[k])) return false;
         if (!o.wholeWord) return true;
-        return (p == 0 || !word(text[p - 1])) && (p + what.size() == text.size() || !word(text[p + what.size()]));
+        return (p == 0 || !word(text[p - 1])) &&
+               (p + what.size() == text.size() || !word(text[p + what.size()]));
     };
     if (o.down) {
         for (std::size_t p = from; p + what.size() <= text.size(); ++p)
@@ -309,9 +319,11 @@ TEST(SearchProperty, FindAgreesWithTryingEveryPositionAndReplaceAllWithRepeatedF
         // A small alphabet, so that matches, case pairs and word edges come often.
         static const char letters[] = {'a', 'A', 'b', 'B', ' ', '_', '1', '\r', '\n', '\xC9', '\xE9', '.'};
         std::string text(in.Length(400), ' ');
-        for (char& c : text) c = letters[in.Below(sizeof letters)];
+        for (char& c : text)
+            c = letters[in.Below(sizeof letters)];
         std::string what(static_cast<std::size_t>(in.Below(4)), ' ');
-        for (char& c : what) c = letters[in.Below(sizeof letters)];
+        for (char& c : what)
+            c = letters[in.Below(sizeof letters)];
         if (in.Percent(50) && !text.empty()) {
             const std::size_t at = static_cast<std::size_t>(in.Below(static_cast<int>(text.size())));
             what = text.substr(at, static_cast<std::size_t>(1 + in.Below(5)));
@@ -443,7 +455,7 @@ TEST(CalculatorProperty, EveryCalculatorReportsEveryStoreInItsLayout) {
 // profile read has its curves within it and a finite level at every picket of it.
 TEST(ProfileReaderProperty, AnyTableIsReadWithinItsBoundsOrRefusedInOneLine) {
     const std::string title = "\r\nProfile of the line\r\n";
-    ForEachInput(7, 1500, [&](RandomInput& in) {
+    ForEachInput(10, 1500, [&](RandomInput& in) {
         std::vector<std::string> texts = GeneratedProfile(in);
         const bool damaged = in.Percent(70);
         for (int k = damaged ? 1 + in.Below(3) : 0; k > 0; --k) {
@@ -504,6 +516,180 @@ TEST(ProfileReaderProperty, AnyTableIsReadWithinItsBoundsOrRefusedInOneLine) {
             ASSERT_TRUE(H && std::isfinite(*H)) << PK;
         }
         ASSERT_FALSE(DesignLevel(profile, std::nextafter(profile.end.PK, INFINITY)).has_value());
+    });
+}
+
+// ---- The whole route ----
+
+// A number of an IP table as a surveyor's file may hold it, now and then an extreme
+// or a broken one.
+std::string TableNumber(RandomInput& in, double v) {
+    if (in.Percent(97)) return " " + std::string(TrimBlanks(FormatNumber(v)));
+    return " " + in.NumberText(in.Percent(50) ? in.Extreme() : in.Mixed());
+}
+
+// A route that can be built: 0 to 12 IPs on a national grid turning either way, R
+// 300 to 3000, L 0 to 150, each straight long enough for its curves.
+std::vector<std::string> BuildableTable(RandomInput& in, bool intact) {
+    const int n = in.Percent(10) ? 0 : 1 + in.Below(12);
+    double Y = in.Uniform(4e5, 6e5), X = in.Uniform(5e6, 6e6), direction = in.Uniform(0, 6.28);
+    const auto number = [&](double v) {
+        return intact ? " " + std::string(FormatNumber(v)) : TableNumber(in, v);
+    };
+    std::vector<std::string> lines = {"START" + number(in.Uniform(0, 1e5)) + number(Y) + number(X)};
+    double previousT = 0;
+    for (int i = 0; i <= n; ++i) {
+        const double turn = (in.Percent(50) ? 1 : -1) * in.Uniform(0.05, 2.0), R = in.Uniform(300, 3000);
+        const double L = in.Percent(20) ? 0 : std::min(in.Uniform(0, 150), 0.9 * R * std::abs(turn));
+        const double T = i < n ? R * std::tan(std::abs(turn) / 2) + L : 0;
+        const double leg = previousT + T + in.Uniform(1, 800);
+        Y += leg * std::sin(direction), X += leg * std::cos(direction);
+        if (i == n) break;
+        lines.push_back("IP V" + std::to_string(i) + number(Y) + number(X) + number(R) + number(L));
+        direction += turn, previousT = T;
+    }
+    lines.push_back("END" + number(Y) + number(X));
+    return lines;
+}
+
+// A table as a hostile user may type it: lines of the three words (in any case) and
+// of others, with any fields, in any order, or a buildable table with lines lost,
+// doubled or swapped.
+std::vector<std::string> HostileTable(RandomInput& in) {
+    std::vector<std::string> lines;
+    if (in.Percent(50)) {
+        lines = BuildableTable(in, false);
+        for (int k = in.Below(3); k > 0 && !lines.empty(); --k) {
+            const std::size_t at = static_cast<std::size_t>(in.Below(static_cast<int>(lines.size())));
+            if (in.Percent(40))
+                lines.erase(lines.begin() + static_cast<long>(at));
+            else if (in.Percent(50))
+                lines.insert(lines.begin() + static_cast<long>(at), lines[at]);
+            else
+                std::swap(lines[at],
+                          lines[static_cast<std::size_t>(in.Below(static_cast<int>(lines.size())))]);
+        }
+        return lines;
+    }
+    static const char* const words[] = {"START", "start", "IP", "Ip", "END", "eNd", "x", ""};
+    for (int k = in.Below(8); k >= 0; --k) {
+        std::string line = words[in.Below(8)];
+        if (in.Percent(20)) line += " V" + std::to_string(in.Below(3));
+        for (int f = in.Below(7); f > 0; --f)
+            line += TableNumber(in, in.Mixed());
+        lines.push_back(in.Percent(5) ? in.Bytes(in.Length(80), false) : line);
+    }
+    return lines;
+}
+
+// A route is read whole or refused whole. A route read has its main points' pickets
+// finite and in route order; one refused reports only its reason.
+::testing::AssertionResult ReadWholeOrRefused(const RouteElements& read) {
+    const std::string title = "\r\nElements of the line\r\n";
+    if (!read.line) {
+        const std::string refused = title + "!Line not read: ";
+        if (read.report.starts_with(refused) && read.report.ends_with("!\r\n") &&
+            read.report.size() > refused.size() + 3 &&
+            read.report.find("\r\n", refused.size()) == read.report.size() - 2)
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "a refusal that is not one line: " << read.report;
+    }
+    const Route& route = *read.line;
+    std::vector<double> pickets = {route.start.PK};
+    for (const RouteCurve& c : route.curves)
+        pickets.insert(pickets.end(), {c.NSK1.PK, c.KSK1.PK, c.KSK2.PK, c.NSK2.PK});
+    pickets.push_back(route.end.PK);
+    for (std::size_t k = 0; k < pickets.size(); ++k)
+        if (!std::isfinite(pickets[k]) || (k > 0 && pickets[k] < pickets[k - 1]))
+            return ::testing::AssertionFailure() << "picket " << k << " out of order: " << read.report;
+    if (!read.report.starts_with(title) || read.report.find("!Line not read") != std::string::npos)
+        return ::testing::AssertionFailure() << "a route read with a refusal: " << read.report;
+    return ::testing::AssertionSuccess();
+}
+
+// Any table is read whole or refused whole; on a route read, points set out at any
+// picket and offset and traced back among hostile point lines come back with their
+// picket and offset (a buildable route's, away from the hair of the spiral series at
+// KSK, to 1e-6; or on a part of the route that crosses as near), every point line
+// gets one report line, and the counts add up.
+TEST(RouteProperty, AnyTableIsReadWholeOrRefusedAndItsPointsTraceBack) {
+    ForEachInput(9, 1500, [](RandomInput& in) {
+        const bool buildable = in.Percent(50);
+        std::string table;
+        for (const std::string& line : buildable ? BuildableTable(in, true) : HostileTable(in))
+            table += line + "\r\n";
+        const RouteElements read = ReadRouteElements(SelectedLines(table, 0, table.size()));
+        ASSERT_TRUE(ReadWholeOrRefused(read)) << table;
+        ASSERT_TRUE(read.line.has_value() || !buildable) << read.report << table;
+        if (!read.line) return;
+        const Route& route = *read.line;
+        const RouteLayout layout(route);
+        LinearDecimals = MaxLinearDecimals;
+
+        // Points set out, each followed by a hostile point line now and then.
+        std::string points;
+        std::vector<std::pair<double, double>> setOut; // picket and offset of P0, P1, ...
+        int lines = 0;
+        for (int k = 0; k < 20; ++k) {
+            const double PK = in.Percent(90) ? in.Uniform(route.start.PK, route.end.PK) : in.Mixed();
+            const double d = in.Percent(90) ? in.Uniform(-20, 20) : in.Mixed();
+            const RouteSetOut point = SetOutOnRoute(layout, PK, d);
+            const bool before =
+                PK<route.start.PK - LengthTolerance, beyond = PK> route.end.PK + LengthTolerance;
+            if (before || beyond || std::isnan(PK)) {
+                ASSERT_EQ(point.outcome, RouteSetOut::Outcome::PicketOutside) << PK;
+            }
+            if (point.outcome != RouteSetOut::Outcome::SetOut) continue;
+            if (AbsValue(d) <= 1e6) {
+                ASSERT_TRUE(std::isfinite(point.Y) && std::isfinite(point.X)) << PK << " " << d << "\n"
+                                                                              << table;
+            }
+            bool nearKsk = false;
+            for (const RouteCurve& c : route.curves)
+                nearKsk = nearKsk || AbsValue(PK - c.KSK1.PK) < 0.05 || AbsValue(PK - c.KSK2.PK) < 0.05;
+            const bool checked = buildable && !nearKsk && AbsValue(d) <= 20;
+            points += "P" + std::to_string(setOut.size()) + " " + FormatNumber(point.Y) + " " +
+                      FormatNumber(point.X) + "\r\n";
+            setOut.push_back({PK, checked ? d : std::nan("")});
+            ++lines;
+            if (in.Percent(30)) {
+                points += in.Percent(50) ? "Q " + in.NumberText(in.Mixed()) + " " + in.NumberText(in.Mixed())
+                                         : in.Bytes(in.Length(120), false);
+                points += "\r\n";
+            }
+        }
+        const std::string report = TracePointsOnRoute(route, SelectedLines(points, 0, points.size()));
+        LinearDecimals = DefaultLinearDecimals;
+
+        // One report line per point line, then the counts of them all.
+        int traced = -1, outside = -1, skipped = -1, reported = 0;
+        const std::size_t title = report.find("\r\n", 2) + 2;
+        for (std::size_t at = title, end; (end = report.find("\r\n", at)) != std::string::npos;
+             at = end + 2) {
+            const std::string line = report.substr(at, end - at);
+            if (std::sscanf(line.c_str(), "Points: %d traced, %d outside, %d skipped", &traced, &outside,
+                            &skipped) == 3)
+                break;
+            ++reported;
+            std::size_t k = 0;
+            double PK = 0, d = 0;
+            if (std::sscanf(line.c_str(), "P%zu PK=%lf d=%lf", &k, &PK, &d) != 3 || k >= setOut.size() ||
+                std::isnan(setOut[k].second))
+                continue;
+            // A route may cross itself: a part of it as near as the one set out on
+            // may trace the point instead.
+            if (AbsValue(PK - setOut[k].first) > 1e-6) {
+                ASSERT_LE(AbsValue(d), AbsValue(setOut[k].second) + 1e-6) << line << "\n" << table;
+                continue;
+            }
+            ASSERT_NEAR(d, setOut[k].second, 1e-6) << line << "\n" << table;
+        }
+        const std::vector<TextLine> pointLines = SelectedLines(points, 0, points.size());
+        const auto blank = std::count_if(pointLines.begin(), pointLines.end(),
+                                         [](const TextLine& l) { return IsBlankLine(l.text); });
+        ASSERT_EQ(traced + outside + skipped, static_cast<int>(pointLines.size() - blank)) << report;
+        ASSERT_EQ(reported, traced + outside + skipped) << report;
+        ASSERT_GE(traced + outside, lines) << report;
     });
 }
 

@@ -1,0 +1,12 @@
+// Computed values as the fields and reports write them, at the current settings.
+#pragma once
+
+#include <string>
+
+// A linear value: FormatFixed at the current LinearDecimals.
+std::string LinearText(double value);
+// An angle (radians): FormatDms at the current AngleDecimals.
+std::string AngleText(double angle);
+// The value LinearText(value) writes, as a double: two values whose texts are the
+// same compare equal, as a reader of the report sees them.
+double LinearTextValue(double value);
