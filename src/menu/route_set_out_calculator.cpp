@@ -7,8 +7,8 @@
 
 #include "elements/element_field_rows.h"
 #include "elements/set_out_run.h"
-#include "resource_ids.h"
 #include "numeric/report_numbers.h"
+#include "resource_ids.h"
 #include "route/route_elements.h"
 #include "route/route_heights.h"
 #include "route/route_profile.h"

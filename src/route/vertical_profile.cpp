@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "numeric/report_numbers.h"
 #include "numeric/arithmetic.h"
+#include "numeric/report_numbers.h"
 
 namespace {
 std::string PointName(const ProfileTable& table, std::size_t i) {
