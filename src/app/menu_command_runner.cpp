@@ -5,6 +5,7 @@
 #include "app/edit_commands.h"
 #include "app/point_trace_commands.h"
 #include "app/route_commands.h"
+#include "editor/win32/editor_font.h"
 #include "menu/menu_commands.h"
 #include "text/win32/window_text.h"
 
@@ -39,6 +40,9 @@ void RunMenuCommand(HWND owner, HWND editor, int id) {
         break;
     case CommandKind::Options:
         RunOptionsDialog(owner, editor);
+        break;
+    case CommandKind::EditorFont:
+        ChooseEditorFont(owner, editor);
         break;
     case CommandKind::About:
         RunAboutDialog(owner);

@@ -14,6 +14,9 @@ bool FlashOffRestoresCaption() {
 int ActivatePreviousInstance(const char* className) {
     HWND previous = FindWindowA(className, nullptr);
     if (previous == nullptr) return 0;
+    // The window the user works in: a message box or dialog the running instance has
+    // open over its main window (which that box keeps disabled), else the main window.
+    HWND topmost = GetLastActivePopup(previous);
     if (IsIconic(previous)) {
         // "Quarel_Editor_EnFI": owned by this process until it ends; never closed.
         const std::string mutexName = std::string(className) + "_EnFI";
@@ -21,13 +24,13 @@ int ActivatePreviousInstance(const char* className) {
         if (GetLastError() == ERROR_ALREADY_EXISTS) return 1; // another start is flashing it
         bool flashOff = FlashOffRestoresCaption();
         // Waits for the user to bring the running instance forward.
-        while (GetForegroundWindow() != previous) {
+        while (GetForegroundWindow() != previous && GetForegroundWindow() != topmost) {
             FlashWindow(previous, TRUE);
             Sleep(450);
             if (flashOff) FlashWindow(previous, FALSE);
         }
     }
-    SetForegroundWindow(previous);
+    SetForegroundWindow(topmost);
     return 1;
 }
 

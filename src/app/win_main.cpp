@@ -62,8 +62,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     ShowWindow(MainWindow, showCommand);
     UpdateWindow(MainWindow);
 
-    // The Edit keys (Find, Find Next, Replace, Go To) and the modeless Find or Replace
-    // dialog's own keys; the table of 400 stays unused.
+    // The menus' keys (Ctrl+N, O, S, P and A, Find, Find Next, Replace, Go To) and the
+    // modeless Find or Replace dialog's own keys; the table of 400 stays unused.
     const HACCEL editKeys = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDA_EDIT_ACCELERATORS));
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0)) {

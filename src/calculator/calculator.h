@@ -73,11 +73,27 @@ struct Calculator {
 // for numbers, the kept name for a name field.
 std::string FieldOpeningText(const CalculatorField& field, const CalculationStore& store);
 
+// A numeric field whose text is not a number, which stops CALC before anything is
+// stored: its control id (0 when every field held a number) and its text as typed.
+struct RefusedField {
+    int controlId = 0;
+    std::string text;
+};
+
 // CALC, first step: reads every field through readField (control id -> the text
-// exactly as typed, whole), stores ParseNumber of it (or the name as typed) and
-// returns the input piece: CR LF, title, CR LF, the report lines, CR LF.
+// exactly as typed, whole). When every numeric field holds a number (ReadTypedNumber:
+// blanks around it aside, wholly one number), stores each (ParseNumber of its text)
+// and each name as typed, and returns the input piece: CR LF, title, CR LF, the
+// report lines, CR LF. Otherwise stores nothing, returns an empty text and puts the
+// first numeric field that holds no number in refused (when given).
 std::string StoreFieldsAndBuildInputPiece(const Calculator& calculator, CalculationStore& store,
-                                          const std::function<std::string(int controlId)>& readField);
+                                          const std::function<std::string(int controlId)>& readField,
+                                          RefusedField* refused = nullptr);
+
+// What CALC says of a refused field, named as its dialog labels it:
+// The field "d_so" holds "2,5", which is not a number. Write numbers with a decimal
+// point, as 2.5. (the second sentence when the text holds a decimal comma).
+std::string RefusedFieldMessage(std::string_view fieldName, std::string_view text);
 
 // The input piece as CALC would write it, under another title, had every numeric
 // field been typed as TrimBlanks(FormatNumber(stored value)), and without the line

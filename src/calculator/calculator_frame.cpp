@@ -1,10 +1,13 @@
 // The part of the calculation frame that needs no window: the opening texts of
 // the fields and the reading of the fields into the store on CALC.
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "calculator/calculator.h"
 #include "numeric/number_formats.h"
 #include "numeric/precision_settings.h"
+#include "text/not_a_number.h"
 #include "text/number_text.h"
 #include "text/text_ops.h"
 
@@ -29,18 +32,41 @@ std::string FieldOpeningText(const CalculatorField& field, const CalculationStor
 }
 
 std::string StoreFieldsAndBuildInputPiece(const Calculator& calculator, CalculationStore& store,
-                                          const std::function<std::string(int controlId)>& readField) {
-    std::string piece = TitlePiece(calculator.reportTitle);
+                                          const std::function<std::string(int controlId)>& readField,
+                                          RefusedField* refused) {
+    // Every field is read and judged before the first is stored.
+    std::vector<std::string> texts;
+    std::vector<double> numbers;
+    texts.reserve(calculator.fields.size());
+    numbers.reserve(calculator.fields.size());
     for (const CalculatorField& field : calculator.fields) {
-        std::string text = readField(field.controlId);
+        texts.push_back(readField(field.controlId));
+        double number = 0;
+        if (!field.isName && !ReadTypedNumber(texts.back(), number)) {
+            if (refused != nullptr) *refused = {field.controlId, texts.back()};
+            return {};
+        }
+        numbers.push_back(number);
+    }
+    std::string piece = TitlePiece(calculator.reportTitle);
+    for (std::size_t i = 0; i < calculator.fields.size(); ++i) {
+        const CalculatorField& field = calculator.fields[i];
         if (field.isName)
-            store.Name(field.name) = text;
+            store.Name(field.name) = texts[i];
         else
-            store[field.value] = ParseNumber(text.c_str());
-        AddReportItem(piece, field, text);
+            store[field.value] = numbers[i];
+        AddReportItem(piece, field, texts[i]);
     }
     piece += "\r\n";
+    if (refused != nullptr) *refused = {};
     return piece;
+}
+
+std::string RefusedFieldMessage(std::string_view fieldName, std::string_view text) {
+    std::string message = "The field \"" + std::string(fieldName) + "\" holds " + QuotedText(text) +
+                          ", which is not a number.";
+    if (HoldsDecimalComma(text)) message += " Write numbers with a decimal point, as 2.5.";
+    return message;
 }
 
 std::string StoredInputPiece(const Calculator& calculator, const CalculationStore& store, const char* title) {

@@ -7,7 +7,8 @@
 
 #include "calculator/calculator.h"
 
-// A numeric field: ParseNumber of its text is stored in value.
+// A numeric field: the number its text holds is stored in value (CALC refuses a
+// text that holds none).
 constexpr CalculatorField NumberField(int controlId, const char* reportLabel, bool startsLine,
                                       StoredValue value) {
     return {controlId, reportLabel, startsLine, false, value, StoredName::PZ};

@@ -15,6 +15,40 @@ std::string ExpandTabs(std::string_view line) {
     return expanded;
 }
 
+namespace {
+// One line of the text (tabs expanded) as printed lines of at most width columns.
+void BreakLine(const std::string& line, std::size_t width, std::vector<std::string>& printed) {
+    const std::size_t indent = width > 2 * ContinuationIndent ? ContinuationIndent : 0;
+    std::size_t at = 0, room = width;
+    auto print = [&](std::size_t length) {
+        printed.push_back((at == 0 ? std::string() : std::string(indent, ' ')) + line.substr(at, length));
+    };
+    while (line.size() - at > room) {
+        const std::size_t word = line.find_first_not_of(' ', at);
+        if (word == std::string::npos || word >= at + room) { // blanks fill the line
+            if (at == 0) printed.emplace_back();
+            if (word == std::string::npos) return;
+            at = word;
+            room = width - indent;
+            continue;
+        }
+        // The last blank at most room characters on (the one just past the margin
+        // counts: the piece then fills the line) after a word.
+        const std::size_t blank = line.find_last_of(' ', at + room);
+        if (blank == std::string::npos || blank < word) { // a word too long for the printed line
+            print(room);
+            at += room;
+        } else {
+            print(line.find_last_not_of(' ', blank) + 1 - at);
+            at = line.find_first_not_of(' ', blank);
+            if (at == std::string::npos) return; // blanks to the end are not printed
+        }
+        room = width - indent;
+    }
+    print(std::string::npos);
+}
+} // namespace
+
 std::vector<std::string> PrintedLines(std::string_view text, int columns) {
     const std::size_t width = static_cast<std::size_t>(std::max(columns, 1));
     std::vector<std::string> printed;
@@ -22,9 +56,7 @@ std::vector<std::string> PrintedLines(std::string_view text, int columns) {
     while (start < text.size()) {
         std::size_t end = text.find("\r\n", start);
         if (end == std::string_view::npos) end = text.size();
-        const std::string line = ExpandTabs(text.substr(start, end - start));
-        if (line.empty()) printed.emplace_back();
-        for (std::size_t at = 0; at < line.size(); at += width) printed.push_back(line.substr(at, width));
+        BreakLine(ExpandTabs(text.substr(start, end - start)), width, printed);
         start = end + 2;
     }
     return printed;

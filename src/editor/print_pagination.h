@@ -15,10 +15,19 @@ using PrintedPage = std::vector<std::string>;
 // PrintTabWidth columns (columns counted from 0 at the line's start).
 std::string ExpandTabs(std::string_view line);
 
+// A line too wide for the page continues on the next printed lines, each indented by
+// this many blanks so that it reads as one (none on pages of 2 * ContinuationIndent
+// columns or fewer).
+inline constexpr int ContinuationIndent = 4;
+
 // The printed lines of the text: its lines (each ended by CR LF; a final CR LF starts
-// no further line) with tabs expanded, each cut into pieces of `columns` characters,
-// the last piece shorter. An empty line prints as one empty line. Any other byte,
-// control characters too, takes one column. columns below 1 count as 1.
+// no further line) with tabs expanded. A line wider than `columns` is broken at the
+// last blank that leaves a piece within them (the blanks at a break are not printed)
+// and continued, indented, on the next printed lines; only a word too long for the
+// printed line it starts on is cut, where that line ends. An empty line prints as
+// one empty line, and so do leading blanks as wide as the page.
+// Any other byte, control characters too, takes one column and is no blank. columns
+// below 1 count as 1.
 std::vector<std::string> PrintedLines(std::string_view text, int columns);
 
 // The printed lines shared out in order, linesPerPage to a page (below 1 counts as 1),

@@ -86,6 +86,12 @@ std::size_t FindInText(std::string_view text, std::string_view what, std::size_t
     }
 }
 
+std::size_t FindWrappingAround(std::string_view text, std::string_view what, std::size_t from,
+                               const SearchOptions& options) {
+    const std::size_t found = FindInText(text, what, from, options);
+    return found != NoMatch ? found : FindInText(text, what, options.down ? 0 : text.size(), options);
+}
+
 ReplaceAllChange ReplaceAllInText(std::string_view text, std::string_view what, std::string_view with,
                                   const SearchOptions& options) {
     ReplaceAllChange change;

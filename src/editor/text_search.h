@@ -25,6 +25,12 @@ bool IsWordCharacter(char c);
 std::size_t FindInText(std::string_view text, std::string_view what, std::size_t from,
                        const SearchOptions& options);
 
+// Find Next: FindInText from `from`; when there is no match before the end (searching
+// up: before the start), once more from the start (up: from the end), so that a match
+// anywhere in the text is found. NoMatch when there is none at all.
+std::size_t FindWrappingAround(std::string_view text, std::string_view what, std::size_t from,
+                               const SearchOptions& options);
+
 // True when `what` matches the text at `at` under the options (direction aside).
 bool MatchesAt(std::string_view text, std::string_view what, std::size_t at, const SearchOptions& options);
 

@@ -1,9 +1,12 @@
 #include "elements/point_line_reader.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "text/line_fields.h"
+#include "text/not_a_number.h"
 
 PointLine ReadPointLine(std::string_view line, int lineNumber) {
     PointLine point;
@@ -14,10 +17,17 @@ PointLine ReadPointLine(std::string_view line, int lineNumber) {
     // Four fields at most: enough to tell a line of exactly two from a longer one.
     const LineFields fields = SplitLineFields(line, 4);
     const bool twoNumbers = fields.count == 2;
-    if (fields.count < 2) return point;
+    if (fields.count < 2) {
+        point.whyUnreadable = "too few fields";
+        return point;
+    }
     point.yText = fields.at[twoNumbers ? 0 : 1];
     point.xText = fields.at[twoNumbers ? 1 : 2];
-    if (!ReadNumberField(point.yText, point.y) || !ReadNumberField(point.xText, point.x)) return point;
+    for (auto [text, value] : {std::pair{point.yText, &point.y}, std::pair{point.xText, &point.x}})
+        if (!ReadNumberField(text, *value)) {
+            point.whyUnreadable = NotANumberText(text);
+            return point;
+        }
     double level = 0;
     if (fields.count == 4 && ReadNumberField(fields.at[3], level) && std::isfinite(level))
         point.level = level;

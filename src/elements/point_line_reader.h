@@ -20,6 +20,9 @@ struct PointLine {
     std::string_view yText, xText; // as written; views into the line given
     double y = 0, x = 0;           // ParseNumber of them
     std::optional<double> level;   // the fourth field, when it is a finite number
+    // Why an Unreadable line gives no point: "too few fields", or the first of Y and
+    // X that is no number ("\"5234,12\" is not a number (write a decimal point)").
+    std::string whyUnreadable;
 };
 
 // A line of blanks and tabs only is Blank; one that gives no point is Unreadable.

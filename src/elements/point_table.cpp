@@ -14,7 +14,7 @@ std::string PointTable(std::span<const TextLine> lines,
         if (point.kind == PointLine::Kind::Blank) continue;
         if (point.kind == PointLine::Kind::Unreadable) {
             ++skipped;
-            table += SkippedLineNote(line.number, line.text);
+            table += SkippedLineNote(line.number, line.text, point.whyUnreadable);
             continue;
         }
         (traceOne(point, table) ? traced : outside) += 1;

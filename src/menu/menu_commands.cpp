@@ -47,6 +47,7 @@ constexpr MenuCommand Commands[] = {
     {CMD_LINE_SET_OUT, K::CalculationDialog, &RouteSetOutCalculator, nullptr, &RouteHasBeenRead},
     {CMD_LINE_PROFILE, K::RouteProfile},
     {CMD_SETTINGS_OPTIONS, K::Options},
+    {CMD_SETTINGS_FONT, K::EditorFont},
     {CMD_HELP_ABOUT, K::About},
 };
 } // namespace

@@ -19,6 +19,7 @@ enum class CommandKind {
     RouteTrace,        // traces the selected points on the line read last
     RouteProfile,      // reads the selected profile: its grades and vertical curves
     Options,           // Settings > Options
+    EditorFont,        // Settings > Font: the field book's font on screen
     About,             // Help > About
 };
 

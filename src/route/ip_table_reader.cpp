@@ -5,6 +5,7 @@
 
 #include "route/table_fields.h"
 #include "text/line_fields.h"
+#include "text/not_a_number.h"
 
 namespace {
 enum class LineWord { Start, Ip, End, Other };
@@ -18,14 +19,27 @@ LineWord WordOf(const LineFields& fields) {
 }
 
 // Reads fields first..first+count-1 as numbers into values; false when one is
-// missing, is no number, or (for coordinates and pickets) is not finite.
-bool ReadNumbers(const LineFields& fields, int first, int count, double* values, bool finite = true) {
+// missing, is no number (its text then in notANumber), or (for coordinates and
+// pickets) is not finite.
+bool ReadNumbers(const LineFields& fields, int first, int count, double* values, std::string_view& notANumber,
+                 bool finite = true) {
     for (int i = 0; i < count; ++i) {
         const int at = first + i;
-        if (at >= fields.count || !ReadNumberField(fields.at[at], values[i])) return false;
+        if (at >= fields.count) return false;
+        if (!ReadNumberField(fields.at[at], values[i])) {
+            notANumber = fields.at[at];
+            return false;
+        }
         if (finite && !std::isfinite(values[i])) return false;
     }
     return true;
+}
+
+// Why a line's numbers were not read: the field that is no number, or what the
+// line's word needs.
+std::string NumbersRefusal(int number, std::string_view notANumber, const char* needs) {
+    if (notANumber.data() != nullptr) return TableLineName(number) + ": " + NotANumberText(notANumber);
+    return TableLineName(number) + " lacks a number: " + needs;
 }
 
 // The cant of an IP, its seventh field: 0 when there is none or the field starts
@@ -45,10 +59,10 @@ IpTableReading ReadIpTable(std::span<const TextLine> lines) {
     IpTable& table = reading.table;
     std::string& refusal = reading.refusal;
     bool started = false, ended = false;
-    const int firstNumber = lines.empty() ? 1 : lines.front().number;
     for (const TextLine& line : lines) {
         if (IsBlankLine(line.text)) continue;
-        const int number = line.number - firstNumber + 1;
+        const int number = line.number;
+        std::string_view notANumber;
         const LineFields fields = SplitLineFields(line.text, 7);
         const LineWord word = WordOf(fields);
         if (word == LineWord::Other) {
@@ -60,21 +74,21 @@ IpTableReading ReadIpTable(std::span<const TextLine> lines) {
                 refusal = TableLineName(number) + " is a second START line";
             else if (!table.ips.empty() || ended)
                 refusal = "the START line comes after an IP or END line";
-            else if (double v[3]; ReadNumbers(fields, 1, 3, v)) {
+            else if (double v[3]; ReadNumbers(fields, 1, 3, v, notANumber)) {
                 table.PK_start = v[0], table.Y_start = v[1], table.X_start = v[2];
                 started = true;
             } else
-                refusal = TableLineName(number) + " lacks a number: START needs PK, Y and X";
+                refusal = NumbersRefusal(number, notANumber, "START needs PK, Y and X");
         } else if (word == LineWord::End) {
             if (ended)
                 refusal = TableLineName(number) + " is a second END line";
             else if (!started)
                 refusal = "the END line comes before the START line";
-            else if (double v[2]; ReadNumbers(fields, 1, 2, v)) {
+            else if (double v[2]; ReadNumbers(fields, 1, 2, v, notANumber)) {
                 table.Y_end = v[0], table.X_end = v[1];
                 ended = true;
             } else
-                refusal = TableLineName(number) + " lacks a number: END needs Y and X";
+                refusal = NumbersRefusal(number, notANumber, "END needs Y and X");
         } else {
             double v[4];
             if (!started)
@@ -84,9 +98,9 @@ IpTableReading ReadIpTable(std::span<const TextLine> lines) {
             else if (table.ips.size() == static_cast<std::size_t>(MaxRouteIps))
                 refusal = "the line has more than " + std::to_string(MaxRouteIps) + " IPs";
             // R and L are judged with the IP's name once the table is read.
-            else if (fields.count < 2 || !ReadNumbers(fields, 2, 2, v) ||
-                     !ReadNumbers(fields, 4, 2, v + 2, false))
-                refusal = TableLineName(number) + " lacks a number: IP needs a name, Y, X, R and L";
+            else if (fields.count < 2 || !ReadNumbers(fields, 2, 2, v, notANumber) ||
+                     !ReadNumbers(fields, 4, 2, v + 2, notANumber, false))
+                refusal = NumbersRefusal(number, notANumber, "IP needs a name, Y, X, R and L");
             else if (double h; (refusal = ReadCant(fields, number, h)).empty())
                 table.ips.push_back({std::string(fields.at[1]), number, v[0], v[1], v[2], v[3], h});
         }

@@ -23,7 +23,7 @@ constexpr int MaxRouteIps = 10000;
 
 struct TableIp {
     std::string name; // as typed
-    int lineNumber;   // counted from the first line read
+    int lineNumber;   // in the text, the first line 1
     double Y, X, R, L;
     double h; // the cant, in millimetres
 };
@@ -42,8 +42,9 @@ struct IpTableReading {
     std::string refusal;
 };
 
-// Reads the lines in order, numbering them from 1 for the first. A table without
-// exactly one START line ahead of every IP and END line, without exactly one END
-// line after every IP, with a line that lacks a finite number it needs, or with
-// more than MaxRouteIps IPs is refused.
+// Reads the lines in order; every note and refusal names a line by its number in
+// the text (the first line of the text 1, as Go To counts). A table without exactly
+// one START line ahead of every IP and END line, without exactly one END line after
+// every IP, with a line that lacks a finite number it needs (a field that is no
+// number is quoted), or with more than MaxRouteIps IPs is refused.
 IpTableReading ReadIpTable(std::span<const TextLine> lines);

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "text/not_a_number.h"
+
 bool IsTableWord(std::string_view field, std::string_view word) {
     if (field.size() != word.size()) return false;
     for (std::size_t i = 0; i < word.size(); ++i) {
@@ -19,16 +21,13 @@ std::string TableLineName(int number) {
 std::string ReadTableNumber(const LineFields& fields, int at, std::string_view label, int lineNumber,
                             double& value, bool finite) {
     const std::string_view field = fields.at[at];
-    // What the field holds, its first 40 characters, a control character (a lone CR
-    // or LF among them) shown as "?" so that the refusal stays one line.
-    std::string shown(field.substr(0, 40));
+    // A control character (a lone CR or LF) shown as "?", so that the refusal stays
+    // one line.
+    std::string shown(field);
     for (char& c : shown)
         if (static_cast<unsigned char>(c) < 0x20) c = '?';
-    const std::string what = TableLineName(lineNumber) + ": the " + std::string(label) + " field \"" + shown +
-                             (field.size() > 40 ? "...\"" : "\"");
-    if (!ReadNumberField(field, value))
-        return what + " is not a number" +
-               (field.find(',') != std::string_view::npos ? " (write a decimal point)" : "");
-    if (finite && !std::isfinite(value)) return what + " is not a finite number";
+    const std::string what = TableLineName(lineNumber) + ": the " + std::string(label) + " field ";
+    if (!ReadNumberField(field, value)) return what + NotANumberText(shown);
+    if (finite && !std::isfinite(value)) return what + QuotedText(shown) + " is not a finite number";
     return {};
 }

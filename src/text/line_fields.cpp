@@ -42,9 +42,11 @@ bool IsBlankLine(std::string_view line) {
     return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
-std::string SkippedLineNote(int number, std::string_view text) {
+std::string SkippedLineNote(int number, std::string_view text, std::string_view reason) {
     constexpr std::size_t LongestSkippedText = 120;
-    std::string note = "! Line " + std::to_string(number) + " skipped: ";
+    std::string note = "! Line " + std::to_string(number) + " skipped";
+    if (!reason.empty()) (note += ", ") += reason;
+    note += ": ";
     note += text.substr(0, LongestSkippedText);
     if (text.size() > LongestSkippedText) note += "...";
     note += "\r\n";

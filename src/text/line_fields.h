@@ -29,7 +29,8 @@ bool ReadNumberField(std::string_view field, double& value);
 // True when the line holds nothing but blanks and tabs.
 bool IsBlankLine(std::string_view line);
 
-// The note of a line a reader skipped: "! Line N skipped: " and the line's first
-// 120 characters ("..." after them when it is longer), CR LF. Enough to find the
-// line; a line of a megabyte does not come into a report a second time.
-std::string SkippedLineNote(int number, std::string_view text);
+// The note of a line a reader skipped: "! Line N skipped: " (with a reason:
+// "! Line N skipped, REASON: ") and the line's first 120 characters ("..." after
+// them when it is longer), CR LF. Enough to find the line; a line of a megabyte
+// does not come into a report a second time.
+std::string SkippedLineNote(int number, std::string_view text, std::string_view reason = {});

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "text/temp_string_ring.h"
 
@@ -21,4 +22,13 @@ bool ReadWholeNumber(const char* s, double& value) {
     if (end == s || *end != '\0') return false;
     value = number;
     return true;
+}
+
+bool ReadTypedNumber(std::string_view text, double& value) {
+    // The white space strtod skips before a number, and no other.
+    constexpr std::string_view WhiteSpace = " \t\n\v\f\r";
+    const std::size_t first = text.find_first_not_of(WhiteSpace);
+    if (first == std::string_view::npos) return false;
+    const std::size_t last = text.find_last_not_of(WhiteSpace);
+    return ReadWholeNumber(std::string(text.substr(first, last - first + 1)).c_str(), value);
 }

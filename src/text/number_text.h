@@ -1,6 +1,8 @@
 // Numbers to text and back, as every field and report of the program writes and reads them.
 #pragma once
 
+#include <string_view>
+
 // x written with "% .15G": up to 15 significant digits, a blank in place of the
 // sign of a value that is not negative ("INF", "NAN" for non-finite values).
 char* FormatNumber(double x);
@@ -13,3 +15,8 @@ double ParseNumber(const char* s);
 // True when ParseNumber reads the whole of s as one number, nothing left over and
 // s not empty; the number is then put in value.
 bool ReadWholeNumber(const char* s, double& value);
+
+// A number typed into a field: true when the text, white space around it aside, is
+// wholly one number as ReadWholeNumber reads it; value is then what ParseNumber gives
+// for the text as typed.
+bool ReadTypedNumber(std::string_view text, double& value);

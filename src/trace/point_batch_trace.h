@@ -28,8 +28,9 @@ extern const PointBatchTrace SpiralPointBatch;
 // The report of the points in lines, ready to append: the title, the stored
 // element as the trace's input and element lines give it, then one line per point
 // ("P1   Ypz=5   Xpz=30   PKpz=30.0000   Dpz=5.0000", or the trace's words for a
-// point off its element), one per unreadable line ("! Line 7 skipped: text", the
-// text cut after 120 characters and then followed by "..."), blank lines passed
-// over, and last the counts.
+// point off its element), one per unreadable line with why ("! Line 7 skipped,
+// \"5,1\" is not a number (write a decimal point): text", the text cut after 120
+// characters and then followed by "..."), blank lines passed over, and last the
+// counts.
 std::string TracePointLines(const PointBatchTrace& batch, const CalculationStore& store,
                             std::span<const TextLine> lines);

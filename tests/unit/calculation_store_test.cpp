@@ -4,6 +4,7 @@
 // the next opening.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <initializer_list>
 #include <map>
 #include <string>
@@ -79,11 +80,11 @@ const CalculatorField* FieldAt(FieldPlace place) {
     return nullptr;
 }
 
-// CALC in a dialog with the given field texts (the others empty): the values stored.
+// CALC in a dialog with the given field texts (the others "0"): the values stored.
 void TypeAndCalc(CalculationStore& store, int templateId, const std::map<int, std::string>& typed) {
     StoreFieldsAndBuildInputPiece(CalculatorOf(templateId), store, [&](int controlId) {
         auto it = typed.find(controlId);
-        return it == typed.end() ? std::string() : it->second;
+        return it == typed.end() ? std::string("0") : it->second;
     });
 }
 
@@ -169,20 +170,69 @@ TEST_F(CalculationStoreTest, FirstPicketOfTheStraightTraceEverywhere) {
     EXPECT_EQ(OpeningText(store, {1013, 1112}), "0.0000");
 }
 
-// A text that is only partly a number stores what it begins with; the report echoes
-// it as typed; the field reopens with the stored number.
-TEST_F(CalculationStoreTest, CommaTextStoredAsItsNumberEchoedAsTyped) {
-    std::string piece =
-        StoreFieldsAndBuildInputPiece(CalculatorOf(IDD_TRACE_STRAIGHT), store, [](int controlId) {
-            return std::string(controlId == IDC_PK_FIRST ? "12,5" : controlId == IDC_Y_FIRST ? "abc" : "");
-        });
-    EXPECT_EQ(store[SV::PK_A], 12.0);
-    EXPECT_EQ(store[SV::Y_A], 0.0);
-    EXPECT_NE(piece.find("\r\nPK0=12,5   Y0=abc   X0=\r\n"), std::string::npos) << piece;
-    EXPECT_EQ(OpeningText(store, {1011, IDC_PK_FIRST}), "12.0000");
-    EXPECT_EQ(OpeningText(store, {1014, IDC_PK_FIRST}), "12.0000");
-    LinearDecimals = 2;
-    EXPECT_EQ(OpeningText(store, {1011, IDC_PK_FIRST}), "12.00");
+// A numeric field is a number when its text, white space around it aside, is wholly
+// one as the standard conversion reads it; any other text stops CALC before anything
+// (a name included) is stored, and names the first such field. A number is echoed as
+// typed and reopens as the number.
+TEST_F(CalculationStoreTest, FieldsThatHoldNoNumberStopCalcBeforeAnythingIsStored) {
+    struct Case {
+        const char* typed;
+        bool isNumber;
+        double stored;
+    } cases[] = {
+        {"2,5", false, 0},      {"abc", false, 0},     {"", false, 0},       {" \t ", false, 0},
+        {"12.5abc", false, 0},  {"1 000", false, 0},   {"--1", false, 0},    {"1e", false, 0},
+        {" 12.5 ", true, 12.5}, {"1e3", true, 1000},   {"-.5", true, -0.5},  {"\t+7\r\n", true, 7},
+        {"0x10", true, 16},     {"-inf", true, -HUGE_VAL},
+    };
+    const Calculator& straight = CalculatorOf(IDD_TRACE_STRAIGHT);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("\"") + c.typed + "\"");
+        store.Reset();
+        store[SV::PK_A] = 7;
+        RefusedField refused{99, "left over"};
+        const std::string piece = StoreFieldsAndBuildInputPiece(
+            straight, store,
+            [&](int controlId) {
+                return std::string(controlId == IDC_Y_FIRST ? c.typed : controlId == IDC_PZ_NAME ? "P9" : "1");
+            },
+            &refused);
+        if (c.isNumber) {
+            EXPECT_EQ(refused.controlId, 0);
+            EXPECT_EQ(store[SV::Y_A], c.stored);
+            EXPECT_EQ(store[SV::PK_A], 1);
+            EXPECT_EQ(store.Name(StoredName::PZ), "P9");
+            EXPECT_NE(piece.find(std::string("\r\nPK0=1   Y0=") + c.typed + "   X0=1\r\n"), std::string::npos);
+        } else {
+            EXPECT_EQ(refused.controlId, IDC_Y_FIRST);
+            EXPECT_EQ(refused.text, c.typed);
+            EXPECT_EQ(piece, "");
+            EXPECT_EQ(store[SV::PK_A], 7);
+            EXPECT_EQ(store[SV::Y_A], 0);
+            EXPECT_EQ(store.Name(StoredName::PZ), "");
+        }
+    }
+    // The first field in template order that holds no number is the one named.
+    RefusedField refused;
+    StoreFieldsAndBuildInputPiece(
+        straight, store, [](int controlId) { return std::string(controlId >= IDC_PK_SECOND ? "x" : "1"); },
+        &refused);
+    EXPECT_EQ(refused.controlId, IDC_PK_SECOND);
+}
+
+TEST(RefusedFieldMessage, NamesTheFieldAndItsText) {
+    struct Case {
+        const char *name, *text, *message;
+    } cases[] = {
+        {"d_so", "2,5",
+         "The field \"d_so\" holds \"2,5\", which is not a number. Write numbers with a decimal point, as 2.5."},
+        {"Y_pz", "abc", "The field \"Y_pz\" holds \"abc\", which is not a number."},
+        {"Y_pz", "12,", "The field \"Y_pz\" holds \"12,\", which is not a number."}, // no digit after the comma
+        {"PK_so", "", "The field \"PK_so\" holds \"\", which is not a number."},
+        {"X_A", "12345678901234567890123456789012345678901",
+         "The field \"X_A\" holds \"1234567890123456789012345678901234567890...\", which is not a number."},
+    };
+    for (const Case& c : cases) EXPECT_EQ(RefusedFieldMessage(c.name, c.text), c.message);
 }
 
 // The PZ name is one text for the three trace dialogs, the Rp name one for the three

@@ -18,13 +18,13 @@ struct CalculatorRun {
     std::map<int, std::string> resultFields;
 };
 
-// Fields missing from typed read as empty, as an empty edit field does.
+// Fields missing from typed read as "0", as a field left at its opening text stores 0.
 inline CalculatorRun RunCalculator(const Calculator& calculator, CalculationStore& store,
                                    const std::map<int, std::string>& typed) {
     CalculatorRun run;
     run.report = StoreFieldsAndBuildInputPiece(calculator, store, [&](int controlId) {
         auto it = typed.find(controlId);
-        return it == typed.end() ? std::string() : it->second;
+        return it == typed.end() ? std::string("0") : it->second;
     });
     CalculationOutput out = calculator.compute(store);
     for (const std::string& piece : out.resultPieces)

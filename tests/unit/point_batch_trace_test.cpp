@@ -111,8 +111,9 @@ TEST_F(PointBatch, EveryPointAsItsDialogGivesIt) {
             for (int number = 1; number <= 30; ++number) {
                 if (random() % 8 == 0) { // a line that is no point
                     text += "P" + std::to_string(number) + " 5,1 6,2\r\n";
-                    expected += "! Line " + std::to_string(number) + " skipped: P" + std::to_string(number) +
-                                " 5,1 6,2\r\n";
+                    expected += "! Line " + std::to_string(number) +
+                                " skipped, \"5,1\" is not a number (write a decimal point): P" +
+                                std::to_string(number) + " 5,1 6,2\r\n";
                     ++counts[2];
                     continue;
                 }
@@ -180,7 +181,8 @@ TEST_F(PointBatch, AnySelectionGivesTheWholeTable) {
               3);
     EXPECT_EQ(traced + outside + skipped, notBlank);
     EXPECT_GE(outside, 100); // P0, P1000...: no point is on a spiral of zeros
-    EXPECT_TRUE(table.ends_with("! Line 100001 skipped: P1 5 " + std::string(115, '7') + "...\r\n" +
+    EXPECT_TRUE(table.ends_with("! Line 100001 skipped, \"" + std::string(40, '7') + "...\" is not a number: P1 5 " +
+                                std::string(115, '7') + "...\r\n" +
                                 "Points: " + std::to_string(traced) + " traced, " + std::to_string(outside) +
                                 " outside, " + std::to_string(skipped) + " skipped\r\n"));
 }

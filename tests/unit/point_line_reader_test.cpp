@@ -18,6 +18,7 @@ struct LineCase {
     const char* name = "";
     std::string yText = "";
     const char* xText = "";
+    std::string why = ""; // of an unreadable line
 };
 
 // Every line is read as line 7 of the text.
@@ -32,18 +33,21 @@ const LineCase LineCases[] = {
     {"5234.118,6789.402", Kind::Point, "L7", "5234.118", "6789.402"},
     {"P5 inf -nan", Kind::Point, "P5", "inf", "-nan"},
     {"\x01\xff\x7f 1 2 3", Kind::Point, "\x01\xff\x7f", "1", "2"},
-    {"P6 5234,12 6789,40", Kind::Unreadable},
+    {"P6 5234,12 6789,40", Kind::Unreadable, "", "", "", "\"5234,12\" is not a number (write a decimal point)"},
     {"P6,5234,12,6789,40", Kind::Point, "P6", "5234", "12"}, // a CSV line's commas all separate
-    {"P7 5234.118", Kind::Unreadable},
-    {"P8 5234.118 x6789", Kind::Unreadable},
-    {"P9 5234.118m 6789.402", Kind::Unreadable},
-    {"P10,,6789.402", Kind::Unreadable},
-    {"PK0=0   Y0=0   X0=0", Kind::Unreadable},
-    {";;;", Kind::Unreadable},
+    {"P7 5234.118", Kind::Unreadable, "", "", "", "\"P7\" is not a number"},
+    {"Notes", Kind::Unreadable, "", "", "", "too few fields"},
+    {"P8 5234.118 x6789", Kind::Unreadable, "", "", "", "\"x6789\" is not a number"},
+    {"P9 5234.118m 6789.402", Kind::Unreadable, "", "", "", "\"5234.118m\" is not a number"},
+    {"P10,,6789.402", Kind::Unreadable, "", "", "", "\"\" is not a number"},
+    {"PK0=0   Y0=0   X0=0", Kind::Unreadable, "", "", "", "\"Y0=0\" is not a number"},
+    {";;;", Kind::Unreadable, "", "", "", "too few fields"},
     {"P11 0." + std::string(98, '3') + " 5", Kind::Point, "P11", "0." + std::string(98, '3'),
      "5"}, // 100 characters
-    {"P12 0." + std::string(99, '3') + " 5", Kind::Unreadable},
-    {"P13 5 0." + std::string(1 << 20, '3'), Kind::Unreadable},
+    {"P12 0." + std::string(99, '3') + " 5", Kind::Unreadable, "", "", "",
+     "\"0." + std::string(38, '3') + "...\" is not a number"},
+    {"P13 5 0." + std::string(1 << 20, '3'), Kind::Unreadable, "", "", "",
+     "\"0." + std::string(38, '3') + "...\" is not a number"},
     {"", Kind::Blank},
     {" \t  \t", Kind::Blank},
 };
@@ -53,6 +57,7 @@ TEST(PointLineReader, RealWorldLines) {
         SCOPED_TRACE(c.line.substr(0, 60));
         const PointLine point = ReadPointLine(c.line, 7);
         ASSERT_EQ(point.kind, c.kind);
+        EXPECT_EQ(point.whyUnreadable, c.why);
         if (c.kind != Kind::Point) continue;
         EXPECT_EQ(point.name, c.name);
         EXPECT_EQ(point.yText, c.yText);

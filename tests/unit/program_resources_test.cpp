@@ -29,6 +29,7 @@ public:
     ProgramFile& operator=(const ProgramFile&) = delete;
 
     bool Opened() const { return module_ != nullptr; }
+    HMODULE Module() const { return module_; }
     const std::string& Path() const { return path_; }
 
     // The raw bytes of one resource, empty when it is missing.
@@ -145,6 +146,28 @@ TEST_P(ProgramResources, VersionResourceCarriesTheAboutDialogsVersion) {
     EXPECT_EQ(VersionString(info, "ProductName"), "Quarel Editor");
     for (const char* name : {"CompanyName", "FileDescription"})
         EXPECT_FALSE(VersionString(info, name).empty()) << "no " << name;
+}
+
+// Each menu item with a key shows it right-aligned after a tab, as Windows menus do.
+TEST_P(ProgramResources, MenuItemsShowTheirKeysAfterATab) {
+    const struct {
+        int command;
+        const char* text;
+    } items[] = {
+        {CMD_FILE_NEW, "&New\tCtrl+N"},          {CMD_FILE_OPEN, "&Open\tCtrl+O"},
+        {CMD_FILE_SAVE, "&Save\tCtrl+S"},        {CMD_FILE_PRINT, "&Print\tCtrl+P"},
+        {CMD_EDIT_UNDO, "&Undo\tCtrl+Z"},        {CMD_EDIT_SELECT_ALL, "&Select All\tCtrl+A"},
+        {CMD_EDIT_FIND_NEXT, "Find &Next\tF3"},  {CMD_EDIT_GO_TO, "&Go To...\tCtrl+G"},
+        {CMD_SETTINGS_FONT, "&Font..."},
+    };
+    HMENU menu = LoadMenuA(program.Module(), MAKEINTRESOURCEA(IDM_MAIN_MENU));
+    ASSERT_NE(menu, nullptr);
+    for (const auto& item : items) {
+        char text[64] = {};
+        GetMenuStringA(menu, item.command, text, sizeof text, MF_BYCOMMAND);
+        EXPECT_STREQ(text, item.text);
+    }
+    DestroyMenu(menu);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothBuilds, ProgramResources, testing::ValuesIn(kBuilds),

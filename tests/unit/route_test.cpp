@@ -56,6 +56,9 @@ TEST_F(LineTest, RefusedTables) {
         {{start, end, "END 1 1"}, "line 3 is a second END line"},
         {{start, end, "IP A 500 1000 500 0"}, "the IP of line 3 comes after the END line"},
         {{start, "IP A 500 1000 500", end}, "line 2 lacks a number: IP needs a name, Y, X, R and L"},
+        {{start, "IP A 500 1000 500 0,5", end}, "line 2: \"0,5\" is not a number (write a decimal point)"},
+        {{"START 0 0 x0", end}, "line 1: \"x0\" is not a number"},
+        {{start, "END,3000,"}, "line 2: \"\" is not a number"},
         {{"START 0 0 inf", end}, "line 1 lacks a number: START needs PK, Y and X"},
         {{start, "END 3000"}, "line 2 lacks a number: END needs Y and X"},
         {{start, "IP A 500 1000 500 0", "IP A 0 2000 500 0", end}, "two IPs are named A (line 2 and line 3)"},
@@ -95,8 +98,8 @@ TEST_F(LineTest, RefusedTables) {
 }
 
 // What the line reader does beyond the point reader: the word in any case, the IP's
-// name as any field, numbers counted from the first selected line, fields after
-// the numbers ignored.
+// name as any field, lines named by their number in the text (here from 41), fields
+// after the numbers ignored.
 TEST_F(LineTest, ReaderEdgeCases) {
     const RouteElements read = ReadRouteElements(
         Lines({"Route 12, design of 2026", "", "start;100;5000;2000;K1", "ip,VU1,5600,2800,800,100,curve",
@@ -106,8 +109,11 @@ TEST_F(LineTest, ReaderEdgeCases) {
     EXPECT_EQ(read.line->curves[1].name, "17");
     EXPECT_EQ(Figures(read.line->end), "3259.7809 6250.0000 4800.0000");
     EXPECT_EQ(read.report.substr(0, read.report.find("START")),
-              "\r\nElements of the line\r\n! Line 1 skipped: Route 12, design of 2026\r\n"
-              "! Line 8 skipped: IP_VU3 1 2 3 4 5\r\n");
+              "\r\nElements of the line\r\n! Line 41 skipped: Route 12, design of 2026\r\n"
+              "! Line 48 skipped: IP_VU3 1 2 3 4 5\r\n");
+    EXPECT_EQ(ReadRouteElements(Lines({"START 0 0 0", "IP A 5432548,022 1000 500 0", "END 0 3000"}, 7)).report,
+              "\r\nElements of the line\r\n!Line not read: line 8: \"5432548,022\" is not a number (write a "
+              "decimal point)!\r\n");
     // A straight alone is a line.
     const RouteElements straight = ReadRouteElements(Lines({"START 0 0 0", "END 300 400"}));
     ASSERT_TRUE(straight.line.has_value());

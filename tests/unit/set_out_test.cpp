@@ -87,9 +87,9 @@ const ReportCase ReportCases[] = {
          "\r\n!Run of more than 10000 points: none set out!\r\n",
      "0.0000", "0.0000"},
     {"straight, A and B at one place", StraightSetOutCalculator, StraightIdList, {"0", "3", "4", "10", "3", "4"},
-     {"N", "5", "1", "", ""},
+     {"N", "5", "1", "0", "0"},
      "\r\nSet out on linear trace\r\n\r\nPK0=0   Y0=3   X0=4\r\nPKn=10   Yn=3   Xn=4"
-     "\r\nSO: N   PK=5   d=1   PK_to=   step=\r\n\r\nApk= 90' 0' 0'   Lpk=0.0000\r\n"
+     "\r\nSO: N   PK=5   d=1   PK_to=0   step=0\r\n\r\nApk= 90' 0' 0'   Lpk=0.0000\r\n"
      "\r\nN   PK=5.0000   d=1.0000   Y=NAN   X=NAN\r\n",
      "NAN", "NAN"},
     {"circular, the worked example's point", CircularSetOutCalculator, CurveIdList, CircularGeometry,
@@ -110,9 +110,9 @@ const ReportCase ReportCases[] = {
          "\r\nP2   PK=1078.5398   d=-101.0000   !Offset beyond the centre of circular crooked!\r\n",
      "0.0000", "0.0000"},
     {"circular, a zero radius", CircularSetOutCalculator, CurveIdList,
-     {"1000", "0", "100", "1157.0796", "100", "0", "0", "0", "0", "0", "0"}, {"P2", "1078.5398", "2", "", ""},
+     {"1000", "0", "100", "1157.0796", "100", "0", "0", "0", "0", "0", "0"}, {"P2", "1078.5398", "2", "0", "0"},
      "\r\nSet out on circular crooked trace\r\n\r\nPK0=1000   Y0=0   X0=100\r\nPKn=1157.0796   Yn=100   Xn=0"
-     "\r\nCENTR: Yck=0   Xck=0\r\nR=0   z=0   q=0\r\nSO: P2   PK=1078.5398   d=2   PK_to=   step=\r\n"
+     "\r\nCENTR: Yck=0   Xck=0\r\nR=0   z=0   q=0\r\nSO: P2   PK=1078.5398   d=2   PK_to=0   step=0\r\n"
      "\r\nAnkk= 0' 0' 0'   Rnkk=100.0000\r\nAkkk= 90' 0' 0'   Rkkk=100.0000\r\nBeta= 90' 0' 0'   "
      "Lkk=0.0000\r\n"
      "\r\nP2   PK=1078.5398   d=2.0000   Y=NAN   X=NAN\r\n",

@@ -113,7 +113,7 @@ TEST_F(ShellDialogs, CalcStoresEveryFieldAndAppendsTheReport) {
         // name with blanks kept as typed.
         int n = 0;
         for (const CalculatorField& field : calculator->fields) {
-            std::string text = field.isName ? " Pt 1 " : n == 0 ? longText : std::to_string(n + 1) + ",5";
+            std::string text = field.isName ? " Pt 1 " : n == 0 ? longText : std::to_string(n + 1) + ".5 ";
             SetWindowTextA(Item(field.controlId), text.c_str());
             ++n;
         }
@@ -130,7 +130,7 @@ TEST_F(ShellDialogs, CalcStoresEveryFieldAndAppendsTheReport) {
             } else if (n == 0) {
                 EXPECT_EQ(TheCalculationStore[field.value], ParseNumber(longText.c_str()));
             } else {
-                EXPECT_EQ(TheCalculationStore[field.value], n + 1);
+                EXPECT_EQ(TheCalculationStore[field.value], n + 1.5);
             }
             EXPECT_NE(report.find(std::string(field.reportLabel) + Text(Item(field.controlId))),
                       std::string::npos);

@@ -212,8 +212,8 @@ const DegenerateCase DegenerateCases[] = {
      "\r\nApk= 0' 0' 0'   Lpk=100.0000\r\nRk=100.0000   !Right!\r\nC=0.0000\r\na=NAN   a1=NAN"
      "\r\n(X)=NAN   (Y)=NAN\r\n(Z)=NAN   (FI)=NAN\r\nPKnsk=NAN   PKksk=NAN\r\n"
      "\r\n(x)pz=NAN   (y)pz=2.0000\r\n!Point outside of connecting crooked!\r\n"},
-    {"every field empty",
-     {"", "", "", "", "", "", "", "", "", "", "", "", "", ""},
+    {"every field 0, the name empty",
+     {"0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "", "0", "0"},
      "\r\nApk= 90' 0' 0'   Lpk=0.0000\r\nRk=0.0000   !Right!\r\nC=0.0000\r\na=NAN   a1=NAN"
      "\r\n(X)=NAN   (Y)=NAN\r\n(Z)=NAN   (FI)=NAN\r\nPKnsk=NAN   PKksk=NAN\r\n"
      "\r\n(x)pz=NAN   (y)pz=NAN\r\n!Point outside of connecting crooked!\r\n"},

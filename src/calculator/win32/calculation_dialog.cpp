@@ -27,12 +27,30 @@ void OnOpening(HWND dialog, const CalculationDialogParameter* parameter) {
     CenterOnWorkArea(dialog);
 }
 
-// CALC: all fields are stored and echoed in the report before anything is computed.
+// A field that holds no number stops CALC: a box names the field by its label (the
+// static control whose id is the field's less one) and its text, and the field gets
+// the focus with its text selected, ready to be typed over.
+void RefuseField(HWND dialog, const RefusedField& refused) {
+    HWND field = GetDlgItem(dialog, refused.controlId);
+    const std::string label = ReadWindowText(GetDlgItem(dialog, refused.controlId - 1));
+    ShowMessage(RefusedFieldMessage(label, refused.text).c_str(), RefusedFieldCaption,
+                MB_OK | MB_ICONEXCLAMATION);
+    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(field), TRUE);
+    SendMessageA(field, EM_SETSEL, 0, -1);
+}
+
+// CALC: all fields are stored and echoed in the report before anything is computed;
+// nothing is stored or appended when one of them holds no number.
 void OnCalc(HWND dialog, const Calculator& calculator, HWND editor) {
-    std::string input =
-        StoreFieldsAndBuildInputPiece(calculator, TheCalculationStore, [dialog](int controlId) {
-            return std::string(ReadWindowText(GetDlgItem(dialog, controlId)));
-        });
+    RefusedField refused;
+    std::string input = StoreFieldsAndBuildInputPiece(
+        calculator, TheCalculationStore,
+        [dialog](int controlId) { return std::string(ReadWindowText(GetDlgItem(dialog, controlId))); },
+        &refused);
+    if (refused.controlId != 0) {
+        RefuseField(dialog, refused);
+        return;
+    }
     AppendToEditor(editor, input.c_str());
 
     CalculationOutput output = calculator.compute(TheCalculationStore);

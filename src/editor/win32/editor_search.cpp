@@ -16,7 +16,7 @@ int FindNextInEditor(HWND edit, const std::string& what, const SearchOptions& op
         WaitCursor wait;
         const std::string text = EditorWholeText(edit);
         const EditorSelection selection = GetEditorSelection(edit);
-        found = FindInText(text, what, options.down ? selection.end : selection.start, options);
+        found = FindWrappingAround(text, what, options.down ? selection.end : selection.start, options);
     }
     if (found == NoMatch) {
         TellNotFound(what);

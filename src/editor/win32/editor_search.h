@@ -12,8 +12,8 @@
 inline constexpr const char* SearchCaption = "Quarel Editor";
 
 // Searches from the caret, or past the selection (down: after its end; up: before its
-// start), selects the match and scrolls it into view. 1 when found, else 0 (after the
-// box).
+// start), on past the end from the start (up: past the start from the end), selects
+// the match and scrolls it into view. 1 when found, else 0 (after the box).
 int FindNextInEditor(HWND edit, const std::string& what, const SearchOptions& options);
 
 // When the selection is a match of `what`, replaces it (undoably, as typing does,

@@ -38,6 +38,19 @@ struct CalculationCase {
     std::vector<FieldEntry> results;               // result fields after the CALC
 };
 
+// A field's text that CALC must refuse, and the message its box must show.
+struct RefusedText {
+    std::string typed;
+    std::string message;
+};
+// "2,5", "abc" and "" in the field labelled `label`, with the messages they get.
+std::vector<RefusedText> NotANumberRefusals(const std::string& label);
+// Types each text into the field and presses CALC: a box captioned "Quarel Editor"
+// must show its message; after OK the field has the focus with its whole text
+// selected, and the editor text is still `textBefore`.
+void CheckCalcRefuses(const Program& program, HWND dialog, int fieldId, const std::vector<RefusedText>& refused,
+                      const std::string& textBefore);
+
 // Opens the calculator from the menu and runs the cases one after the other in it;
 // after each CALC the whole editor text must be the reports so far, and the result
 // fields must show their values. `textBefore` is the editor text at the start.

@@ -1,6 +1,7 @@
-// Inputs no calculator may stumble over: empty fields, text, huge numbers, "nan",
-// "inf", 10,000 characters. Each CALC must answer, echo every field whole in its
-// report, append its results, and show no message.
+// Numbers no calculator may stumble over: huge numbers, "nan", "inf", 10,000 digits
+// (and a point name of 10,000 characters). Each CALC must answer, echo every field
+// whole in its report, append its results, and show no message. (Texts that are no
+// numbers are refused; the trace and set-out scenarios show that.)
 #include "driver/calculator_dialogs.h"
 #include "driver/check.h"
 #include "driver/editor_text.h"
@@ -19,7 +20,7 @@ std::string LongField() {
 }
 
 void HostileInputs(ScenarioContext& context, const CalculatorLayout& layout) {
-    const std::string inputs[] = {"", "abc", "1e308", "-1e308", "nan", "inf", "-inf", "1,5", LongField()};
+    const std::string inputs[] = {"1e308", "-1e308", "nan", "inf", "-inf", LongField()};
     Program& program = context.Start();
     HWND dialog = OpenFromMenu(program, layout.command, layout.caption);
     std::string before;
@@ -60,11 +61,11 @@ void HostileInputsOf(ScenarioContext& context) {
 
 std::vector<Scenario> CalculatorInputScenarios() {
     return {
-        {"calculator inputs: straight trace takes any field text without crash, hang or cut", HostileInputsOf<0>},
-        {"calculator inputs: circular trace takes any field text without crash, hang or cut", HostileInputsOf<1>},
-        {"calculator inputs: spiral trace takes any field text without crash, hang or cut", HostileInputsOf<2>},
-        {"calculator inputs: straight rail takes any field text without crash, hang or cut", HostileInputsOf<3>},
-        {"calculator inputs: circular rail takes any field text without crash, hang or cut", HostileInputsOf<4>},
-        {"calculator inputs: spiral rail takes any field text without crash, hang or cut", HostileInputsOf<5>},
+        {"calculator inputs: straight trace takes any number without crash, hang or cut", HostileInputsOf<0>},
+        {"calculator inputs: circular trace takes any number without crash, hang or cut", HostileInputsOf<1>},
+        {"calculator inputs: spiral trace takes any number without crash, hang or cut", HostileInputsOf<2>},
+        {"calculator inputs: straight rail takes any number without crash, hang or cut", HostileInputsOf<3>},
+        {"calculator inputs: circular rail takes any number without crash, hang or cut", HostileInputsOf<4>},
+        {"calculator inputs: spiral rail takes any number without crash, hang or cut", HostileInputsOf<5>},
     };
 }

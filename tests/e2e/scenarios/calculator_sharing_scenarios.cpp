@@ -46,7 +46,7 @@ void CheckShown(const Program& program, const std::vector<ShownValue>& expected)
 void TypedValuesShared(ScenarioContext& context) {
     Program& program = context.Start();
     HWND straight = OpenFromMenu(program, CMD_TRACE_STRAIGHT, "Trace Linear");
-    TypeFields(straight, {{IDC_PK_FIRST, "12,5"}, {IDC_Y_FIRST, "3"}, {IDC_X_FIRST, "4"}, {IDC_PK_SECOND, "7.25"},
+    TypeFields(straight, {{IDC_PK_FIRST, " 12.5 "}, {IDC_Y_FIRST, "3"}, {IDC_X_FIRST, "4"}, {IDC_PK_SECOND, "7.25"},
                           {IDC_PZ_NAME, " N 1 "}, {IDC_Y_PZ, "-8"}, {IDC_X_PZ, "9"}});
     PressCalc(straight);
     CloseCalculator(straight);
@@ -57,21 +57,21 @@ void TypedValuesShared(ScenarioContext& context) {
     const char* const circular = "Trace Circular Crooked";
     const char* const spiral = "Trace Connecting Crooked (Spiral)";
     CheckShown(program, {
-        {CMD_TRACE_STRAIGHT, "Trace Linear", IDC_PK_FIRST, "12.0000"},  // "12,5" is read as far as it is a number
-        {CMD_TRACE_CIRCULAR, circular, IDC_PK_FIRST, "12.0000"},
+        {CMD_TRACE_STRAIGHT, "Trace Linear", IDC_PK_FIRST, "12.5000"},  // blanks around a number aside
+        {CMD_TRACE_CIRCULAR, circular, IDC_PK_FIRST, "12.5000"},
         {CMD_TRACE_CIRCULAR, circular, IDC_Y_FIRST, "3.0000"},
         {CMD_TRACE_CIRCULAR, circular, IDC_X_FIRST, "4.0000"},
         {CMD_TRACE_CIRCULAR, circular, IDC_PK_SECOND, "7.2500"},
         {CMD_TRACE_CIRCULAR, circular, IDC_PZ_NAME, " N 1 "},
         {CMD_TRACE_CIRCULAR, circular, IDC_Y_PZ, "-8.0000"},
         {CMD_TRACE_CIRCULAR, circular, IDC_R_KK, "450.0000"},
-        {CMD_TRACE_SPIRAL, spiral, IDC_PK_SECOND, "12.0000"},
+        {CMD_TRACE_SPIRAL, spiral, IDC_PK_SECOND, "12.5000"},
         {CMD_TRACE_SPIRAL, spiral, IDC_Y_SECOND, "3.0000"},
         {CMD_TRACE_SPIRAL, spiral, IDC_X_SECOND, "4.0000"},
         {CMD_TRACE_SPIRAL, spiral, IDC_PK_FIRST, "0.0000"},
         {CMD_TRACE_SPIRAL, spiral, IDC_X_PZ, "9.0000"},
         {CMD_TRACE_SPIRAL, spiral, IDC_R_KK, "450.0000"},
-        {CMD_RAIL_STRAIGHT, "Rail size of Linear trace", IDC_PK_FIRST, "12.0000"},
+        {CMD_RAIL_STRAIGHT, "Rail size of Linear trace", IDC_PK_FIRST, "12.5000"},
         {CMD_RAIL_STRAIGHT, "Rail size of Linear trace", IDC_PK_SECOND, "7.2500"},
         {CMD_RAIL_STRAIGHT, "Rail size of Linear trace", IDC_B_RL, "1.5000"},
         {CMD_RAIL_STRAIGHT, "Rail size of Linear trace", IDC_RP_NAME, "R9"},

@@ -2,6 +2,9 @@
 #include "driver/calculator_dialogs.h"
 #include "driver/check.h"
 #include "driver/editor_text.h"
+#include "driver/editor_view.h"
+#include "driver/file_dialogs.h"
+#include "driver/keyboard.h"
 #include "driver/modal_windows.h"
 #include "driver/printed_pdf.h"
 #include "driver/program.h"
@@ -102,6 +105,32 @@ void PrintCancelled(ScenarioContext& context) {
     Check(program.Running(), "the program goes on after Print");
 }
 
+// The menus' keys, pressed as the keyboard presses them: Ctrl+A selects the whole
+// text; Ctrl+N and Ctrl+O ask the save question of a changed text; Ctrl+S of a text
+// without a file opens Save As (cancelled, the save fails as File > Save's does);
+// Ctrl+P opens Print. Every answer Cancel.
+void MenuKeys(ScenarioContext& context) {
+    Program& program = context.Start();
+    TypeIntoEditor(program, "field book");
+    SelectInEditor(program, 3, 3);
+    PressKeysInProgram(program, {VK_CONTROL, 'A'});
+    WaitForSelection(program, 0, 10, "Ctrl+A selects the whole text");
+    for (WORD key : {WORD('N'), WORD('O')}) {
+        PressKeysInProgram(program, {VK_CONTROL, key});
+        AnswerMessageBox(program, "Confirm", "File has changed. Save?", IDCANCEL);
+    }
+    PressKeysInProgram(program, {VK_CONTROL, 'S'});
+    CancelFileDialog(program, "Save File");
+    AnswerMessageBox(program, "Error", "File Save failed.", IDOK);
+    PressKeysInProgram(program, {VK_CONTROL, 'P'});
+    if (context.Settings().printPdf.empty())
+        AnswerMessageBox(program, "Quarel Editor", "No printer is installed.", IDOK);
+    else
+        PressAndWaitClosed(WaitForDialog(program, "Print"), IDCANCEL);
+    CheckNoDialogAppears(program, "after the keys");
+    CheckText(EditorText(program), "field book", "the text after the keys");
+}
+
 }  // namespace
 
 std::vector<Scenario> EditMenuScenarios() {
@@ -115,5 +144,8 @@ std::vector<Scenario> EditMenuScenarios() {
         {"file: Print cancelled in the Print dialog prints nothing and says nothing (\"No printer is installed.\" "
          "where there is none)",
          PrintCancelled},
+        {"keys: Ctrl+A selects all; Ctrl+N and Ctrl+O ask the save question; Ctrl+S opens Save As; Ctrl+P opens "
+         "Print",
+         MenuKeys},
     };
 }

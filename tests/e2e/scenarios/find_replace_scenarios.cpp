@@ -77,19 +77,27 @@ void FindFindNextAndNotFound(ScenarioContext& context) {
     PressKeysInProgram(program, {VK_F3});
     WaitForSelection(program, second, second + 8, "F3 selects the next match");
     CheckLineInView(program, second, "the match on line 951");
+    // Past the last match Find goes on from the start.
     PressKeysInProgram(program, {VK_F3});
-    AnswerMessageBox(program, "Quarel Editor", "Cannot find \"PZ: 1234\"", IDOK);
-    WaitForSelection(program, second, second + 8, "nothing more found: the selection stays");
+    WaitForSelection(program, first, first + 8, "F3 past the last match wraps to the first");
+    CheckLineInView(program, first, "the match on line 701 again");
 
-    // Shift+F3 searches upward.
+    // Shift+F3 searches upward, and on from the end past the start.
+    PressKeysInProgram(program, {VK_SHIFT, VK_F3});
+    WaitForSelection(program, second, second + 8, "Shift+F3 above the first match wraps to the last");
     PressKeysInProgram(program, {VK_SHIFT, VK_F3});
     WaitForSelection(program, first, first + 8, "Shift+F3 selects the match above");
 
-    // Match case: "pz: 1234" no longer matches; the selection stays.
+    // Match case: "pz: 1234" no longer matches; going on from the start finds the one
+    // match again.
     SetCheck(find, kMatchCase, true);
     Click(find, IDOK);
-    AnswerMessageBox(program, "Quarel Editor", "Cannot find \"PZ: 1234\"", IDOK);
-    WaitForSelection(program, first, first + 8, "match case finds nothing further");
+    WaitForSelection(program, first, first + 8, "match case wraps round to the only match");
+    // A text found nowhere: the box, and the selection stays.
+    SetText(GetDlgItem(find, kFindWhat), "PZ: 9999");
+    Click(find, IDOK);
+    AnswerMessageBox(program, "Quarel Editor", "Cannot find \"PZ: 9999\"", IDOK);
+    WaitForSelection(program, first, first + 8, "nothing found: the selection stays");
     PressAndWaitClosed(find, IDCANCEL);
     CheckText(EditorText(program), book, "the text after searching");
 }
@@ -132,7 +140,8 @@ void ReplaceAndReplaceAllWithOneUndo(ScenarioContext& context) {
 std::vector<Scenario> FindReplaceScenarios() {
     return {
         {"find: F3 with no search opens Find; Ctrl+F takes the selection; Find Next selects \"PZ: 1234\" and "
-         "scrolls to it, F3 the next, then \"Cannot find\" keeps the selection; Shift+F3 upward; match case",
+         "scrolls to it, F3 the next, then wraps round to the first; Shift+F3 upward wraps round to the last; "
+         "match case; a text found nowhere gives \"Cannot find\" and keeps the selection",
          FindFindNextAndNotFound},
         {"replace: Ctrl+H; Replace replaces the match and selects the next; Replace All replaces every whole-word "
          "match, caret at the start, and one Undo brings the text back; the document counts as changed",

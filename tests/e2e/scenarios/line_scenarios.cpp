@@ -48,7 +48,13 @@ std::vector<std::string> ElementsReport(bool withHeading) {
     return lines;
 }
 
-// No selection gives the notice and nothing else; then the table is read.
+// A table whose IP on line 8 of the text has a decimal comma.
+const char* const TableWithComma = "\r\n\r\nSTART 0 5432000.000 7000.000\r\n"
+                                   "IP A 5432548,022 7600.000 500 0\r\n"
+                                   "END 5432000.000 8500.000";
+
+// No selection gives the notice and nothing else; then the table is read; a second
+// table below it is refused, naming its line as the text counts it.
 void ElementsOfPastedTable(ScenarioContext& context) {
     Program& program = context.Start();
     PasteIntoEditor(program, IpTable);
@@ -57,6 +63,13 @@ void ElementsOfPastedTable(ScenarioContext& context) {
     CheckText(EditorText(program), IpTable, "the text after the notice");
     RunOnSelection(program, CMD_LINE_ELEMENTS, 3, static_cast<int>(std::string(IpTable).size()),
                    ElementsReport(true), "the elements of the line");
+
+    const std::string text = std::string(IpTable) + TableWithComma;
+    ReplaceEditorText(program, text);
+    RunOnSelection(program, CMD_LINE_ELEMENTS, static_cast<int>(text.rfind("START")), static_cast<int>(text.size()),
+                   {"", "Elements of the line",
+                    "!Line not read: line 8: \"5432548,022\" is not a number (write a decimal point)!"},
+                   "the table with a decimal comma");
 }
 
 const char* const Survey = "\r\nSurvey of 8 December\r\n"
@@ -82,7 +95,7 @@ void SurveyTracedOnTheLine(ScenarioContext& context) {
     RunOnSelection(program, CMD_LINE_ELEMENTS, static_cast<int>(text.find("START")), survey - 2,
                    ElementsReport(false), "the line read");
     RunOnSelection(program, CMD_LINE_TRACE_POINTS, survey, static_cast<int>(text.size()),
-                   {"", "Trace of points on the line", "! Line 6 skipped: Survey of 8 December",
+                   {"", "Trace of points on the line", "! Line 6 skipped, \"of\" is not a number: Survey of 8 December",
                     "P1   PK=300.0000   d=1.5000   straight START-VU1",
                     "P2   PK=853.3605   d=-2.0000   spiral in VU1",
                     "P3   PK=1092.6041   d=0.7496   circle VU1", "P4   PK=2182.2296   d=-2.9996   circle VU2",
@@ -90,14 +103,24 @@ void SurveyTracedOnTheLine(ScenarioContext& context) {
                    "the survey traced on the line");
 }
 
-// The dialog names the line read; a run of pickets across the end of a spiral.
+// The dialog names the line read; a d_so that holds no number stops CALC (nothing
+// appended or stored); a run of pickets across the end of a spiral; " 12.5 " is
+// read as 12.5.
 void RunSetOutOnTheLine(ScenarioContext& context) {
     Program& program = context.Start();
     PasteIntoEditor(program, IpTable);
     const std::string table = IpTable;
     RunOnSelection(program, CMD_LINE_ELEMENTS, 0, static_cast<int>(table.size()), ElementsReport(true),
                    "the line read");
-    HWND dialog = RunCalculationCases(
+    HWND dialog = OpenFromMenu(program, CMD_LINE_SET_OUT, "Set out on the Line");
+    TypeFields(dialog, {{IDC_PZ_NAME, "Q"}, {IDC_PK_SO, "1370"}, {IDC_PK_TO, "1400"}, {IDC_STEP, "10"}});
+    CheckCalcRefuses(program, dialog, IDC_D_SO, NotANumberRefusals("d_so"), EditorText(program));
+    CloseCalculator(dialog);
+    dialog = OpenFromMenu(program, CMD_LINE_SET_OUT, "Set out on the Line");
+    CheckText(FieldText(dialog, IDC_PZ_NAME), "", "nothing stored: the name");
+    CheckText(FieldText(dialog, IDC_PK_SO), "0.0000", "nothing stored: PK_so");
+    CloseCalculator(dialog);
+    dialog = RunCalculationCases(
         program, CMD_LINE_SET_OUT, "Set out on the Line",
         {{"a run across NSK2 of VU1",
           {{IDC_PZ_NAME, "R"},
@@ -115,6 +138,16 @@ void RunSetOutOnTheLine(ScenarioContext& context) {
         EditorText(program));
     CheckText(FieldText(dialog, IDC_LINE_STORED), "Line START-VU1-VU2-END, PK 100.0000 to 3259.7809",
               "the line the dialog names");
+    const std::string before = EditorText(program);
+    TypeFields(dialog, {{IDC_D_SO, " 12.5 "}, {IDC_PK_TO, "0"}, {IDC_STEP, "0"}});
+    PressCalc(dialog);
+    const std::string added = EditorText(program).substr(before.size());
+    Check(added.find("\r\nSO: R   PK=1370   d= 12.5    PK_to=0   step=0\r\n") != std::string::npos &&
+              added.find("\r\nR   PK=1370.0000   d=12.5000   Y=") != std::string::npos,
+          "\" 12.5 \" in d_so set out at d 12.5: \"" + added + "\"");
+    CloseCalculator(dialog);
+    dialog = OpenFromMenu(program, CMD_LINE_SET_OUT, "Set out on the Line");
+    CheckText(FieldText(dialog, IDC_D_SO), "12.5000", "d_so stored as 12.5");
     CloseCalculator(dialog);
 }
 
@@ -241,10 +274,12 @@ void LevelsAndCantOnTheLine(ScenarioContext& context) {
 std::vector<Scenario> LineScenarios() {
     return {
         {"line: no selection gives a notice; a pasted IP table under a heading, read through the menu, its "
-         "elements reported",
+         "elements reported; a table with a decimal comma refused, naming line 8 of the text",
          ElementsOfPastedTable},
         {"line: notices before a line is read, then a survey traced on the line read", SurveyTracedOnTheLine},
-        {"line: a run of pickets set out on the line in its dialog", RunSetOutOnTheLine},
+        {"line: a d_so holding \"2,5\", \"abc\" or nothing refused by name, nothing appended or stored; a run "
+         "of pickets set out on the line in its dialog; \" 12.5 \" read as 12.5",
+         RunSetOutOnTheLine},
         {"line: a pasted profile under a heading read through the menu, its grades and curves reported; "
          "refused "
          "profiles below it",

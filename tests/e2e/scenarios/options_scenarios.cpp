@@ -1,11 +1,17 @@
 // Settings > Options: the two numbers of decimals, their clamping notes, and their
-// use by the calculators opened afterwards.
+// use by the calculators opened afterwards; Settings > Font... for the field book.
+#include <windows.h>
+
+#include <dlgs.h>
+
 #include "driver/calculator_dialogs.h"
 #include "driver/check.h"
 #include "driver/editor_text.h"
 #include "driver/modal_windows.h"
 #include "driver/program.h"
 #include "driver/scenario.h"
+#include "driver/waiting.h"
+#include "driver/window_search.h"
 #include "resource_ids.h"
 
 namespace {
@@ -74,11 +80,53 @@ void DecimalsUsedByCalculators(ScenarioContext& context) {
     CloseCalculator(trace);
 }
 
+// Controls of the common Font dialog (<dlgs.h>): the face, style and size lists.
+constexpr int kFontFace = cmb1;
+constexpr int kFontStyle = cmb2;
+constexpr int kFontSize = cmb3;
+
+// Chooses the first entry of one of the Font dialog's lists, as a click does.
+void ChooseFirst(HWND dialog, int list) {
+    HWND combo = GetDlgItem(dialog, list);
+    Check(combo != nullptr, "the Font dialog has no list " + std::to_string(list));
+    SendOrFail(combo, CB_SETCURSEL, 0, 0, "a Font list");
+    SendOrFail(dialog, WM_COMMAND, MAKEWPARAM(list, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo), "a Font list");
+}
+
+// Settings > Font...: Cancel changes nothing; a font chosen draws the text field's
+// text (its characters stand elsewhere) and is shown at the next opening.
+void FontChosenForTheFieldBook(ScenarioContext& context) {
+    Program& program = context.Start();
+    ReplaceEditorText(program, "PKpz1=1078.5398   Dpz=2.0000\r\n");
+    // Where the text field draws the last character of the line (x in the low word).
+    const auto lastCharacterAt = [&] {
+        return LOWORD(SendOrFail(program.Editor(), EM_POSFROMCHAR, 27, 0, "where a character stands"));
+    };
+    const WORD systemFontAt = lastCharacterAt();
+    PressAndWaitClosed(OpenFromMenu(program, CMD_SETTINGS_FONT, "Font"), IDCANCEL);
+    Check(lastCharacterAt() == systemFontAt, "Cancel keeps the font");
+
+    HWND font = OpenFromMenu(program, CMD_SETTINGS_FONT, "Font");
+    for (int list : {kFontFace, kFontStyle, kFontSize}) ChooseFirst(font, list);
+    const std::string face = WindowText(GetDlgItem(font, kFontFace));
+    Check(!face.empty(), "a face chosen in the Font dialog");
+    PressAndWaitClosed(font, IDOK);
+    WaitFor([&] { return lastCharacterAt() != systemFontAt; }, "the text field to draw in the font chosen");
+
+    font = OpenFromMenu(program, CMD_SETTINGS_FONT, "Font");
+    CheckText(WindowText(GetDlgItem(font, kFontFace)), face, "the Font dialog opens on the font chosen");
+    PressAndWaitClosed(font, IDCANCEL);
+    CheckText(EditorText(program), "PKpz1=1078.5398   Dpz=2.0000\r\n", "the text after choosing a font");
+}
+
 }  // namespace
 
 std::vector<Scenario> OptionsScenarios() {
     return {
         {"options: OK clamps Linears and Angles, notes each clamp, shows the values in force", ApplyClampsAndNotes},
         {"options: changed decimals are used by the next calculator opening and report", DecimalsUsedByCalculators},
+        {"font: Settings > Font... sets the field book's font on screen, kept for the next opening; the system "
+         "font until then",
+         FontChosenForTheFieldBook},
     };
 }

@@ -58,7 +58,7 @@ void PastedExport(ScenarioContext& context) {
     RunOnSelection(
         program, CMD_TRACE_POINTS_STRAIGHT, 5, Offset(text, "100.2 40") + 3,
         {"", "Trace of points on linear trace", "", "PK0=0   Y0=0   X0=0", "PKn=100   Yn=0   Xn=100", "",
-         "Apk= 0' 0' 0'   Lpk=100.0000", "", "! Line 1 skipped: Job TRK-12, check survey",
+         "Apk= 0' 0' 0'   Lpk=100.0000", "", "! Line 1 skipped, \"TRK-12,\" is not a number: Job TRK-12, check survey",
          "P1   Ypz=5   Xpz=30   PKpz=30.0000   Dpz=5.0000",
          "P2   Ypz=-5   Xpz=30   PKpz=30.0000   Dpz=-5.0000",
          "L4   Ypz=100.2   Xpz=40   PKpz=40.0000   Dpz=100.2000", "Points: 3 traced, 0 outside, 1 skipped"},
@@ -84,7 +84,9 @@ void PastedExport(ScenarioContext& context) {
                     "Beta= 90' 0' 0'   Lkk=157.0796", "",
                     "P3   Ypz=72.124892   Xpz=72.124892   PKpz=1078.5398   Dpz=2.0000",
                     "P4   Ypz=-17.364818   Xpz=98.480775   !Point outside of circular crooked!",
-                    "! Line 7 skipped: 1017 72,124892 72,124892", "Points: 1 traced, 1 outside, 1 skipped"},
+                    "! Line 7 skipped, \"72,124892\" is not a number (write a decimal point): 1017 72,124892 "
+                    "72,124892",
+                    "Points: 1 traced, 1 outside, 1 skipped"},
                    "circular");
 
     const std::vector<FieldEntry> spiral = {
@@ -127,7 +129,8 @@ void NoSelection(ScenarioContext& context) {
 
 std::vector<Scenario> PointTraceScenarios() {
     return {
-        {"trace of points: a pasted export, each element's lines traced through the menu, stores untouched",
+        {"trace of points: a pasted export, each element's lines traced through the menu, each line skipped "
+         "noted with why, stores untouched",
          PastedExport},
         {"trace of points: no selection gives the notice and nothing else", NoSelection},
     };

@@ -20,12 +20,19 @@ namespace {
 
 constexpr DWORD kPrintWaitMs = 120000;
 
-// 170 report lines, one with a tab on line 5 and one of 250 characters on line 10:
-// three pages or more at 10 points with 20 mm margins on any sheet.
+// 170 report lines, one with a tab on line 5, a word of 250 characters on line 10 and
+// report lines of 230 characters on lines 20 and 30: three pages or more at 10 points
+// with 20 mm margins on any sheet.
 std::vector<std::string> BookLines() {
     std::vector<std::string> lines;
     for (int n = 1; n <= 170; ++n) {
-        if (n == 5) {
+        if (n == 20 || n == 30) {
+            std::string report = "P" + std::to_string(n);
+            for (int k = 0; report.size() < 230; ++k)
+                report += "   PKpz=" + std::to_string(1078 + k) + ".5398   R-(Z)=1199.4994   START-V" +
+                          std::to_string(k % 10);
+            lines.push_back(report);
+        } else if (n == 5) {
             lines.push_back("TAB\tSTOP 5");
         } else if (n == 10) {
             std::string longLine = "L";
@@ -58,8 +65,10 @@ std::vector<std::string> NonEmptyLines(const std::string& text) {
 }
 
 // The book's lines as they should print at `columns` columns: tabs to the next
-// multiple of 8, long lines continued on the next printed line.
+// multiple of 8; a long line continued, indented by 4, after the last word that fits
+// (the blanks at a break not printed); a word longer than a line cut where it ends.
 std::vector<std::string> ExpectedPrintedLines(const std::vector<std::string>& book, size_t columns) {
+    const std::string indent(4, ' ');
     std::vector<std::string> printed;
     for (const std::string& line : book) {
         std::string expanded;
@@ -67,7 +76,33 @@ std::vector<std::string> ExpectedPrintedLines(const std::vector<std::string>& bo
             if (c == '\t') expanded += std::string(8 - expanded.size() % 8, ' ');
             else expanded += c;
         }
-        for (size_t at = 0; at < expanded.size(); at += columns) printed.push_back(RightTrimmed(expanded.substr(at, columns)));
+        // Word by word: a word joins the printed line with the blanks before it when it fits.
+        std::vector<std::string> pieces;
+        std::string current;
+        size_t room = columns;
+        for (size_t at = 0; at < expanded.size();) {
+            const size_t wordStart = std::min(expanded.find_first_not_of(' ', at), expanded.size());
+            const size_t wordEnd = std::min(expanded.find(' ', wordStart), expanded.size());
+            const std::string gap = expanded.substr(at, wordStart - at);
+            const std::string word = expanded.substr(wordStart, wordEnd - wordStart);
+            if (pieces.empty() && current.empty()) {
+                current = gap + word;
+            } else if (current.size() + gap.size() + word.size() <= room) {
+                current += gap + word;
+            } else {
+                pieces.push_back(current);
+                room = columns - indent.size();
+                current = word;
+            }
+            while (current.size() > room) {
+                pieces.push_back(current.substr(0, room));
+                room = columns - indent.size();
+                current.erase(0, pieces.back().size());
+            }
+            at = wordEnd;
+        }
+        pieces.push_back(current);
+        for (size_t k = 0; k < pieces.size(); ++k) printed.push_back(RightTrimmed((k > 0 ? indent : "") + pieces[k]));
     }
     return printed;
 }
@@ -124,8 +159,8 @@ void PrintsTheBookToThePdfQueue(ScenarioContext& context) {
 std::vector<Scenario> PrintScenarios() {
     return {
         {"print: File > Print through the Print dialog to the PDF queue: three pages or more, each headed by the "
-         "file's name and \"Page n of m\", every line of the book in order, the tab expanded, the long line "
-         "continued",
+         "file's name and \"Page n of m\", every line of the book in order, the tab expanded, long report lines "
+         "broken at blanks and continued indented, only a word longer than a line cut",
          PrintsTheBookToThePdfQueue},
     };
 }

@@ -111,16 +111,28 @@ void RunOfPickets(ScenarioContext& context) {
     CloseCalculator(RunCalculationCases(program, CMD_SET_OUT_CIRCULAR, "Set out Circular Crooked", cases));
 }
 
-// The set-out point typed in one set-out dialog opens in the other two; the
-// geometry typed there opens in the trace.
+// A d_so that holds no number stops CALC: nothing appended, nothing stored (the
+// trace still opens on PK_A 0). Then the set-out point typed in one set-out dialog
+// (" 12.5 " read as 12.5) opens in the other two; the geometry typed there opens in
+// the trace.
 void SetOutValuesShared(ScenarioContext& context) {
     Program& program = context.Start();
+    const std::vector<FieldEntry> typed = {{IDC_PK_FIRST, "7"},   {IDC_PZ_NAME, "N 1"}, {IDC_PK_SO, " 12.5 "},
+                                           {IDC_D_SO, "-3"},     {IDC_PK_TO, "40"},    {IDC_STEP, "2.5"}};
     HWND straight = OpenFromMenu(program, CMD_SET_OUT_STRAIGHT, "Set out Linear");
-    TypeFields(straight, {{IDC_PK_FIRST, "7"}, {IDC_PZ_NAME, "N 1"}, {IDC_PK_SO, "12,5"}, {IDC_D_SO, "-3"},
-                          {IDC_PK_TO, "40"}, {IDC_STEP, "2.5"}});
+    TypeFields(straight, typed);
+    CheckCalcRefuses(program, straight, IDC_D_SO, NotANumberRefusals("d_so"), "");
+    CloseCalculator(straight);
+    HWND trace = OpenFromMenu(program, CMD_TRACE_STRAIGHT, "Trace Linear");
+    CheckText(FieldText(trace, IDC_PK_FIRST), "0.0000", "Trace Linear, PK_A after the refusals");
+    CheckText(FieldText(trace, IDC_PZ_NAME), "", "Trace Linear, the point name after the refusals");
+    CloseCalculator(trace);
+
+    straight = OpenFromMenu(program, CMD_SET_OUT_STRAIGHT, "Set out Linear");
+    TypeFields(straight, typed);
     PressCalc(straight);
     CloseCalculator(straight);
-    const std::vector<FieldEntry> shown = {{IDC_PZ_NAME, "N 1"}, {IDC_PK_SO, "12.0000"}, {IDC_D_SO, "-3.0000"},
+    const std::vector<FieldEntry> shown = {{IDC_PZ_NAME, "N 1"}, {IDC_PK_SO, "12.5000"}, {IDC_D_SO, "-3.0000"},
                                            {IDC_PK_TO, "40.0000"}, {IDC_STEP, "2.5000"}};
     for (const SetOutDialog& d : {SetOutDialogs()[1], SetOutDialogs()[2]}) {
         HWND dialog = OpenFromMenu(program, d.command, d.caption);
@@ -128,7 +140,7 @@ void SetOutValuesShared(ScenarioContext& context) {
             CheckText(FieldText(dialog, field.id), field.text, std::string(d.caption) + ", field " + std::to_string(field.id));
         CloseCalculator(dialog);
     }
-    HWND trace = OpenFromMenu(program, CMD_TRACE_STRAIGHT, "Trace Linear");
+    trace = OpenFromMenu(program, CMD_TRACE_STRAIGHT, "Trace Linear");
     CheckText(FieldText(trace, IDC_PK_FIRST), "7.0000", "Trace Linear, PK_A");
     CloseCalculator(trace);
 }
@@ -141,6 +153,8 @@ std::vector<Scenario> SetOutScenarios() {
         {"set out: the trace of the same geometry opens on the point set out and gives back PK and d",
          TraceChecksThePointSetOut},
         {"set out: a run of pickets on the circular curve, the whole report", RunOfPickets},
-        {"set out: the set-out values are shared by the three set-out dialogs", SetOutValuesShared},
+        {"set out: a d_so holding \"2,5\", \"abc\" or nothing refused by name, nothing appended or stored; the "
+         "set-out values (\" 12.5 \" read as 12.5) are shared by the three set-out dialogs",
+         SetOutValuesShared},
     };
 }

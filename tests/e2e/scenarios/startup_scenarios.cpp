@@ -96,8 +96,17 @@ void CheckSecondStartEndsAtOnce(ScenarioContext& context, const Program& first) 
 
 namespace {
 
+// A second start ends at once; while the first has a message box open, the second
+// start brings that box forward, not the main window it keeps disabled.
 void SecondInstanceEndsAtOnce(ScenarioContext& context) {
-    CheckSecondStartEndsAtOnce(context, context.Start());
+    Program& program = context.Start();
+    CheckSecondStartEndsAtOnce(context, program);
+    program.Command(CMD_EDIT_UNDO);
+    const MessageBoxSeen box = WaitForMessageBox(program, "Undo Notification");
+    CheckSecondStartEndsAtOnce(context, program);
+    WaitFor([&] { return GetForegroundWindow() == box.window; }, "the open box to be the foreground window");
+    Check(IsWindowVisible(box.window) != 0, "the box is still open");
+    PressAndWaitClosed(box.window, IDOK);
 }
 
 }  // namespace
@@ -107,6 +116,8 @@ std::vector<Scenario> StartupScenarios() {
         {"start-up: main window \"Quarel_Editor\" with its title, text field 111 filling it", MainWindowAndTextField},
         {"start-up: maximising the main window resizes the text field with it", MaximisingResizesTextField},
         {"start-up: a click on the main window itself shows \"Made it!\"", ClickOnMainWindow},
-        {"start-up: a second instance ends with exit code 0 and makes no second window", SecondInstanceEndsAtOnce},
+        {"start-up: a second instance ends with exit code 0 and makes no second window; with a message box open "
+         "in the first, it brings that box forward",
+         SecondInstanceEndsAtOnce},
     };
 }

@@ -2,6 +2,8 @@
 // the whole editor text compared after every CALC.
 #include "driver/calculator_dialogs.h"
 #include "driver/check.h"
+#include "driver/editor_text.h"
+#include "driver/modal_windows.h"
 #include "driver/program.h"
 #include "driver/scenario.h"
 #include "resource_ids.h"
@@ -31,6 +33,31 @@ CalculationCase StraightTraceWorkedExample() {
 
 namespace {
 
+// Y_pz holding no number stops CALC: nothing appended, nothing stored (the dialog
+// reopens on the last CALC's values); " 12.5 " is the number 12.5.
+void StraightTraceRefusals(const Program& program) {
+    const std::string before = EditorText(program);
+    HWND dialog = OpenFromMenu(program, CMD_TRACE_STRAIGHT, "Trace Linear");
+    TypeFields(dialog, StraightFields("7", "100", "5"));
+    TypeFields(dialog, {{IDC_PZ_NAME, "Q"}});
+    CheckCalcRefuses(program, dialog, IDC_Y_PZ, NotANumberRefusals("Y_pz"), before);
+    CloseCalculator(dialog);
+    dialog = OpenFromMenu(program, CMD_TRACE_STRAIGHT, "Trace Linear");
+    for (const FieldEntry& shown : std::vector<FieldEntry>{{IDC_PK_FIRST, "100.0000"}, {IDC_PZ_NAME, "P1"},
+                                                           {IDC_Y_PZ, "5.0000"}})
+        CheckText(FieldText(dialog, shown.id), shown.text, "nothing stored: field " + std::to_string(shown.id));
+    CloseCalculator(dialog);
+    CloseCalculator(RunCalculationCases(
+        program, CMD_TRACE_STRAIGHT, "Trace Linear",
+        {{"\" 12.5 \" in Y_pz", StraightFields("0", "100", " 12.5 "),
+          StraightReport("0", "100", " 12.5 ", "30.0000   Dpz1=12.5000", "30.0000   Dpz2=12.5000"),
+          {{IDC_PK_PZ, "30.0000"}, {IDC_D_PZ, "12.5000"}}}},
+        before));
+    dialog = OpenFromMenu(program, CMD_TRACE_STRAIGHT, "Trace Linear");
+    CheckText(FieldText(dialog, IDC_Y_PZ), "12.5000", "Y_pz stored as 12.5");
+    CloseCalculator(dialog);
+}
+
 void StraightTrace(ScenarioContext& context) {
     Program& program = context.Start();
     const std::vector<CalculationCase> cases = {
@@ -46,6 +73,7 @@ void StraightTrace(ScenarioContext& context) {
          {{IDC_PK_PZ, "70.0000"}, {IDC_D_PZ, "-5.0000"}}},
     };
     CloseCalculator(RunCalculationCases(program, CMD_TRACE_STRAIGHT, "Trace Linear", cases));
+    StraightTraceRefusals(program);
 }
 
 std::vector<FieldEntry> CircularFields(const char* startY, const char* startX, const char* endY, const char* endX,
@@ -165,7 +193,9 @@ void SpiralTrace(ScenarioContext& context) {
 
 std::vector<Scenario> TraceScenarios() {
     return {
-        {"trace: straight line, worked examples through the real dialog", StraightTrace},
+        {"trace: straight line, worked examples through the real dialog; a field holding \"2,5\", \"abc\" or "
+         "nothing refused by name, nothing appended or stored; \" 12.5 \" read as 12.5",
+         StraightTrace},
         {"trace: circular curve, worked examples through the real dialog", CircularTrace},
         {"trace: transition spiral, worked examples through the real dialog", SpiralTrace},
     };

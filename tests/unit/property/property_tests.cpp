@@ -354,17 +354,59 @@ TEST(SearchProperty, FindAgreesWithTryingEveryPositionAndReplaceAllWithRepeatedF
     });
 }
 
-TEST(PaginationProperty, EveryCharacterPrintedOnceInOrderNoLineWiderThanThePage) {
+// The pieces a line of the text was printed as, found again in the line: each
+// continuation begins with the indent; between two pieces the line holds blanks
+// only; a piece that ends inside a word fills its printed line and holds no blank
+// after a word (the word is longer than a line); a piece that ends at a blank could
+// not have taken the next word too.
+void CheckBrokenLine(const std::string& line, const std::vector<std::string>& pieces, std::size_t columns) {
+    const std::size_t indent = columns > 2 * ContinuationIndent ? ContinuationIndent : 0;
+    std::size_t at = 0;
+    for (std::size_t k = 0; k < pieces.size(); ++k) {
+        std::string piece = pieces[k];
+        const std::size_t room = k == 0 ? columns : columns - indent;
+        if (k > 0) {
+            ASSERT_EQ(piece.substr(0, indent), std::string(indent, ' '));
+            piece.erase(0, indent);
+            ASSERT_FALSE(piece.empty());
+            ASSERT_NE(piece[0], ' ');
+        }
+        ASSERT_EQ(line.compare(at, piece.size(), piece), 0) << "piece " << k << " of \"" << line << '"';
+        std::size_t next = at + piece.size();
+        if (k + 1 == pieces.size()) {
+            ASSERT_EQ(line.find_first_not_of(' ', next), std::string::npos); // only blanks left
+            return;
+        }
+        const std::size_t resume = line.find_first_not_of(' ', next);
+        ASSERT_NE(resume, std::string::npos);
+        if (resume == next) { // cut inside a word
+            ASSERT_EQ(piece.size(), room);
+            const std::size_t blank = piece.find(' ');
+            ASSERT_TRUE(blank == std::string::npos || piece.find_first_not_of(' ') > blank);
+        } else if (piece.empty()) { // leading blanks as wide as the line
+            ASSERT_EQ(k, 0u);
+            ASSERT_GE(resume, room);
+        } else {
+            ASSERT_NE(piece.back(), ' ');
+            std::size_t wordEnd = line.find(' ', resume);
+            if (wordEnd == std::string::npos) wordEnd = line.size();
+            ASSERT_GT(wordEnd - at, room) << "the next word fits: \"" << line << '"';
+        }
+        at = resume;
+    }
+}
+
+TEST(PaginationProperty, LinesBrokenAtBlanksInOrderNoLineWiderThanThePage) {
     ForEachInput(8, 20000, [](RandomInput& in) {
         std::string text = in.EditorText();
         for (char& c : text)
             if (in.Percent(5)) c = '\t';
+            else if (in.Percent(12)) c = ' ';
         const int columns = 1 + in.Below(in.Percent(50) ? 12 : 120);
         const int perPage = 1 + in.Below(in.Percent(50) ? 4 : 70);
         const std::vector<PrintedPage> pages = PaginateText(text, columns, perPage);
         ASSERT_FALSE(pages.empty());
-        std::string printed; // every printed line, each source line's pieces joined
-        std::size_t lineCount = 0;
+        std::vector<std::string> printed;
         for (std::size_t p = 0; p < pages.size(); ++p) {
             ASSERT_LE(pages[p].size(), static_cast<std::size_t>(perPage));
             if (p + 1 < pages.size()) {
@@ -374,24 +416,34 @@ TEST(PaginationProperty, EveryCharacterPrintedOnceInOrderNoLineWiderThanThePage)
             }
             for (const std::string& line : pages[p]) {
                 ASSERT_LE(line.size(), static_cast<std::size_t>(columns));
-                printed += line;
-                ++lineCount;
+                ASSERT_EQ(line.find('\t'), std::string::npos);
+                printed.push_back(line);
             }
         }
-        // The text's lines, tabs expanded, one after the other: the same characters.
-        std::string expected;
-        std::size_t expectedLines = 0;
+        // Each line of the text, printed alone, is the next run of printed lines, and
+        // is broken soundly.
+        std::size_t next = 0;
         for (std::size_t start = 0; start < text.size();) {
-            std::size_t end = std::min(text.find("\r\n", start), text.size());
-            const std::string line = ExpandTabs(std::string_view(text).substr(start, end - start));
-            expected += line;
-            expectedLines += std::max<std::size_t>(1, (line.size() + columns - 1) / columns);
+            const std::size_t end = std::min(text.find("\r\n", start), text.size());
+            const std::string_view line = std::string_view(text).substr(start, end - start);
+            const std::vector<std::string> pieces = PrintedLines(std::string(line) + "\r\n", columns);
+            ASSERT_FALSE(pieces.empty());
+            for (const std::string& piece : pieces) ASSERT_EQ(printed.at(next++), piece);
+            ASSERT_NO_FATAL_FAILURE(CheckBrokenLine(ExpandTabs(line), pieces, static_cast<std::size_t>(columns)));
             start = end + 2;
         }
-        ASSERT_EQ(printed, expected);
-        ASSERT_EQ(lineCount, expectedLines);
-        ASSERT_EQ(printed.find('\t'), std::string::npos);
+        ASSERT_EQ(next, printed.size());
     });
+}
+
+// A field's text read whole by strtod, white space after it aside.
+bool IsWholeNumberText(const std::string& text) {
+    char* end = nullptr;
+    std::strtod(text.c_str(), &end);
+    if (end == text.c_str()) return false;
+    for (; *end != '\0'; ++end)
+        if (!std::isspace(static_cast<unsigned char>(*end))) return false;
+    return true;
 }
 
 TEST(CalculatorProperty, EveryCalculatorReportsEveryStoreInItsLayout) {
@@ -418,8 +470,31 @@ TEST(CalculatorProperty, EveryCalculatorReportsEveryStoreInItsLayout) {
             for (const CalculatorField& field : calculator.fields)
                 typed[field.controlId] = field.isName || in.Percent(3) ? in.Bytes(in.Length(2047), false)
                                                                        : in.NumberText(in.Mixed());
+            const CalculationStore before = store;
+            RefusedField refused;
             const std::string input = StoreFieldsAndBuildInputPiece(
-                calculator, store, [&](int controlId) { return typed[controlId]; });
+                calculator, store, [&](int controlId) { return typed[controlId]; }, &refused);
+            // CALC stops at the first numeric field whose text, white space around it
+            // aside, the standard conversion does not read whole; nothing is stored.
+            int firstNotNumber = 0;
+            for (const CalculatorField& field : calculator.fields)
+                if (!field.isName && firstNotNumber == 0 && !IsWholeNumberText(typed[field.controlId]))
+                    firstNotNumber = field.controlId;
+            ASSERT_EQ(refused.controlId, firstNotNumber);
+            if (firstNotNumber != 0) {
+                ASSERT_EQ(refused.text, typed[firstNotNumber]);
+                ASSERT_EQ(input, "");
+                ASSERT_EQ(std::memcmp(store.values, before.values, sizeof store.values), 0);
+                ASSERT_EQ(store.pzName, before.pzName);
+                ASSERT_EQ(store.rpName, before.rpName);
+                continue;
+            }
+            // Every number stored is what the standard conversion gives for the text.
+            for (const CalculatorField& field : calculator.fields)
+                if (!field.isName) {
+                    const double parsed = ParseNumber(typed[field.controlId].c_str());
+                    ASSERT_EQ(std::memcmp(&store[field.value], &parsed, sizeof parsed), 0) << typed[field.controlId];
+                }
             // The input piece: title, each label with the text as typed, in table order.
             ASSERT_TRUE(input.starts_with("\r\n" + std::string(calculator.reportTitle) + "\r\n")) << input;
             ASSERT_TRUE(input.ends_with("\r\n"));
