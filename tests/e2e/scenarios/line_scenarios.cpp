@@ -66,7 +66,8 @@ void ElementsOfPastedTable(ScenarioContext& context) {
 
     const std::string text = std::string(IpTable) + TableWithComma;
     ReplaceEditorText(program, text);
-    RunOnSelection(program, CMD_LINE_ELEMENTS, static_cast<int>(text.rfind("START")), static_cast<int>(text.size()),
+    RunOnSelection(program, CMD_LINE_ELEMENTS, static_cast<int>(text.rfind("START")),
+                   static_cast<int>(text.size()),
                    {"", "Elements of the line",
                     "!Line not read: line 8: \"5432548,022\" is not a number (write a decimal point)!"},
                    "the table with a decimal comma");
@@ -94,13 +95,13 @@ void SurveyTracedOnTheLine(ScenarioContext& context) {
     const int survey = static_cast<int>(text.find("Survey"));
     RunOnSelection(program, CMD_LINE_ELEMENTS, static_cast<int>(text.find("START")), survey - 2,
                    ElementsReport(false), "the line read");
-    RunOnSelection(program, CMD_LINE_TRACE_POINTS, survey, static_cast<int>(text.size()),
-                   {"", "Trace of points on the line", "! Line 6 skipped, \"of\" is not a number: Survey of 8 December",
-                    "P1   PK=300.0000   d=1.5000   straight START-VU1",
-                    "P2   PK=853.3605   d=-2.0000   spiral in VU1",
-                    "P3   PK=1092.6041   d=0.7496   circle VU1", "P4   PK=2182.2296   d=-2.9996   circle VU2",
-                    "P5   !Point outside of the line!", "Points: 4 traced, 1 outside, 1 skipped"},
-                   "the survey traced on the line");
+    RunOnSelection(
+        program, CMD_LINE_TRACE_POINTS, survey, static_cast<int>(text.size()),
+        {"", "Trace of points on the line", "! Line 6 skipped, \"of\" is not a number: Survey of 8 December",
+         "P1   PK=300.0000   d=1.5000   straight START-VU1", "P2   PK=853.3605   d=-2.0000   spiral in VU1",
+         "P3   PK=1092.6041   d=0.7496   circle VU1", "P4   PK=2182.2296   d=-2.9996   circle VU2",
+         "P5   !Point outside of the line!", "Points: 4 traced, 1 outside, 1 skipped"},
+        "the survey traced on the line");
 }
 
 // The dialog names the line read; a d_so that holds no number stops CALC (nothing
@@ -243,7 +244,8 @@ void LevelsAndCantOnTheLine(ScenarioContext& context) {
     const int profileAt = static_cast<int>(table.size()), surveyAt = static_cast<int>(text.find("Levelled"));
     RunOnSelection(program, CMD_LINE_PROFILE, profileAt, surveyAt - 2, ProfileReport(5), "the profile");
     RunOnSelection(program, CMD_LINE_TRACE_POINTS, surveyAt, static_cast<int>(text.size()),
-                   {"", "Trace of points on the line", "! Line 11 skipped: Levelled 8 December",
+                   {"", "Trace of points on the line",
+                    "! Line 11 skipped, \"December\" is not a number: Levelled 8 December",
                     "P1   PK=300.0000   d=1.5000   Hd=211.5000   h=0.0000   straight START-VU1",
                     "S1   PK=843.3471   d=2.5000   Hd=214.2131   dH=0.0069   h=35.9906   spiral in VU1",
                     "S2   PK=1092.6043   d=-1.0000   Hd=213.3444   dH=-0.0044   h=90.0000   circle VU1",
@@ -277,7 +279,8 @@ std::vector<Scenario> LineScenarios() {
          "elements reported; a table with a decimal comma refused, naming line 8 of the text",
          ElementsOfPastedTable},
         {"line: notices before a line is read, then a survey traced on the line read", SurveyTracedOnTheLine},
-        {"line: a d_so holding \"2,5\", \"abc\" or nothing refused by name, nothing appended or stored; a run "
+        {"line: a d_so holding \"2,5\", \"abc\" or nothing refused by name, nothing appended or stored; a "
+         "run "
          "of pickets set out on the line in its dialog; \" 12.5 \" read as 12.5",
          RunSetOutOnTheLine},
         {"line: a pasted profile under a heading read through the menu, its grades and curves reported; "
