@@ -1,6 +1,7 @@
 // The whole line: an IP table of 1,000 IPs read, built and reported as "Elements of
-// the selected line" does it; on a line of 100 IPs, a run of 10,000 pickets set out
-// in one CALC and the 10,000 points so set out traced on the line; in the Windows
+// the selected line" does it; a profile of 10,000 PVIs read and reported; on a line
+// of 100 IPs, a run of 10,000 pickets set out in one CALC and the 10,000 points so
+// set out traced on the line, without and with levels and a profile; in the Windows
 // build also the whole trace command on a real text field. Prints the median time of
 // several runs of each (everything but the append, natively); checks only that
 // every point was set out and traced.
@@ -9,6 +10,7 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,7 @@
 #include "route/route_elements.h"
 #include "route/route_point_trace.h"
 #include "bench_ip_table.h"
+#include "route/route_profile.h"
 #include "text/selected_lines.h"
 
 #ifdef _WIN32
@@ -32,6 +35,25 @@ namespace {
 
 constexpr int Runs = 5;
 constexpr int Points = 10000;
+
+// A profile from PK 12000 (the routes' START) over `length`: PVIs evenly spaced,
+// grades of 10 and -5 thousandths by turns, every break on a vertical curve of
+// 5,000 m (a tangent of 37.5 m).
+std::string ProfileText(int pvis, double length) {
+    const double spacing = length / (pvis + 1);
+    std::string text = "PSTART 12000.000 250.000\r\n";
+    char line[160];
+    double H = 250;
+    for (int i = 1; i <= pvis + 1; ++i) {
+        H += (i % 2 == 1 ? 0.010 : -0.005) * spacing;
+        if (i <= pvis)
+            std::snprintf(line, sizeof line, "PVI VP%d %.3f %.3f 5000\r\n", i, 12000 + i * spacing, H);
+        else
+            std::snprintf(line, sizeof line, "PEND %.3f %.3f\r\n", 12000 + length, H);
+        text += line;
+    }
+    return text;
+}
 
 std::vector<TextLine> AllLines(const std::string& text) {
     return SelectedLines(text, 0, text.size());
@@ -119,6 +141,15 @@ int main() {
     std::printf("Elements of a line of 1000 IPs (read, built, reported): median %.1f ms; report %zu bytes\n",
                 ms, reportBytes);
 
+    const std::string profile = ProfileText(10000, 1e6);
+    ms = MedianMilliseconds(Runs, [&] {
+        const RouteProfile read = ReadRouteProfile(AllLines(profile));
+        reportBytes = read.report.size();
+        ok = ok && read.profile.has_value();
+    });
+    std::printf("Profile of 10000 PVIs (read, built, reported): median %.1f ms; report %zu bytes\n", ms,
+                reportBytes);
+
     const std::string line100 = IpTableText(100);
     TheStoredRoute = ReadRouteElements(AllLines(line100)).line;
     std::string points;
@@ -135,6 +166,27 @@ int main() {
     std::printf("Trace of %d selected points on a line of 100 IPs: median %.1f ms; report %zu bytes\n",
                 Points, ms, report.size());
     ok = AllTraced(report, Points) && ok;
+
+    // The same points with a level each, traced with a profile of 100 PVIs over the line.
+    std::string levelled;
+    for (std::size_t at = 0, end; (end = survey.find("\r\n", at)) != std::string::npos; at = end + 2)
+        levelled += survey.substr(at, end - at) + "\t251.250\r\n";
+    const double length = TheStoredRoute->end.PK - TheStoredRoute->start.PK;
+    const std::optional<VerticalProfile> profile100 =
+        ReadRouteProfile(AllLines(ProfileText(100, length))).profile;
+    ok = ok && profile100.has_value();
+    const double without = ms;
+    // The levelled points without a profile: the reading of the level fields alone.
+    ms = MedianMilliseconds(Runs, [&] { report = TracePointsOnRoute(*TheStoredRoute, AllLines(levelled)); });
+    std::printf("The same points with levels, no profile read: median %.1f ms (%+.1f %%)\n", ms,
+                100 * (ms - without) / without);
+    ms = MedianMilliseconds(
+        Runs, [&] { report = TracePointsOnRoute(*TheStoredRoute, AllLines(levelled), &*profile100); });
+    // Hd and dH are two more numbers written on each point's line: most of the cost.
+    std::printf(
+        "The same trace with levels and a profile of 100 PVIs: median %.1f ms (%+.1f %%); report %zu bytes\n",
+        ms, 100 * (ms - without) / without, report.size());
+    ok = report.ends_with(", " + std::to_string(Points) + " levels compared\r\n") && ok;
 #ifdef _WIN32
     ok = TimeWholeCommand(survey) && ok;
 #endif

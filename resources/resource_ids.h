@@ -49,6 +49,7 @@
 #define CMD_LINE_ELEMENTS 1024
 #define CMD_LINE_TRACE_POINTS 1025
 #define CMD_LINE_SET_OUT 1026
+#define CMD_LINE_PROFILE 1027
 #define CMD_LINE_PLAN 1028
 #define CMD_LINE_OFFSETS 1029
 #define CMD_PICTURE_PRINT 1031     /* in the menu bar of a picture of the line */
@@ -129,5 +130,6 @@
 #define IDC_Y_SO 1180          /* result */
 #define IDC_X_SO 1182          /* result */
 #define IDC_LINE_STORED 1184   /* which line the set-out on the line uses */
+#define IDC_H_SO 1186          /* result: the design level of the first point set out on the line */
 
 #endif

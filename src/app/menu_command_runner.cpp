@@ -42,6 +42,9 @@ void RunMenuCommand(HWND owner, HWND editor, int id) {
     case CommandKind::RoutePicture:
         OpenRoutePicture(owner, id);
         break;
+    case CommandKind::RouteProfile:
+        ReportRouteProfile(editor);
+        break;
     case CommandKind::Options:
         RunOptionsDialog(owner, editor);
         break;

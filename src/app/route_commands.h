@@ -1,5 +1,5 @@
 // The commands of the Quarel > Line menu that work on the selection: reading the
-// line of a route from the field book, and tracing points on it.
+// line of a route and its profile from the field book, and tracing points on it.
 #pragma once
 
 #include <windows.h>
@@ -7,6 +7,9 @@
 // Elements of the selected line: the report appended in one piece; the line kept
 // when it was read without refusal.
 void ReportRouteElements(HWND edit);
-// Trace selected points on the line read last (there must be one), in one append;
-// no stored value changes.
+// Profile of the selected line: the report appended in one piece; the profile kept
+// when it was read without refusal.
+void ReportRouteProfile(HWND edit);
+// Trace selected points on the line read last (there must be one), with the levels
+// of the profile read last, if any, in one append; no stored value changes.
 void TracePointsOnStoredRoute(HWND edit);

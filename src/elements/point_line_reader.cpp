@@ -1,5 +1,6 @@
 #include "elements/point_line_reader.h"
 
+#include <cmath>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -27,6 +28,9 @@ PointLine ReadPointLine(std::string_view line, int lineNumber) {
             point.whyUnreadable = NotANumberText(text);
             return point;
         }
+    double level = 0;
+    if (fields.count == 4 && ReadNumberField(fields.at[3], level) && std::isfinite(level))
+        point.level = level;
     // Appended to the empty name: GCC 12 at -O3 wrongly sees an overlapping copy
     // (-Wrestrict) in "L" + std::to_string(...) and in an assignment of "L".
     if (twoNumbers)

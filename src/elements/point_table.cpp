@@ -5,7 +5,8 @@
 #include "text/line_fields.h"
 
 std::string PointTable(std::span<const TextLine> lines,
-                       const std::function<bool(const PointLine& point, std::string& table)>& traceOne) {
+                       const std::function<bool(const PointLine& point, std::string& table)>& traceOne,
+                       const std::function<std::string()>& summaryEnd) {
     std::string table;
     int traced = 0, outside = 0, skipped = 0;
     for (const TextLine& line : lines) {
@@ -20,6 +21,8 @@ std::string PointTable(std::span<const TextLine> lines,
         table += "\r\n";
     }
     table += "Points: " + std::to_string(traced) + " traced, " + std::to_string(outside) + " outside, " +
-             std::to_string(skipped) + " skipped\r\n";
+             std::to_string(skipped) + " skipped";
+    if (summaryEnd) table += summaryEnd();
+    table += "\r\n";
     return table;
 }

@@ -11,6 +11,8 @@
 
 // For each point line, the line `traceOne` appends to the table (without its CR LF;
 // it returns whether the point was traced); the skipped notes in their places;
-// blank lines passed over; and last "Points: n traced, m outside, k skipped".
+// blank lines passed over; and last "Points: n traced, m outside, k skipped", and
+// what summaryEnd gives, when there is one, after all points were traced.
 std::string PointTable(std::span<const TextLine> lines,
-                       const std::function<bool(const PointLine& point, std::string& table)>& traceOne);
+                       const std::function<bool(const PointLine& point, std::string& table)>& traceOne,
+                       const std::function<std::string()>& summaryEnd = nullptr);

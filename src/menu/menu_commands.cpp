@@ -48,6 +48,7 @@ constexpr MenuCommand Commands[] = {
     {CMD_LINE_ELEMENTS, K::RouteElements},
     {CMD_LINE_TRACE_POINTS, K::RouteTrace, nullptr, nullptr, &RouteHasBeenRead},
     {CMD_LINE_SET_OUT, K::CalculationDialog, &RouteSetOutCalculator, nullptr, &RouteHasBeenRead},
+    {CMD_LINE_PROFILE, K::RouteProfile},
     {CMD_LINE_PLAN, K::RoutePicture, nullptr, nullptr, &RouteHasBeenRead},
     {CMD_LINE_OFFSETS, K::RoutePicture, nullptr, nullptr, &RoutePointsTraced},
     {CMD_SETTINGS_OPTIONS, K::Options},

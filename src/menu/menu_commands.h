@@ -18,6 +18,7 @@ enum class CommandKind {
     RouteElements,     // reads the selected IP table: the elements of the line
     RouteTrace,        // traces the selected points on the line read last
     RoutePicture,      // opens the plan of the line or the offsets along it
+    RouteProfile,      // reads the selected profile: its grades and vertical curves
     Options,           // Settings > Options
     EditorFont,        // Settings > Font: the field book's font on screen
     About,             // Help > About

@@ -1,13 +1,15 @@
 // A route's table of intersection points (IP) as a surveyor types or pastes it into
 // the field book, one point a line, the first field saying which:
 //   START <PK> <Y> <X>             the line's first point and its picket
-//   IP <name> <Y> <X> <R> <L>      a bend: its vertex, the radius of its circle and
-//                                  the length of each of its two transition spirals
+//   IP <name> <Y> <X> <R> <L> [h]  a bend: its vertex, the radius of its circle, the
+//                                  length of each of its two transition spirals and
+//                                  the cant of its circle in millimetres (0 if none)
 //   END <Y> <X>                    the line's last point
 // The word is read in any case; fields are split as every point line is (blanks,
 // tabs or semicolons; commas where none of those occur); fields after the ones a
-// line needs are ignored (a code column). Blank lines are passed over; any other
-// line is skipped and noted.
+// line needs are ignored (a code column), but for an IP's seventh field that starts
+// like a number (a digit, a sign or a point): that is its cant and must be one.
+// Blank lines are passed over; any other line is skipped and noted.
 #pragma once
 
 #include <span>
@@ -23,6 +25,7 @@ struct TableIp {
     std::string name; // as typed
     int lineNumber;   // in the text, the first line 1
     double Y, X, R, L;
+    double h = 0; // the cant, in millimetres (0: none)
 };
 
 struct IpTable {

@@ -35,6 +35,10 @@ std::string BuildCurve(const TableIp& ip, const TrackStraight& in, const TrackSt
     if (!std::isfinite(R) || !std::isfinite(L)) return "R or L of " + ip.name + " is not a finite number";
     if (!(R > 0)) return "the radius of " + ip.name + " is not above 0";
     if (L < 0) return "the spiral length of " + ip.name + " is below 0";
+    if (!std::isfinite(ip.h)) return "the cant of " + ip.name + " is not a finite number";
+    if (ip.h < 0) return "the cant of " + ip.name + " is below 0";
+    if (ip.h > 0 && L == 0)
+        return ip.name + " has a cant of " + LinearText(ip.h) + " but no transition to ramp it";
     const double turn = ReduceToHalfTurn(out.Apk - in.Apk);
     c.Theta = AbsValue(turn);
     c.sigma = SignOf(turn);
@@ -43,7 +47,7 @@ std::string BuildCurve(const TableIp& ip, const TrackStraight& in, const TrackSt
     if (L > R * c.Theta) return "the spirals of " + ip.name + " overlap (L is more than R times Theta)";
 
     c.name = ip.name;
-    c.R = R, c.L = L;
+    c.R = R, c.L = L, c.h = ip.h;
     c.in = in, c.out = out;
     c.T0 = R * std::tan(c.Theta / 2);
     c.C = R * L;

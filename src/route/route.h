@@ -9,6 +9,7 @@
 //               angle grows through the bend
 //   R, L        radius of the circle that touches both straights (R_kk of the
 //               calculators) and length of each spiral (0: a plain circular curve)
+//   h           the cant of the circle in millimetres, ramped along both spirals
 //   T0          R tan(Theta/2), the tangent of the plain circle
 //   C, a, (Z)   spiral parameter R L, the spiral's start ahead of the plain circle's
 //               tangent point, the shift of the track's circle (radius R - (Z))
@@ -34,7 +35,7 @@ struct MainPoint {
 struct RouteCurve {
     std::string name;
     MainPoint IP;
-    double R, L;
+    double R, L, h;
     TrackStraight in, out; // from the previous point to the IP, from the IP to the next
     double Theta, sigma;
     double T0, C, a, Z, T, K, D, B;
@@ -58,5 +59,6 @@ struct RouteBuild {
 // apart that their distance overflows, an IP turns less than LeastTurn or 179
 // degrees or more, the spirals of an IP overlap (L more than R Theta) or are so
 // short that their series underflow, two consecutive curves overlap on their
-// straight, or START or END lies inside the first or last curve.
+// straight, or START or END lies inside the first or last curve; or when a cant is
+// below 0, not finite, or above 0 on an IP without spirals to ramp it.
 RouteBuild BuildRoute(const IpTable& table);

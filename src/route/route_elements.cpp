@@ -16,8 +16,10 @@ std::string CurveLines(const RouteCurve& c) {
     std::string lines = c.name + PointFigures(c.IP) + (c.sigma < 0 ? "   !Left!" : "   !Right!") +
                         "   Theta=" + AngleText(c.Theta) + "\r\n";
     lines += "   R=" + LinearText(c.R) + "   L=" + LinearText(c.L) + "   C=" + LinearText(c.C) +
-             "   (Z)=" + LinearText(c.Z) + "   a=" + LinearText(c.a) + "   R-(Z)=" + LinearText(c.R - c.Z) +
-             "\r\n";
+             "   (Z)=" + LinearText(c.Z) + "   a=" + LinearText(c.a) + "   R-(Z)=" + LinearText(c.R - c.Z);
+    // The cant and its ramp along each spiral, in millimetres per unit of length.
+    if (c.h > 0) lines += "   h=" + LinearText(c.h) + "   ramp=" + LinearText(c.h / c.L);
+    lines += "\r\n";
     lines += "   T=" + LinearText(c.T) + "   K=" + LinearText(c.K) + "   D=" + LinearText(c.D) +
              "   B=" + LinearText(c.B) + "\r\n";
     const std::pair<const char*, const MainPoint*> mainPoints[] = {

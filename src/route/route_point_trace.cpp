@@ -3,6 +3,7 @@
 #include "elements/point_table.h"
 #include "numeric/arithmetic.h"
 #include "numeric/report_numbers.h"
+#include "route/route_heights.h"
 #include "route/route_layout.h"
 #include "route/route_results.h"
 
@@ -32,29 +33,45 @@ bool TraceOnElement(const RouteLayout& layout, std::size_t element, double Y, do
 }
 } // namespace
 
-std::string TracePointsOnRoute(const Route& line, std::span<const TextLine> lines) {
+std::string TracePointsOnRoute(const Route& line, std::span<const TextLine> lines,
+                               const VerticalProfile* profile) {
     const RouteLayout layout(line);
+    const RouteHeights heights(line, profile);
+    int compared = 0;
+    // The end of the summary line with a profile: ", 3 levels compared".
+    const auto levelsCompared = [&] {
+        if (profile == nullptr) return std::string();
+        return ", " + std::to_string(compared) + (compared == 1 ? " level" : " levels") + " compared";
+    };
     std::string report = "\r\nTrace of points on the line\r\n";
     StartRouteTrace();
-    report += PointTable(lines, [&](const PointLine& point, std::string& out) {
-        bool found = false;
-        TracedPoint best{}, candidate{};
-        for (std::size_t i = 0; i < layout.Elements().size(); ++i) {
-            if (!layout.StretchHolds(i, point.y, point.x)) continue;
-            if (!TraceOnElement(layout, i, point.y, point.x, candidate)) continue;
-            if (!found || candidate.absD < best.absD) best = candidate;
-            found = true;
-        }
-        out += point.name;
-        if (!found || layout.OffsetBeyondEnds(point.y, point.x) < best.absD) {
-            out += "   !Point outside of the line!";
-            return false;
-        }
-        out += "   PK=" + LinearText(best.PK) + "   d=" + LinearText(best.d) + "   " +
-               RouteElementName(line, layout.Elements()[best.element]);
-        KeepTracedRoutePoint({point.name, point.y, point.x, best.PK, best.d,
-                              RouteElementName(line, layout.Elements()[best.element]), {}});
-        return true;
-    });
+    report += PointTable(
+        lines,
+        [&](const PointLine& point, std::string& out) {
+            bool found = false;
+            TracedPoint best{}, candidate{};
+            for (std::size_t i = 0; i < layout.Elements().size(); ++i) {
+                if (!layout.StretchHolds(i, point.y, point.x)) continue;
+                if (!TraceOnElement(layout, i, point.y, point.x, candidate)) continue;
+                if (!found || candidate.absD < best.absD) best = candidate;
+                found = true;
+            }
+            out += point.name;
+            if (!found || layout.OffsetBeyondEnds(point.y, point.x) < best.absD) {
+                out += "   !Point outside of the line!";
+                return false;
+            }
+            out += "   PK=" + LinearText(best.PK) + "   d=" + LinearText(best.d);
+            std::optional<double> dH;
+            if (heights.Shown()) {
+                out += heights.TracedText(best.PK, point.level, dH);
+                compared += dH ? 1 : 0;
+            }
+            out += "   " + RouteElementName(line, layout.Elements()[best.element]);
+            KeepTracedRoutePoint({point.name, point.y, point.x, best.PK, best.d,
+                                  RouteElementName(line, layout.Elements()[best.element]), dH});
+            return true;
+        },
+        levelsCompared);
     return report;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "route/route.h"
+#include "route/vertical_profile.h"
 #include "text/selected_lines.h"
 
 // The report, ready to append: CR LF, "Trace of points on the line", one line per
@@ -17,4 +18,8 @@
 // than the line's end straight does.
 // d is positive to the right of growing pickets: the circle's outward offset is
 // turned round on a right-hand curve.
-std::string TracePointsOnRoute(const Route& line, std::span<const TextLine> lines);
+// With a profile (or a cant on the line) each traced point's line also shows the
+// heights at its picket after d (RouteHeights), and with a profile the last line
+// ends ", c levels compared": the points traced with a level and a design level.
+std::string TracePointsOnRoute(const Route& line, std::span<const TextLine> lines,
+                               const VerticalProfile* profile = nullptr);

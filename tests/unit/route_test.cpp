@@ -12,26 +12,23 @@
 #include <vector>
 
 #include "calculator_run.h"
+#include "selection_lines.h"
 #include "menu/route_set_out_calculator.h"
+#include "route/route_cant.h"
 #include "route/route_elements.h"
 #include "route/route_layout.h"
 #include "route/route_point_trace.h"
+#include "route/route_profile.h"
 #include "route/route_set_out.h"
 #include "numeric/arithmetic.h"
 #include "numeric/clothoid.h"
+#include "property/generated_profile.h"
 #include "property/random_input.h"
 #include "resource_ids.h"
+#include "text/line_fields.h"
 #include "text/number_text.h"
 
 namespace {
-
-// The text's lines as a selection gives them, the first numbered `first`.
-std::vector<TextLine> Lines(const std::vector<std::string>& texts, int first = 1) {
-    std::vector<TextLine> lines;
-    for (const std::string& text : texts)
-        lines.push_back({first++, text});
-    return lines;
-}
 
 const std::vector<std::string> Example = {"START 100.000 5000.000 2000.000",
                                           "IP VU1 5600.000 2800.000 800 100",
@@ -65,6 +62,10 @@ TEST_F(LineTest, RefusedTables) {
         {{"START 0 0 inf", end}, "line 1 lacks a number: START needs PK, Y and X"},
         {{start, "END 3000"}, "line 2 lacks a number: END needs Y and X"},
         {{start, "IP A 500 1000 500 0", "IP A 0 2000 500 0", end}, "two IPs are named A (line 2 and line 3)"},
+        {{start, "IP A 500 1000 500 100 9O", end}, "line 2: the cant field \"9O\" is not a number"},
+        {{start, "IP A 500 1000 500 100 -1", end}, "the cant of A is below 0"},
+        {{start, "IP A 500 1000 500 100 -inf", end}, "the cant of A is not a finite number"},
+        {{start, "IP A 500 1000 500 0 90", end}, "A has a cant of 90.0000 but no transition to ramp it"},
         {{start, "IP A 500 1000 0 0", end}, "the radius of A is not above 0"},
         {{start, "IP A 500 1000 500 -1", end}, "the spiral length of A is below 0"},
         {{start, "IP A 500 1000 nan 0", end}, "R or L of A is not a finite number"},
@@ -214,6 +215,36 @@ TEST_F(LineProperty, MainPointsTraceBackOnTheirElements) {
     }
 }
 
+// The cant of generated lines (a cant of up to 180 mm on every curve with spirals)
+// runs on without a step through every main point: 0 at NSK1 and NSK2, h at KSK1
+// and KSK2.
+TEST_F(LineProperty, CantIsContinuousAlongTheLine) {
+    constexpr double Tolerance = 1e-6;
+    for (long input = 0; input < 150; ++input) {
+        RandomInput in(15, 0, input);
+        std::vector<std::string> table = GeneratedLine(in);
+        for (std::string& text : table)
+            if (const LineFields f = SplitLineFields(text, 6);
+                f.count == 6 && ParseNumber(std::string(f.at[5]).c_str()) > 0)
+                text += " " + std::string(FormatNumber(in.Uniform(0, 180)));
+        const RouteElements read = ReadRouteElements(Lines(table));
+        ASSERT_TRUE(read.line.has_value()) << input << read.report;
+        const Route& line = *read.line;
+        const auto h = [&](double PK) { return DesignCant(line, PK); };
+        for (const RouteCurve& c : line.curves) {
+            const std::string what = "input " + std::to_string(input) + " " + c.name;
+            const std::pair<const MainPoint*, double> ends[] = {
+                {&c.NSK1, 0}, {&c.KSK1, c.h}, {&c.KSK2, c.h}, {&c.NSK2, 0}};
+            for (const auto& [point, cant] : ends) {
+                EXPECT_NEAR(h(std::nextafter(point->PK, -INFINITY)), cant, Tolerance) << what;
+                EXPECT_NEAR(h(point->PK), cant, Tolerance) << what;
+                EXPECT_NEAR(h(std::nextafter(point->PK, INFINITY)), cant, Tolerance) << what;
+            }
+        }
+        if (HasFailure()) return;
+    }
+}
+
 // ---- Trace and set out on the whole line ----
 
 // The report line of each point traced, by name.
@@ -230,6 +261,7 @@ class LineOfPoints : public CalculatorTest {
   protected:
     void TearDown() override {
         TheStoredRoute.reset();
+        TheStoredProfile.reset();
         CalculatorTest::TearDown();
     }
     // Sets out (PK, d) on the stored line as one CALC of its dialog; the report's
@@ -239,10 +271,11 @@ class LineOfPoints : public CalculatorTest {
         store.Name(StoredName::PZ) = "S";
         store[StoredValue::PK_so] = PK, store[StoredValue::d_so] = d;
         store[StoredValue::PK_to] = PK, store[StoredValue::step] = 0;
-        const CalculationOutput out = RouteSetOutCalculator.compute(store);
+        out = RouteSetOutCalculator.compute(store);
         const std::string& points = out.resultPieces.back();
         return points.substr(2, points.size() - 4);
     }
+    CalculationOutput out; // of the last set-out
 };
 
 TEST_F(LineOfPoints, WorkedExampleSetOut) {
@@ -304,6 +337,78 @@ TEST_F(LineOfPoints, SetOutPointsTraceBack) {
             EXPECT_TRUE(SetOut(outside, 0).ends_with("   !Picket outside of the line!")) << input;
         if (HasFailure()) return;
     }
+}
+
+// With a profile: points set out at random pickets and offsets on generated lines,
+// surveyed at the design level the set-out gives them, trace back to the same
+// picket and the same design level (dH 0), and every level is compared. (A line
+// that turns back may pass nearer a point than the element it was set out from:
+// the trace takes the nearer, and such a point is passed over.)
+TEST_F(LineOfPoints, SetOutPointsTraceBackToTheirDesignLevel) {
+    LinearDecimals = MaxLinearDecimals;
+    for (long input = 0; input < 40; ++input) {
+        RandomInput in(16, 1, input);
+        TheStoredRoute = ReadRouteElements(Lines(GeneratedLine(in))).line;
+        ASSERT_TRUE(TheStoredRoute.has_value()) << input;
+        const Route& line = *TheStoredRoute;
+        TheStoredProfile =
+            ReadRouteProfile(Lines(GeneratedProfile(in, line.start.PK - 5, line.end.PK + 5))).profile;
+        ASSERT_TRUE(TheStoredProfile.has_value()) << input;
+        std::vector<std::string> points;
+        struct Point {
+            double PK, d, H;
+        };
+        std::vector<Point> setOut;
+        for (int k = 0; k < 25; ++k) {
+            const double PK = in.Uniform(line.start.PK, line.end.PK), d = in.Uniform(-20, 20);
+            bool nearKsk = false;
+            for (const RouteCurve& c : line.curves)
+                nearKsk = nearKsk || AbsValue(PK - c.KSK1.PK) < 0.05 || AbsValue(PK - c.KSK2.PK) < 0.05;
+            double H = 0;
+            const std::string result = SetOut(PK, d);
+            if (nearKsk || result.find('!') != std::string::npos) continue;
+            ASSERT_EQ(std::sscanf(result.c_str(), "%*s PK=%*s d=%*s Y=%*s X=%*s H=%lf", &H), 1) << result;
+            points.push_back("P" + std::to_string(k) + " " + FormatNumber(store[StoredValue::Y_pz]) + " " +
+                             FormatNumber(store[StoredValue::X_pz]) + " " + FormatNumber(H));
+            setOut.push_back({PK, d, H});
+        }
+        const std::string report = TracePointsOnRoute(line, Lines(points), &*TheStoredProfile);
+        const std::map<std::string, std::string> traced = TracedLines(report);
+        for (std::size_t k = 0; k < points.size(); ++k) {
+            const std::string& traceLine = traced.at(points[k].substr(0, points[k].find(' ')));
+            double PK = 0, d = 0, Hd = 0, dH = 0;
+            ASSERT_EQ(std::sscanf(traceLine.c_str(), "%*s PK=%lf d=%lf Hd=%lf dH=%lf", &PK, &d, &Hd, &dH), 4)
+                << traceLine;
+            if (AbsValue(d) < AbsValue(setOut[k].d) - Tolerance) continue;
+            EXPECT_NEAR(PK, setOut[k].PK, Tolerance) << input << " " << traceLine;
+            EXPECT_NEAR(Hd, setOut[k].H, Tolerance) << input << " " << traceLine;
+            EXPECT_NEAR(dH, 0, Tolerance) << input << " " << traceLine;
+        }
+        EXPECT_TRUE(report.ends_with(" skipped, " + std::to_string(points.size()) + " levels compared\r\n") ||
+                    points.size() == 1)
+            << report;
+        if (HasFailure()) return;
+    }
+}
+
+// Beyond PEND the line goes on: a picket there is set out, and a point there
+// traced, with the level outside of the profile, and the dialog's H is empty.
+TEST_F(LineOfPoints, PicketsBeyondTheProfile) {
+    TheStoredRoute = ReadRouteElements(Lines(Example)).line;
+    TheStoredProfile = ReadRouteProfile(Lines({"PSTART 100 210.5", "PEND 3250 212.4"})).profile;
+    ASSERT_TRUE(TheStoredRoute && TheStoredProfile);
+    const std::string point = SetOut(3255, 1);
+    EXPECT_TRUE(point.ends_with("   !Level outside of the profile!   straight VU2-END")) << point;
+    EXPECT_EQ(out.ResultField(IDC_H_SO), "");
+    const std::string survey = "B " + std::string(FormatNumber(store[StoredValue::Y_pz])) + " " +
+                               FormatNumber(store[StoredValue::X_pz]) + " 212.5";
+    const std::string report = TracePointsOnRoute(*TheStoredRoute, Lines({survey}), &*TheStoredProfile);
+    EXPECT_EQ(report.substr(report.find("\r\nB") + 2),
+              "B   PK=3255.0000   d=1.0000   !Level outside of the profile!   straight VU2-END\r\n"
+              "Points: 1 traced, 0 outside, 0 skipped, 0 levels compared\r\n");
+    // 210.5 + 1700 (212.4 - 210.5) / 3150 on the one grade.
+    EXPECT_TRUE(SetOut(1800, 0).find("   H=211.5254   straight VU1-VU2") != std::string::npos);
+    EXPECT_EQ(out.ResultField(IDC_H_SO), "211.5254");
 }
 
 } // namespace

@@ -36,9 +36,11 @@
 #include "numeric/number_formats.h"
 #include "numeric/precision_options.h"
 #include "numeric/precision_settings.h"
+#include "property/generated_profile.h"
 #include "property/random_input.h"
 #include "resource_ids.h"
 #include "route/route_elements.h"
+#include "route/route_profile.h"
 #include "route/route_point_trace.h"
 #include "route/route_set_out.h"
 #include "text/line_fields.h"
@@ -519,6 +521,76 @@ TEST(CalculatorProperty, EveryCalculatorReportsEveryStoreInItsLayout) {
         }
         LinearDecimals = DefaultLinearDecimals;
         AngleDecimals = DefaultAngleDecimals;
+    });
+}
+
+// The profile reader fed designed profiles, whole (always read) or damaged: a field
+// replaced by any number text or bytes, a line dropped, doubled or moved, a line of
+// junk. Whatever it is fed, it reports the profile or refuses it in one line, and a
+// profile read has its curves within it and a finite level at every picket of it.
+TEST(ProfileReaderProperty, AnyTableIsReadWithinItsBoundsOrRefusedInOneLine) {
+    const std::string title = "\r\nProfile of the line\r\n";
+    ForEachInput(10, 1500, [&](RandomInput& in) {
+        std::vector<std::string> texts = GeneratedProfile(in);
+        const bool damaged = in.Percent(70);
+        for (int k = damaged ? 1 + in.Below(3) : 0; k > 0; --k) {
+            std::string& line = texts[in.Below(static_cast<int>(texts.size()))];
+            switch (in.Below(5)) {
+            case 0: { // one field replaced
+                std::vector<std::string> fields;
+                for (std::size_t at = 0, end; at <= line.size(); at = end + 1)
+                    fields.push_back(line.substr(at, (end = std::min(line.find(' ', at), line.size())) - at));
+                fields[in.Below(static_cast<int>(fields.size()))] =
+                    in.Percent(80) ? in.NumberText(in.Percent(50) ? in.Extreme() : in.Mixed())
+                                   : in.Bytes(in.Length(200), false);
+                line.clear();
+                for (const std::string& field : fields)
+                    line += (line.empty() ? "" : " ") + field;
+                break;
+            }
+            case 1:
+                texts.erase(texts.begin() + in.Below(static_cast<int>(texts.size())));
+                break;
+            case 2:
+                texts.push_back(line);
+                break;
+            case 3:
+                std::swap(line, texts[in.Below(static_cast<int>(texts.size()))]);
+                break;
+            default:
+                line = in.Bytes(in.Length(300), false);
+                break;
+            }
+            if (texts.empty()) texts.push_back(in.Bytes(in.Length(20), false));
+        }
+        std::vector<TextLine> lines;
+        int number = 1 + in.Below(1000);
+        for (const std::string& text : texts)
+            lines.push_back({number++, text});
+        const RouteProfile read = ReadRouteProfile(lines);
+        ASSERT_TRUE(read.report.starts_with(title)) << read.report;
+        if (!read.profile) {
+            ASSERT_TRUE(damaged) << read.report;
+            const std::string rest = read.report.substr(title.size());
+            ASSERT_TRUE(rest.starts_with("!Profile not read: ") && rest.ends_with("!\r\n")) << rest;
+            ASSERT_EQ(rest.find("\r\n"), rest.size() - 2) << rest;
+            return;
+        }
+        const VerticalProfile& profile = *read.profile;
+        ASSERT_TRUE(
+            read.report.ends_with("Length=" + LinearText(profile.end.PK - profile.start.PK) + "\r\n"));
+        double last = profile.start.PK;
+        for (const ProfilePvi& p : profile.pvis) {
+            ASSERT_GT(p.at.PK, last);
+            ASSERT_TRUE(std::isfinite(p.Hc) && p.NVK.PK >= last && p.KVK.PK <= profile.end.PK) << p.name;
+            last = p.KVK.PK;
+        }
+        for (int k = 0; k < 20; ++k) {
+            const double t = in.Uniform(0, 1), PK = (1 - t) * profile.start.PK + t * profile.end.PK;
+            const std::optional<double> H = DesignLevel(profile, PK);
+            ASSERT_TRUE(H && std::isfinite(*H)) << PK;
+        }
+        ASSERT_FALSE(DesignLevel(profile, std::nextafter(profile.end.PK, INFINITY)).has_value());
     });
 }
 

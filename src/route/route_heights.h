@@ -1,0 +1,35 @@
+// The heights of a route at a picket as a point's report line shows them: the
+// design level of the profile (the rail the profile is given for; on curves the
+// inner rail) and the design cant beside it, which is not added to the level.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "route/route.h"
+#include "route/vertical_profile.h"
+
+class RouteHeights {
+  public:
+    // profile: the stored profile, or null when none has been read.
+    RouteHeights(const Route& route, const VerticalProfile* profile);
+
+    // Whether a point's line shows any height: a profile was read or the route has a cant.
+    bool Shown() const { return profile_ != nullptr || cant_; }
+    // The design level at the picket; none without a profile or outside of it.
+    std::optional<double> Level(double PK) const;
+
+    // For a traced point of surveyed level H (none when its line gives none):
+    // "   Hd=…   dH=…" with a profile ("   !Level outside of the profile!" for a
+    // picket outside of it; no dH without H), then "   h=…" when the route has a
+    // cant. dH is set when it is given (the level compared), reset otherwise.
+    std::string TracedText(double PK, std::optional<double> H, std::optional<double>& dH) const;
+    // For a set-out point: "H=…" (or "!Level outside of the profile!") with a
+    // profile, "h=…" with a cant, three blanks apart; empty when neither.
+    std::string SetOutText(double PK) const;
+
+  private:
+    const Route& route_;
+    const VerticalProfile* profile_;
+    bool cant_;
+};
