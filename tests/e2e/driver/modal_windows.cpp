@@ -1,6 +1,7 @@
 #include "driver/modal_windows.h"
 
 #include "driver/check.h"
+#include "driver/keyboard.h"
 #include "driver/program.h"
 #include "driver/waiting.h"
 #include "driver/window_search.h"
@@ -37,6 +38,18 @@ HWND WaitForDialog(const Program& program, const std::string& caption) {
 
 HWND OpenFromMenu(const Program& program, int commandId, const std::string& caption) {
     program.Command(commandId);
+    return WaitForDialog(program, caption);
+}
+
+HWND OpenByKeys(const Program& program, std::initializer_list<WORD> keys, const std::string& caption) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        PressKeysInProgram(program, keys);
+        HWND found = nullptr;
+        if (WaitUntil([&] { return (found = FindTopWindow(program.ProcessId(), caption, "#32770")) != nullptr; },
+                      kWaitLimitMs / 3))
+            return found;
+        if (!NoDialogOpen(program)) break; // another window took the keys: say which
+    }
     return WaitForDialog(program, caption);
 }
 

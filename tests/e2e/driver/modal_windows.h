@@ -2,6 +2,7 @@
 // (by caption, by the text they show) and answered by pressing their buttons.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 #include <windows.h>
@@ -18,6 +19,10 @@ struct MessageBoxSeen {
 HWND WaitForDialog(const Program& program, const std::string& caption);
 // Chooses the menu command and waits for the dialog it opens, found by its caption.
 HWND OpenFromMenu(const Program& program, int commandId, const std::string& caption);
+// Presses the keys in the program and waits for the dialog they open. Under a loaded
+// Wine the first keys after a window comes forward are now and then not delivered:
+// while no dialog shows, the keys are pressed again, three times at most.
+HWND OpenByKeys(const Program& program, std::initializer_list<WORD> keys, const std::string& caption);
 // Waits for a message box with this caption and returns what it shows.
 MessageBoxSeen WaitForMessageBox(const Program& program, const std::string& caption);
 // Waits for a message box whose message begins with `textStart`, whatever its caption.

@@ -65,8 +65,7 @@ void FindFindNextAndNotFound(ScenarioContext& context) {
 
     // Ctrl+F takes the selection (on one line) as the text to find.
     SelectInEditor(program, 0, 8);
-    PressKeysInProgram(program, {VK_CONTROL, 'F'});
-    find = WaitForDialog(program, "Find");
+    find = OpenByKeys(program, {VK_CONTROL, 'F'}, "Find");
     CheckText(WindowText(GetDlgItem(find, kFindWhat)), "PZ: 2000", "Find opened with a selection");
     SetText(GetDlgItem(find, kFindWhat), "PZ: 1234");
     Click(find, IDOK);
@@ -107,8 +106,7 @@ void ReplaceAndReplaceAllWithOneUndo(ScenarioContext& context) {
     const std::string book = "PZ: 1 a\r\nPZ: 1 b\r\npz: 1 c\r\nPZ: 12 d\r\n";
     ReplaceEditorText(program, book);
     SelectInEditor(program, 0, 0);
-    PressKeysInProgram(program, {VK_CONTROL, 'H'});
-    HWND replace = WaitForDialog(program, "Replace");
+    HWND replace = OpenByKeys(program, {VK_CONTROL, 'H'}, "Replace");
     SetText(GetDlgItem(replace, kFindWhat), "PZ: 1");
     SetText(GetDlgItem(replace, kReplaceWith), "Rp: 7");
     SetCheck(replace, kWholeWord, true);

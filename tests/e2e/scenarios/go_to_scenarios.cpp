@@ -28,8 +28,7 @@ int StartOfLine(const std::string& text, int line) {
 }
 
 HWND OpenGoTo(const Program& program) {
-    PressKeysInProgram(program, {VK_CONTROL, 'G'});
-    return WaitForDialog(program, "Go To Line");
+    return OpenByKeys(program, {VK_CONTROL, 'G'}, "Go To Line");
 }
 
 void GoToInAndOutOfRange(ScenarioContext& context) {
