@@ -10,6 +10,7 @@
 #include "menu/menu_commands.h"
 #include "resource_ids.h"
 #include "route/route_elements.h"
+#include "route/route_results.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -58,8 +59,11 @@ TEST(MenuCommands, LineCommandsNeedALineRead) {
         EXPECT_STREQ(command.needs->notice, "No line has been read yet.");
     }
     TheStoredRoute = Route{};
+    ForgetRouteResults(); // a line read, no points traced on it yet
     EXPECT_TRUE(RouteHasBeenRead.holds());
-    EXPECT_STREQ(FailedPrecondition(&RoutePointsTraced)->notice, "No points have been traced on the line yet.");
+    const CommandPrecondition* failed = FailedPrecondition(&RoutePointsTraced);
+    ASSERT_NE(failed, nullptr);
+    EXPECT_STREQ(failed->notice, "No points have been traced on the line yet.");
     TheStoredRoute.reset();
 }
 
