@@ -65,16 +65,6 @@ TEST(GridLines, ScaleBarLength) {
         EXPECT_EQ(RoundLengthAtMost(c.most), c.length) << c.most;
 }
 
-TEST(GridLines, ValueTexts) {
-    const struct {
-        double value, interval;
-        const char* text;
-    } values[] = {{2600, 200, "2600"}, {12.5, 0.5, "12.5"}, {0.02, 0.01, "0.02"}, {-0.0, 0.1, "0.0"},
-                  {-3 * 0.1, 0.1, "-0.3"}, {5e6, 1e6, "5000000"}};
-    for (const auto& c : values)
-        EXPECT_EQ(GridValueText(c.value, c.interval), c.text);
-}
-
 // ---- The view ----
 
 GroundExtent Extent(double minY, double maxY, double minX, double maxX) {
@@ -319,18 +309,4 @@ TEST(Labels, KeptApartOrLeftOut) {
 namespace {
 // A polyline through the box and out and in again gives two runs cut at its edges;
 // one wholly inside is kept whole; one wholly outside gives none.
-TEST(Clipping, RunsInsideTheBox) {
-    const GroundExtent box = Extent(0, 10, 0, 10);
-    const auto runs = ClipPolyline({{-5, 5}, {5, 5}, {15, 5}, {15, 8}, {5, 8}}, box);
-    ASSERT_EQ(runs.size(), 2u);
-    ASSERT_EQ(runs[0].size(), 3u);
-    EXPECT_EQ(runs[0][0].Y, 0);
-    EXPECT_EQ(runs[0][1].Y, 5);
-    EXPECT_EQ(runs[0][2].Y, 10);
-    ASSERT_EQ(runs[1].size(), 2u);
-    EXPECT_EQ(runs[1][0].Y, 10);
-    EXPECT_EQ(runs[1][1].Y, 5);
-    EXPECT_EQ(ClipPolyline({{1, 1}, {2, 2}, {3, 1}}, box).at(0).size(), 3u);
-    EXPECT_TRUE(ClipPolyline({{-1, -1}, {-2, 20}}, box).empty());
-}
 } // namespace
