@@ -14,8 +14,8 @@
 #include "pictures/track_sampling.h"
 #include "pictures/win32/chart_picture.h"
 #include "pictures/win32/plan_picture.h"
+#include "route/line_session.h"
 #include "route/route_elements.h"
-#include "route/route_results.h"
 #include "text/selected_lines.h"
 
 namespace {
@@ -24,16 +24,18 @@ constexpr int Points = 10000;
 constexpr int Width = 1024, Height = 768;
 
 // The traced points: evenly along the line, up to 3 m either side of it.
-void KeepTracedPoints(const Route& line) {
-    ForgetRouteResults();
-    StartRouteTrace();
+void KeepTracedPoints(const Alignment& line) {
+    std::vector<TracedRoutePoint> traced;
+    std::vector<SetOutRoutePoint> setOut;
     for (int i = 0; i < Points; ++i) {
         const double PK = line.start.PK + (line.end.PK - line.start.PK) * (i + 0.5) / Points;
         const GroundPoint at = RoutePointAtPicket(line, PK);
         const double d = 3 * std::sin(i * 0.7);
-        KeepTracedRoutePoint({"P" + std::to_string(i + 1), at.Y + d * 0.6, at.X - d * 0.8, PK, d, "", {}});
-        TheRouteResults.setOutPoints.push_back({PK, 0, at.Y, at.X});
+        traced.push_back({"P" + std::to_string(i + 1), at.Y + d * 0.6, at.X - d * 0.8, PK, d, "", {}});
+        setOut.push_back({PK, 0, at.Y, at.X});
     }
+    TheLineSession().KeepTrace(std::move(traced));
+    TheLineSession().KeepSetOut(std::move(setOut));
 }
 
 // One repaint's drawing into the bitmap, in milliseconds (the median of Runs).
@@ -49,8 +51,8 @@ int main() {
         std::printf("the line was not read\n");
         return 1;
     }
-    TheStoredRoute = read.line;
-    KeepTracedPoints(*TheStoredRoute);
+    TheLineSession().SetLine(*read.line);
+    KeepTracedPoints(*TheLineSession().Line());
 
     const HDC screen = GetDC(nullptr);
     const HDC memory = CreateCompatibleDC(screen);

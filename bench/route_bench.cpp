@@ -1,8 +1,10 @@
 // The whole line: an IP table of 1,000 IPs read, built and reported as "Elements of
 // the selected line" does it; a profile of 10,000 PVIs read and reported; on a line
 // of 100 IPs, a run of 10,000 pickets set out in one CALC and the 10,000 points so
-// set out traced on the line, without and with levels and a profile; in the Windows
-// build also the whole trace command on a real text field. Prints the median time of
+// set out traced on the line, without and with levels and a profile; the same trace
+// on lines of 1,000 and 4,000 IPs and on an element table of 4,000 elements, whose
+// cost should not grow with the line; in the Windows build also the whole trace
+// command on a real text field. Prints the median time of
 // several runs of each (everything but the append, natively); checks only that
 // every point was set out and traced.
 #include <algorithm>
@@ -17,9 +19,11 @@
 #include "median_time.h"
 #include "menu/route_set_out_calculator.h"
 #include "numeric/precision_settings.h"
+#include "bench_element_table.h"
+#include "bench_ip_table.h"
+#include "route/line_session.h"
 #include "route/route_elements.h"
 #include "route/route_point_trace.h"
-#include "bench_ip_table.h"
 #include "route/route_profile.h"
 #include "text/selected_lines.h"
 
@@ -66,7 +70,8 @@ std::string SetOutRun(double offset) {
     store.Name(StoredName::PZ) = std::string("P");
     // A centimetre inside either end, so that no point exported to the millimetre
     // falls a hair before START or beyond END.
-    const double first = TheStoredRoute->start.PK + 0.01, last = TheStoredRoute->end.PK - 0.01;
+    const Alignment& line = *TheLineSession().Line();
+    const double first = line.start.PK + 0.01, last = line.end.PK - 0.01;
     store[StoredValue::PK_so] = first;
     store[StoredValue::PK_to] = last;
     store[StoredValue::step] = (last - first) / (Points - 1);
@@ -95,6 +100,25 @@ bool AllTraced(const std::string& report, int points) {
         std::printf("CHECK FAILED: every point traced; the report ends: %s\n",
                     report.substr(report.size() - 200).c_str());
     return ok;
+}
+
+const Alignment& Line() {
+    return *TheLineSession().Line();
+}
+
+// The table read as the line, a run of Points pickets set out on it and traced back.
+bool TimeTraceOn(const std::string& table, const std::string& what) {
+    const RouteElements read = ReadRouteElements(AllLines(table));
+    if (!read.line) {
+        std::printf("CHECK FAILED: %s was not read: %s\n", what.c_str(), read.report.c_str());
+        return false;
+    }
+    TheLineSession().SetLine(*read.line);
+    const std::string survey = SurveyText(SetOutRun(2.5));
+    std::string report;
+    const double ms = MedianMilliseconds(Runs, [&] { report = TracePointsOnRoute(Line(), AllLines(survey)).report; });
+    std::printf("Trace of %d selected points on %s: median %.1f ms\n", Points, what.c_str(), ms);
+    return AllTraced(report, Points);
 }
 
 #ifdef _WIN32
@@ -151,7 +175,7 @@ int main() {
                 reportBytes);
 
     const std::string line100 = IpTableText(100);
-    TheStoredRoute = ReadRouteElements(AllLines(line100)).line;
+    TheLineSession().SetLine(*ReadRouteElements(AllLines(line100)).line);
     std::string points;
     ms = MedianMilliseconds(Runs, [&] { points = SetOutRun(2.5); });
     const std::string survey = SurveyText(points);
@@ -162,26 +186,25 @@ int main() {
     ok = ok && setOut == Points;
 
     std::string report;
-    ms = MedianMilliseconds(Runs, [&] { report = TracePointsOnRoute(*TheStoredRoute, AllLines(survey)); });
-    std::printf("Trace of %d selected points on a line of 100 IPs: median %.1f ms; report %zu bytes\n",
-                Points, ms, report.size());
+    ms = MedianMilliseconds(Runs, [&] { report = TracePointsOnRoute(Line(), AllLines(survey)).report; });
+    std::printf("Trace of %d selected points on a line of 100 IPs: median %.1f ms\n", Points, ms);
     ok = AllTraced(report, Points) && ok;
 
     // The same points with a level each, traced with a profile of 100 PVIs over the line.
     std::string levelled;
     for (std::size_t at = 0, end; (end = survey.find("\r\n", at)) != std::string::npos; at = end + 2)
         levelled += survey.substr(at, end - at) + "\t251.250\r\n";
-    const double length = TheStoredRoute->end.PK - TheStoredRoute->start.PK;
+    const double length = Line().end.PK - Line().start.PK;
     const std::optional<VerticalProfile> profile100 =
         ReadRouteProfile(AllLines(ProfileText(100, length))).profile;
     ok = ok && profile100.has_value();
     const double without = ms;
     // The levelled points without a profile: the reading of the level fields alone.
-    ms = MedianMilliseconds(Runs, [&] { report = TracePointsOnRoute(*TheStoredRoute, AllLines(levelled)); });
+    ms = MedianMilliseconds(Runs, [&] { report = TracePointsOnRoute(Line(), AllLines(levelled)).report; });
     std::printf("The same points with levels, no profile read: median %.1f ms (%+.1f %%)\n", ms,
                 100 * (ms - without) / without);
     ms = MedianMilliseconds(
-        Runs, [&] { report = TracePointsOnRoute(*TheStoredRoute, AllLines(levelled), &*profile100); });
+        Runs, [&] { report = TracePointsOnRoute(Line(), AllLines(levelled), &*profile100).report; });
     // Hd and dH are two more numbers written on each point's line: most of the cost.
     std::printf(
         "The same trace with levels and a profile of 100 PVIs: median %.1f ms (%+.1f %%); report %zu bytes\n",
@@ -190,5 +213,10 @@ int main() {
 #ifdef _WIN32
     ok = TimeWholeCommand(survey) && ok;
 #endif
+    // Longer lines: the trace looks the elements near each point up in the line's
+    // index, so its cost stays that of the short line.
+    for (int ips : {1000, 4000})
+        ok = TimeTraceOn(IpTableText(ips), "a line of " + std::to_string(ips) + " IPs") && ok;
+    ok = TimeTraceOn(ElementTableText(4000), "an element table of 4000 elements") && ok;
     return ok ? 0 : 1;
 }

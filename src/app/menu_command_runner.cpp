@@ -26,18 +26,15 @@ void RunMenuCommand(HWND owner, HWND editor, int id) {
         break;
     case CommandKind::CalculationDialog:
         RunCalculationDialog(owner, editor, *command->calculator);
-        if (command->needs == &RouteHasBeenRead) UpdatePictureWindows(); // a set-out on the line
         break;
     case CommandKind::PointBatch:
         TraceSelectedPoints(editor, *command->batch);
         break;
     case CommandKind::RouteElements:
         ReportRouteElements(editor);
-        UpdatePictureWindows(); // another line, or none of its last results
         break;
     case CommandKind::RouteTrace:
         TracePointsOnStoredRoute(editor);
-        UpdatePictureWindows();
         break;
     case CommandKind::RoutePicture:
         OpenRoutePicture(owner, id);

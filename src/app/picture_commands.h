@@ -8,4 +8,4 @@
 // open one forward; the command table has checked that a line was read (and traced).
 void OpenRoutePicture(HWND owner, int command);
 // Both windows, where open, take up the line and the last results.
-void UpdatePictureWindows();
+void UpdatePictureWindows(bool anotherLine);

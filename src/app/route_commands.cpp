@@ -1,8 +1,8 @@
 #include "app/route_commands.h"
 
+#include "route/line_session.h"
 #include "route/route_elements.h"
 #include "route/route_point_trace.h"
-#include "route/route_results.h"
 #include "route/route_profile.h"
 #include "text/win32/selected_text.h"
 #include "text/win32/wait_cursor.h"
@@ -10,38 +10,35 @@
 
 namespace {
 // The table in the selection read by `read` (ReadRouteElements, ReadRouteProfile),
-// its report appended in one piece, and what it gives kept in `kept` when it was
+// its report appended in one piece, and what it gives handed to `keep` when it was
 // read without refusal.
 template <typename Reading, typename Kept>
 void ReportSelectedTable(HWND edit, Reading (*read)(std::span<const TextLine>),
-                         std::optional<Kept> Reading::*result, std::optional<Kept>& kept,
-                         void (*onKept)() = nullptr) {
+                         std::optional<Kept> Reading::*result, void (LineSession::*keep)(Kept)) {
     SelectedText selected;
     if (!ReadSelectedText(edit, "Select the lines of the line to read.", selected)) return;
     WaitCursor wait;
     Reading reading = read(selected.lines);
-    if (reading.*result) {
-        kept = std::move(reading.*result);
-        if (onKept != nullptr) onKept();
-    }
+    if (reading.*result) (TheLineSession().*keep)(std::move(*(reading.*result)));
     AppendToEditor(edit, reading.report.c_str());
 }
 } // namespace
 
 void ReportRouteElements(HWND edit) {
-    // The last trace and set-out were on the line before.
-    ReportSelectedTable(edit, ReadRouteElements, &RouteElements::line, TheStoredRoute, ForgetRouteResults);
+    // The last trace and set-out were on the line before: the session forgets them.
+    ReportSelectedTable(edit, ReadRouteElements, &RouteElements::line, &LineSession::SetLine);
 }
 
 void ReportRouteProfile(HWND edit) {
-    ReportSelectedTable(edit, ReadRouteProfile, &RouteProfile::profile, TheStoredProfile);
+    ReportSelectedTable(edit, ReadRouteProfile, &RouteProfile::profile, &LineSession::SetProfile);
 }
 
 void TracePointsOnStoredRoute(HWND edit) {
     SelectedText selected;
     if (!ReadSelectedText(edit, "Select the lines of the points to trace.", selected)) return;
     WaitCursor wait;
-    const std::string report =
-        TracePointsOnRoute(*TheStoredRoute, selected.lines, TheStoredProfile ? &*TheStoredProfile : nullptr);
-    AppendToEditor(edit, report.c_str());
+    LineSession& session = TheLineSession();
+    RouteTrace trace = TracePointsOnRoute(*session.Line(), selected.lines, session.Profile());
+    session.KeepTrace(std::move(trace.points));
+    AppendToEditor(edit, trace.report.c_str());
 }

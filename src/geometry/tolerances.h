@@ -41,3 +41,31 @@ constexpr double AngleRoundingMargin = 8 * 8.8817841970012523e-16;
 // than TimesTenToMinus7(1) (numeric/arithmetic.h), 1e-7 as the program has always
 // computed it: the finest printed decimal, which the picket of the foot point then
 // reaches.
+
+// Two elements that both hold a point trace it at offsets that differ only by their
+// rounding where they meet (a join's normal, the sliver between a spiral's end and
+// the circle's start); such offsets are one, and the earlier element in line order
+// traces the point. A hundredth of a millimetre lies far above those differences
+// and far below what a survey resolves, and the choice no longer follows the
+// number of decimals the reports print.
+constexpr double SameOffsetTolerance = 1e-5;
+
+// The boxes in which the trace looks up the elements near a point hold each
+// element's track sampled within this, widened by it and by IndexMargin: the track
+// lies within the box, and an element's offset of a point is never less than the
+// point's distance from the box.
+constexpr double IndexSampleTolerance = 0.01;
+constexpr double IndexMargin = 0.01;
+
+// The joints of a line given as a table of elements: a start point within this of
+// the previous element's computed end, or an END within it of the last element's,
+// is kept as written (designs from other software carry sub-millimetre gaps); a row
+// whose station lies within it of the previous row's station plus length keeps its
+// own station, and beyond it the stations jump there (an equation). A point within
+// it beyond an element's end is still that element's: the sub-millimetre gaps and
+// the wedges between the normals at a small kink hold no point of either element.
+constexpr double JointTolerance = 1e-3;
+
+// A change of direction at a joint of a table of elements above this (one second of
+// arc) is a kink and is noted; below it, it is the rounding of the table's figures.
+constexpr double LeastKink = 4.84813681109536e-6;

@@ -2,15 +2,14 @@
 
 #include "rail/rail_level_calculators.h"
 #include "resource_ids.h"
-#include "route/route_elements.h"
-#include "route/route_results.h"
+#include "route/line_session.h"
 #include "menu/route_set_out_calculator.h"
 #include "set_out/set_out_calculators.h"
 #include "trace/trace_calculators.h"
 
-const CommandPrecondition RouteHasBeenRead = {[] { return TheStoredRoute.has_value(); },
+const CommandPrecondition RouteHasBeenRead = {[] { return TheLineSession().Line() != nullptr; },
                                               "No line has been read yet."};
-const CommandPrecondition RoutePointsTraced = {[] { return TheRouteResults.traced; },
+const CommandPrecondition RoutePointsTraced = {[] { return TheLineSession().Traced(); },
                                                "No points have been traced on the line yet.", &RouteHasBeenRead};
 
 namespace {

@@ -5,54 +5,69 @@
 #include <utility>
 #include <vector>
 
+#include "alignment/alignment_trace.h"
 #include "elements/element_field_rows.h"
 #include "elements/set_out_run.h"
 #include "numeric/report_numbers.h"
 #include "resource_ids.h"
-#include "route/route_elements.h"
-#include "route/route_results.h"
+#include "route/line_session.h"
 #include "route/route_heights.h"
-#include "route/route_profile.h"
-#include "route/route_set_out.h"
 
 namespace {
 
 constexpr auto Fields = SetOutRow;
 constexpr const char* OutsideOfRoute = "!Picket outside of the line!";
 
+// "Y=…   X=…" of a further place of the station, for the note on its line.
+std::string FurtherPlaces(const Alignment& line, const std::vector<LineSetOut>& places) {
+    std::string note;
+    for (std::size_t i = 1; i < places.size(); ++i)
+        if (places[i].outcome == SetOutOutcome::SetOut)
+            note += "   !Station also on " + line.elements[places[i].element].name + ": Y=" +
+                    LinearText(places[i].Y) + "   X=" + LinearText(places[i].X) + "!";
+    return note;
+}
+
 CalculationOutput Compute(CalculationStore& store) {
-    if (!TheStoredRoute)
+    LineSession& session = TheLineSession();
+    const Alignment* line = session.Line();
+    if (line == nullptr)
         return SetOutStoredRun(store, "\r\n" + StoredRouteDescription() + "\r\n",
                                [](double, double) { return OutsidePoint(OutsideOfRoute); });
-    const RouteLayout layout(*TheStoredRoute);
-    // The refusal of each curve, named by its IP: "!Offset beyond the centre of VU2!".
+    // The refusal of each element whose centre an offset reaches, named by its curve:
+    // "!Offset beyond the centre of VU2!".
     std::vector<std::string> beyondCentre;
-    for (const RouteCurve& c : TheStoredRoute->curves)
-        beyondCentre.push_back("!Offset beyond the centre of " + c.name + "!");
-    const RouteHeights heights(*TheStoredRoute, TheStoredProfile ? &*TheStoredProfile : nullptr);
+    for (const AlignmentElement& e : line->elements)
+        beyondCentre.push_back("!Offset beyond the centre of " + e.curveName + "!");
+    const RouteHeights heights(*line, session.Profile());
     // The design level of the first point, when it is set out: the dialog's H.
     std::optional<double> firstLevel;
     bool first = true;
+    // The points set out, kept for the pictures of the line.
+    std::vector<SetOutRoutePoint> kept;
     CalculationOutput out =
-        // The points set out are kept for the pictures of the line.
-        SetOutStoredRun(store, "\r\n" + StoredRouteDescription() + "\r\n", KeepingSetOutPoints([&](double PK, double d) {
+        SetOutStoredRun(store, "\r\n" + StoredRouteDescription() + "\r\n", [&](double PK, double d) {
             const bool isFirst = std::exchange(first, false);
-            const RouteSetOut point = SetOutOnRoute(layout, PK, d);
+            const std::vector<LineSetOut> places = SetOutOnAlignment(*line, PK, d);
+            if (places.empty()) return OutsidePoint(OutsideOfRoute);
+            const LineSetOut& point = places.front();
             switch (point.outcome) {
-            case RouteSetOut::Outcome::PicketOutside:
+            case SetOutOutcome::PicketOutside:
                 return OutsidePoint(OutsideOfRoute);
-            case RouteSetOut::Outcome::OffsetBeyondCentre:
-                return SetOutPoint{0, 0, beyondCentre[layout.Elements()[point.element].curve].c_str(), false};
-            case RouteSetOut::Outcome::SetOut:
+            case SetOutOutcome::OffsetBeyondCentre:
+                return SetOutPoint{0, 0, beyondCentre[point.element].c_str(), false};
+            case SetOutOutcome::SetOut:
                 break;
             }
             SetOutPoint set{point.Y, point.X};
-            set.element = RouteElementName(*TheStoredRoute, layout.Elements()[point.element]);
-            // The heights at the picket before the element: "H=…   h=…   circle VU1".
+            set.element = line->elements[point.element].name + FurtherPlaces(*line, places);
+            // The heights at the station before the element: "H=…   h=…   circle VU1".
             if (heights.Shown()) set.element = heights.SetOutText(PK) + "   " + set.element;
             if (isFirst) firstLevel = heights.Level(PK);
+            kept.push_back({PK, d, point.Y, point.X});
             return set;
-        }));
+        });
+    session.KeepSetOut(std::move(kept));
     out.resultFields.push_back({IDC_H_SO, firstLevel ? LinearText(*firstLevel) : std::string()});
     return out;
 }

@@ -6,13 +6,11 @@
 #include "pictures/round_numbers.h"
 
 namespace {
-using K = RouteElementKind;
-
 // The panel's value range: symmetric about zero, a tenth beyond the farthest point,
 // rounded out to a tick.
 constexpr double Headroom = 1.1;
 
-ChartPanel Panel(const Route& line, double most, const DrawingArea& area, const char* name) {
+ChartPanel Panel(const Alignment& line, double most, const DrawingArea& area, const char* name) {
     ChartPanel panel{area, line.start.PK, line.end.PK, 0, 0, 0, 0, name};
     panel.PKinterval = GridInterval(panel.PKlo, panel.PKhi);
     panel.interval = GridInterval(-most * Headroom, most * Headroom);
@@ -25,17 +23,10 @@ ChartPanel Panel(const Route& line, double most, const DrawingArea& area, const 
 constexpr double LeastValueRange = 0.01;
 } // namespace
 
-std::vector<ChartBand> RouteBands(const Route& line) {
+std::vector<ChartBand> RouteBands(const Alignment& line) {
     std::vector<ChartBand> bands;
-    double from = line.start.PK;
-    for (const RouteCurve& c : line.curves) {
-        bands.push_back({K::Straight, from, c.NSK1.PK, "straight"});
-        if (c.L > 0) bands.push_back({K::SpiralIn, c.NSK1.PK, c.KSK1.PK, "spiral " + c.name});
-        bands.push_back({K::Circle, c.KSK1.PK, c.KSK2.PK, "circle " + c.name});
-        if (c.L > 0) bands.push_back({K::SpiralOut, c.KSK2.PK, c.NSK2.PK, "spiral " + c.name});
-        from = c.NSK2.PK;
-    }
-    bands.push_back({K::Straight, from, line.end.PK, "straight"});
+    for (const AlignmentElement& e : line.elements)
+        bands.push_back({e.kind, e.drawFrom, e.drawTo, e.bandName});
     return bands;
 }
 
@@ -44,7 +35,7 @@ DevicePoint ChartToDevice(const ChartPanel& panel, double PK, double value) {
             panel.area.top + (panel.hi - value) / (panel.hi - panel.lo) * panel.area.height};
 }
 
-std::vector<ChartPanel> ChartPanels(const Route& line, const std::vector<TracedRoutePoint>& points,
+std::vector<ChartPanel> ChartPanels(const Alignment& line, const std::vector<TracedRoutePoint>& points,
                                     const DrawingArea& area) {
     double mostD = LeastValueRange, mostDH = LeastValueRange;
     bool levels = false;

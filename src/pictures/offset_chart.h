@@ -7,17 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "alignment/alignment.h"
 #include "pictures/ground_view.h"
-#include "route/route.h"
-#include "route/route_element_geometry.h"
-#include "route/route_results.h"
+#include "route/line_session.h"
 
 struct ChartBand {
-    RouteElementKind kind;
+    AlignmentElementKind kind;
     double from, to; // pickets
-    std::string name; // "straight", "spiral VU1", "circle VU1"
+    std::string name; // "straight", "spiral VU1", "circle VU1", "arc 3"
 };
-std::vector<ChartBand> RouteBands(const Route& line);
+std::vector<ChartBand> RouteBands(const Alignment& line);
 
 // One panel: the picket range across, a value range up, and their tick intervals.
 struct ChartPanel {
@@ -33,5 +32,5 @@ DevicePoint ChartToDevice(const ChartPanel& panel, double PK, double value);
 // the value range symmetric about zero, a tenth beyond the farthest point and
 // rounded out to its tick interval (at least one interval either side). A second panel for dH when any point has one;
 // the two share the height.
-std::vector<ChartPanel> ChartPanels(const Route& line, const std::vector<TracedRoutePoint>& points,
+std::vector<ChartPanel> ChartPanels(const Alignment& line, const std::vector<TracedRoutePoint>& points,
                                     const DrawingArea& area);

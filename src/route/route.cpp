@@ -162,3 +162,7 @@ RouteBuild BuildRoute(const IpTable& table) {
     line.end = {PK, table.Y_end, table.X_end};
     return build;
 }
+
+std::array<std::pair<const char*, const MainPoint*>, 5> MainPointsOf(const RouteCurve& c) {
+    return {{{"NSK1", &c.NSK1}, {"KSK1", &c.KSK1}, {"SK", &c.SK}, {"KSK2", &c.KSK2}, {"NSK2", &c.NSK2}}};
+}

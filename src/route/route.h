@@ -22,7 +22,9 @@
 // from the circle's PK_NKK + L/2 by the truncation of the spiral's series.
 #pragma once
 
+#include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "geometry/track_straight.h"
@@ -62,3 +64,6 @@ struct RouteBuild {
 // straight, or START or END lies inside the first or last curve; or when a cant is
 // below 0, not finite, or above 0 on an IP without spirals to ramp it.
 RouteBuild BuildRoute(const IpTable& table);
+
+// The main points of a curve in line order with their names: NSK1, KSK1, SK, KSK2, NSK2.
+std::array<std::pair<const char*, const MainPoint*>, 5> MainPointsOf(const RouteCurve& c);

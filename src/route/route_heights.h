@@ -1,27 +1,29 @@
-// The heights of a route at a picket as a point's report line shows them: the
+// The heights of a line at a station as a point's report line shows them: the
 // design level of the profile (the rail the profile is given for; on curves the
 // inner rail) and the design cant beside it, which is not added to the level.
+// Across a station equation the profile's grades and curves are measured along the
+// line: its stations are taken as internal stations of the line.
 #pragma once
 
 #include <optional>
 #include <string>
 
-#include "route/route.h"
+#include "alignment/alignment.h"
 #include "route/vertical_profile.h"
 
 class RouteHeights {
   public:
     // profile: the stored profile, or null when none has been read.
-    RouteHeights(const Route& route, const VerticalProfile* profile);
+    RouteHeights(const Alignment& line, const VerticalProfile* profile);
 
-    // Whether a point's line shows any height: a profile was read or the route has a cant.
+    // Whether a point's line shows any height: a profile was read or the line has a cant.
     bool Shown() const { return profile_ != nullptr || cant_; }
-    // The design level at the picket; none without a profile or outside of it.
+    // The design level at the station; none without a profile or outside of it.
     std::optional<double> Level(double PK) const;
 
     // For a traced point of surveyed level H (none when its line gives none):
     // "   Hd=…   dH=…" with a profile ("   !Level outside of the profile!" for a
-    // picket outside of it; no dH without H), then "   h=…" when the route has a
+    // station outside of it; no dH without H), then "   h=…" when the line has a
     // cant. dH is set when it is given (the level compared), reset otherwise.
     std::string TracedText(double PK, std::optional<double> H, std::optional<double>& dH) const;
     // For a set-out point: "H=…" (or "!Level outside of the profile!") with a
@@ -29,7 +31,9 @@ class RouteHeights {
     std::string SetOutText(double PK) const;
 
   private:
-    const Route& route_;
+    const Alignment& line_;
     const VerticalProfile* profile_;
+    // The profile with its stations taken along the line, where the line has equations.
+    std::optional<VerticalProfile> alongLine_;
     bool cant_;
 };

@@ -2,8 +2,6 @@
 
 #include "numeric/report_numbers.h"
 
-std::optional<VerticalProfile> TheStoredProfile;
-
 namespace {
 constexpr const char* Title = "\r\nProfile of the line\r\n";
 

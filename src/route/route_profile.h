@@ -21,6 +21,3 @@ struct RouteProfile {
 };
 
 RouteProfile ReadRouteProfile(std::span<const TextLine> lines);
-
-// The profile read last without refusal, kept for the program's life.
-extern std::optional<VerticalProfile> TheStoredProfile;

@@ -9,8 +9,7 @@
 
 #include "menu/menu_commands.h"
 #include "resource_ids.h"
-#include "route/route_elements.h"
-#include "route/route_results.h"
+#include "route/line_session.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -42,7 +41,7 @@ TEST(MenuCommands, EachCommandOnceWithTheTargetOfItsKind) {
 // say so; every other command runs at once.
 TEST(MenuCommands, LineCommandsNeedALineRead) {
     const std::set<int> needingALine = {CMD_LINE_TRACE_POINTS, CMD_LINE_SET_OUT, CMD_LINE_PLAN};
-    TheStoredRoute.reset();
+    TheLineSession().Clear();
     for (const MenuCommand& command : MenuCommands()) {
         SCOPED_TRACE(command.id);
         if (command.id == CMD_LINE_OFFSETS) { // needs points traced on the line read
@@ -58,13 +57,12 @@ TEST(MenuCommands, LineCommandsNeedALineRead) {
         EXPECT_FALSE(command.needs->holds());
         EXPECT_STREQ(command.needs->notice, "No line has been read yet.");
     }
-    TheStoredRoute = Route{};
-    ForgetRouteResults(); // a line read, no points traced on it yet
+    TheLineSession().SetLine(Alignment{}); // a line read, no points traced on it yet
     EXPECT_TRUE(RouteHasBeenRead.holds());
     const CommandPrecondition* failed = FailedPrecondition(&RoutePointsTraced);
     ASSERT_NE(failed, nullptr);
     EXPECT_STREQ(failed->notice, "No points have been traced on the line yet.");
-    TheStoredRoute.reset();
+    TheLineSession().Clear();
 }
 
 #ifdef _WIN32

@@ -19,7 +19,8 @@
 #include "pictures/route_marks.h"
 #include "pictures/track_sampling.h"
 #include "property/random_input.h"
-#include "route/route_elements.h"
+#include "route/ip_line.h"
+#include "route/route.h"
 
 namespace {
 
@@ -147,19 +148,17 @@ double DistanceToPolyline(GroundPoint p, const std::vector<GroundPoint>& line) {
     return least;
 }
 
-// The true line's points, 400 per curve element, and the largest distance of any
-// from its element's polyline.
-double WorstDeparture(const Route& line, const std::vector<TrackPiece>& pieces) {
+// The true line's points, 400 per curve element (by its kernel's own point at a
+// station, not its sampling), and the largest distance of any from its element's
+// polyline.
+double WorstDeparture(const Alignment& line, const std::vector<TrackPiece>& pieces) {
     double worst = 0;
     for (const TrackPiece& piece : pieces) {
-        if (piece.kind == RouteElementKind::Straight) continue;
-        const RouteCurve& c = line.curves[piece.curve];
+        if (piece.kind == AlignmentElementKind::Straight) continue;
+        const AlignmentElement& e = line.elements[piece.element];
         for (int i = 0; i <= 400; ++i) {
-            const double f = i / 400.0;
-            const GroundPoint p = piece.kind == RouteElementKind::SpiralIn  ? EntrySpiralPoint(c, f * c.L)
-                                  : piece.kind == RouteElementKind::SpiralOut ? ExitSpiralPoint(c, f * c.L)
-                                                                              : TrackCirclePoint(c, f * TrackCircleSweep(c));
-            worst = std::fmax(worst, DistanceToPolyline(p, piece.points));
+            const PlanePoint p = e.kernel->PointAtStation(e.drawFrom + i / 400.0 * (e.drawTo - e.drawFrom));
+            worst = std::fmax(worst, DistanceToPolyline({p.Y, p.X}, piece.points));
         }
     }
     return worst;
@@ -178,7 +177,8 @@ std::size_t PointCount(const std::vector<TrackPiece>& pieces) {
 TEST(TrackSampling, WorkedExampleWithinEachTolerance) {
     const RouteBuild build = BuildRoute(ExampleTable());
     ASSERT_TRUE(build.refusal.empty());
-    const Route& line = build.line;
+    const Route& route = build.line;
+    const Alignment line = BuildIpLine(route);
     for (double tolerance : {2.0, 0.5, 0.05, 0.001, 0.0000125}) {
         const std::vector<TrackPiece> pieces = SampleRoute(line, tolerance);
         ASSERT_EQ(pieces.size(), 7u);
@@ -189,9 +189,9 @@ TEST(TrackSampling, WorkedExampleWithinEachTolerance) {
     }
     // The pieces join at the main points exactly, in line order.
     const std::vector<TrackPiece> pieces = SampleRoute(line, 0.01);
-    const RouteCurve& vu1 = line.curves[0];
-    const MainPoint joins[] = {line.start, vu1.NSK1, vu1.KSK1, vu1.KSK2, vu1.NSK2, line.curves[1].NSK1,
-                               line.curves[1].NSK2};
+    const RouteCurve& vu1 = route.curves[0];
+    const MainPoint joins[] = {route.start, vu1.NSK1, vu1.KSK1, vu1.KSK2, vu1.NSK2, route.curves[1].NSK1,
+                               route.curves[1].NSK2};
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         EXPECT_EQ(pieces[i].points.front().Y, joins[i].Y) << i;
         EXPECT_EQ(pieces[i].points.front().X, joins[i].X) << i;
@@ -226,11 +226,12 @@ TEST(TrackSampling, GeneratedLinesWithinTolerance) {
         const RouteBuild build = BuildRoute(GeneratedTable(in));
         ASSERT_TRUE(build.refusal.empty()) << input << ": " << build.refusal;
         const double tolerance = std::pow(10.0, in.Uniform(-5, 0.5));
-        EXPECT_LE(WorstDeparture(build.line, SampleRoute(build.line, tolerance)), tolerance) << input;
+        const Alignment line = BuildIpLine(build.line);
+        EXPECT_LE(WorstDeparture(line, SampleRoute(line, tolerance)), tolerance) << input;
         // Pickets of main points fall on them (to a hundredth of a millimetre).
         for (const RouteCurve& c : build.line.curves)
             for (const MainPoint* p : {&c.NSK1, &c.KSK1, &c.SK, &c.KSK2, &c.NSK2}) {
-                const GroundPoint at = RoutePointAtPicket(build.line, p->PK);
+                const GroundPoint at = RoutePointAtPicket(line, p->PK);
                 EXPECT_NEAR(at.Y, p->Y, 1e-5) << input << " " << c.name << " PK " << p->PK;
                 EXPECT_NEAR(at.X, p->X, 1e-5) << input << " " << c.name << " PK " << p->PK;
             }
@@ -241,8 +242,7 @@ TEST(TrackSampling, GeneratedLinesWithinTolerance) {
 // ---- Marks, ticks and bands ----
 
 TEST(PlanMarks, WorkedExampleMarksTicksAndBands) {
-    const RouteBuild build = BuildRoute(ExampleTable());
-    const Route& line = build.line;
+    const Alignment line = BuildIpLine(BuildRoute(ExampleTable()).line);
     std::string labels;
     for (const PlanMark& m : RouteMarks(line))
         labels += m.label + " ";
@@ -262,9 +262,9 @@ TEST(PlanMarks, WorkedExampleMarksTicksAndBands) {
 }
 
 TEST(PlanMarks, ChartPanelsForTheTrace) {
-    const RouteBuild build = BuildRoute(ExampleTable());
+    const Alignment line = BuildIpLine(BuildRoute(ExampleTable()).line);
     std::vector<TracedRoutePoint> points = {{"P1", 0, 0, 300, 1.5, "", {}}, {"P2", 0, 0, 853.3605, -2, "", {}}};
-    std::vector<ChartPanel> panels = ChartPanels(build.line, points, {0, 0, 1000, 400});
+    std::vector<ChartPanel> panels = ChartPanels(line, points, {0, 0, 1000, 400});
     ASSERT_EQ(panels.size(), 1u);
     // |d| up to 2, a tenth beyond: 2.2, ticks of 0.5, rounded out to 2.5.
     EXPECT_EQ(panels[0].lo, -2.5);
@@ -275,7 +275,7 @@ TEST(PlanMarks, ChartPanelsForTheTrace) {
     EXPECT_EQ(zero.x, 0);
     EXPECT_EQ(zero.y, 200);
     points[1].dH = 0.012;
-    panels = ChartPanels(build.line, points, {0, 0, 1000, 400});
+    panels = ChartPanels(line, points, {0, 0, 1000, 400});
     ASSERT_EQ(panels.size(), 2u);
     EXPECT_STREQ(panels[1].valueName, "dH");
     EXPECT_GT(panels[1].area.top, panels[0].area.top + panels[0].area.height);

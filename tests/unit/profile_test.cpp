@@ -11,8 +11,8 @@
 
 #include "calculator_run.h"
 #include "property/generated_profile.h"
-#include "route/route_cant.h"
-#include "route/route_elements.h"
+#include "route/ip_line.h"
+#include "route/route.h"
 #include "route/route_profile.h"
 #include "selection_lines.h"
 
@@ -64,10 +64,11 @@ TEST_F(ProfileTest, WorkedExampleProfile) {
 }
 
 TEST_F(ProfileTest, WorkedExampleLevelsAndCant) {
-    const std::optional<Route> line = ReadRouteElements(Lines(ExampleLine)).line;
+    const RouteBuild route = BuildRoute(ReadIpTable(Lines(ExampleLine)).table);
     const std::optional<VerticalProfile> profile = ReadRouteProfile(Lines(ExampleProfile)).profile;
-    ASSERT_TRUE(line.has_value() && profile.has_value());
-    const RouteCurve& vu1 = line->curves[0];
+    ASSERT_TRUE(route.refusal.empty() && profile.has_value());
+    const Alignment line = BuildIpLine(route.line);
+    const RouteCurve& vu1 = route.line.curves[0];
     const struct {
         double PK;
         const char *H, *h;
@@ -83,7 +84,7 @@ TEST_F(ProfileTest, WorkedExampleLevelsAndCant) {
     };
     for (const auto& row : rows) {
         EXPECT_EQ(LevelText(DesignLevel(*profile, row.PK)), row.H) << row.PK;
-        EXPECT_EQ(LinearText(DesignCant(*line, row.PK)), row.h) << row.PK;
+        EXPECT_EQ(LinearText(DesignCant(line, row.PK)), row.h) << row.PK;
     }
 }
 

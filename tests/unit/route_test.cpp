@@ -14,12 +14,11 @@
 #include "calculator_run.h"
 #include "selection_lines.h"
 #include "menu/route_set_out_calculator.h"
-#include "route/route_cant.h"
+#include "route/ip_line.h"
+#include "route/line_session.h"
 #include "route/route_elements.h"
-#include "route/route_layout.h"
 #include "route/route_point_trace.h"
 #include "route/route_profile.h"
-#include "route/route_set_out.h"
 #include "numeric/arithmetic.h"
 #include "numeric/clothoid.h"
 #include "property/generated_profile.h"
@@ -36,6 +35,18 @@ const std::vector<std::string> Example = {"START 100.000 5000.000 2000.000",
 
 std::string Figures(const MainPoint& p) {
     return LinearText(p.PK) + " " + LinearText(p.Y) + " " + LinearText(p.X);
+}
+
+// An IP table's line in both forms: the IP form the table's builder computes (its
+// curves and main points) and the model every job reads.
+struct IpLine {
+    Route route;
+    Alignment line;
+};
+IpLine ReadIpLine(const std::vector<std::string>& table) {
+    const RouteBuild build = BuildRoute(ReadIpTable(Lines(table)).table);
+    EXPECT_EQ(build.refusal, "");
+    return {build.line, BuildIpLine(build.line)};
 }
 
 class LineTest : public CalculatorTest {};
@@ -106,8 +117,8 @@ TEST_F(LineTest, ReaderEdgeCases) {
                "  \t", "Ip 17 5650 3900 600 0 x y z", "eNd 6250 4800 end", "IP_VU3 1 2 3 4 5"},
               41));
     ASSERT_TRUE(read.line.has_value()) << read.report;
-    EXPECT_EQ(read.line->curves[1].name, "17");
-    EXPECT_EQ(Figures(read.line->end), "3259.7809 6250.0000 4800.0000");
+    EXPECT_EQ(read.line->elements[5].name, "circle 17");
+    EXPECT_EQ(Figures({read.line->end.PK, read.line->end.Y, read.line->end.X}), "3259.7809 6250.0000 4800.0000");
     EXPECT_EQ(read.report.substr(0, read.report.find("START")),
               "\r\nElements of the line\r\n! Line 41 skipped: Route 12, design of 2026\r\n"
               "! Line 48 skipped: IP_VU3 1 2 3 4 5\r\n");
@@ -156,33 +167,40 @@ class LineProperty : public CalculatorTest {
         CalculatorTest::SetUp();
         LinearDecimals = MaxLinearDecimals;
     }
-    // Traces p by the element's own trace, and checks picket and offset.
+    enum class K { Straight, SpiralIn, Circle, SpiralOut };
+    // The index in line order of a curve's element (a straight's: the one into it).
+    static std::size_t ElementIndex(const Route& route, K kind, std::size_t curve) {
+        std::size_t at = 0;
+        for (std::size_t i = 0; i < curve; ++i)
+            at += route.curves[i].L > 0 ? 4 : 2;
+        const bool spirals = curve < route.curves.size() && route.curves[curve].L > 0;
+        return at + (kind == K::Straight ? 0 : kind == K::SpiralIn ? 1 : kind == K::Circle ? 1 + spirals : 2 + spirals);
+    }
+    // Traces p by the element's own kernel, and checks picket and offset.
     // A spiral's ends lie on its stretch's bounds, which rounding may put a hair
     // outside: they are traced `inward` (1e-7) along the spiral's straight.
-    void ExpectTraced(const Route& line, RouteElement element, MainPoint p, double tolerance,
+    void ExpectTraced(const IpLine& ip, K kind, std::size_t curve, MainPoint p, double tolerance,
                       const std::string& what, double inward = 0) {
         if (inward != 0) {
-            const RouteCurve& c = line.curves[element.curve];
-            const TrackStraight& straight = element.kind == RouteElementKind::SpiralIn ? c.in : c.out;
-            const double along = element.kind == RouteElementKind::SpiralIn ? inward : -inward;
+            const RouteCurve& c = ip.route.curves[curve];
+            const TrackStraight& straight = kind == K::SpiralIn ? c.in : c.out;
+            const double along = kind == K::SpiralIn ? inward : -inward;
             p.Y += along * straight.sinA, p.X += along * straight.cosA;
-            p.PK += inward * (element.kind == RouteElementKind::SpiralIn ? 1 : -1);
+            p.PK += inward * (kind == K::SpiralIn ? 1 : -1);
         }
-        double PK = 0, d = 0;
-        ASSERT_TRUE(RouteLayout(line).TraceOn(element, p.Y, p.X, PK, d)) << what;
-        EXPECT_NEAR(PK, p.PK, tolerance) << what;
-        EXPECT_NEAR(d, 0, tolerance) << what;
+        const std::optional<StationOffset> t =
+            ip.line.elements[ElementIndex(ip.route, kind, curve)].kernel->Trace(p.Y, p.X);
+        ASSERT_TRUE(t.has_value()) << what;
+        EXPECT_NEAR(t->PK, p.PK, tolerance) << what;
+        EXPECT_NEAR(t->d, 0, tolerance) << what;
     }
 };
 
 TEST_F(LineProperty, MainPointsTraceBackOnTheirElements) {
-    using K = RouteElementKind;
     for (long input = 0; input < 150; ++input) {
         RandomInput in(12, 0, input);
-        const std::vector<std::string> table = GeneratedLine(in);
-        const RouteElements read = ReadRouteElements(Lines(table));
-        ASSERT_TRUE(read.line.has_value()) << input << read.report;
-        const Route& line = *read.line;
+        const IpLine ip = ReadIpLine(GeneratedLine(in));
+        const Route& line = ip.route;
         double legs = 0, domers = 0;
         for (std::size_t i = 0; i < line.curves.size(); ++i) {
             const RouteCurve& c = line.curves[i];
@@ -191,18 +209,18 @@ TEST_F(LineProperty, MainPointsTraceBackOnTheirElements) {
             // series; the truncated series also place KSK a little off the angle L/2R,
             // which a tenth more covers.
             const double series = 1.1 * AbsValue(c.NKK.PK + c.L / 2 - c.KSK1.PK) + Tolerance;
-            ExpectTraced(line, {K::Straight, i}, c.NSK1, Tolerance, what + " NSK1 on the straight");
+            ExpectTraced(ip, K::Straight, i, c.NSK1, Tolerance, what + " NSK1 on the straight");
             const double in = c.L > 0 ? 1e-7 : 0; // a plain circle has no spiral to trace on
             if (c.L > 0) {
-                ExpectTraced(line, {K::SpiralIn, i}, c.NSK1, Tolerance, what + " NSK1", in);
-                ExpectTraced(line, {K::SpiralIn, i}, c.KSK1, Tolerance, what + " KSK1", -in);
-                ExpectTraced(line, {K::SpiralOut, i}, c.KSK2, Tolerance, what + " KSK2", -in);
-                ExpectTraced(line, {K::SpiralOut, i}, c.NSK2, Tolerance, what + " NSK2", in);
+                ExpectTraced(ip, K::SpiralIn, i, c.NSK1, Tolerance, what + " NSK1", in);
+                ExpectTraced(ip, K::SpiralIn, i, c.KSK1, Tolerance, what + " KSK1", -in);
+                ExpectTraced(ip, K::SpiralOut, i, c.KSK2, Tolerance, what + " KSK2", -in);
+                ExpectTraced(ip, K::SpiralOut, i, c.NSK2, Tolerance, what + " NSK2", in);
             }
-            ExpectTraced(line, {K::Circle, i}, c.KSK1, series, what + " KSK1 on the circle");
-            ExpectTraced(line, {K::Circle, i}, c.SK, Tolerance, what + " SK");
-            ExpectTraced(line, {K::Circle, i}, c.KSK2, series, what + " KSK2 on the circle");
-            ExpectTraced(line, {K::Straight, i + 1}, c.NSK2, Tolerance, what + " NSK2 on the straight");
+            ExpectTraced(ip, K::Circle, i, c.KSK1, series, what + " KSK1 on the circle");
+            ExpectTraced(ip, K::Circle, i, c.SK, Tolerance, what + " SK");
+            ExpectTraced(ip, K::Circle, i, c.KSK2, series, what + " KSK2 on the circle");
+            ExpectTraced(ip, K::Straight, i + 1, c.NSK2, Tolerance, what + " NSK2 on the straight");
             // The elements measured on the plane.
             EXPECT_NEAR(PlaneDistance(c.IP.Y - c.NSK1.Y, c.IP.X - c.NSK1.X), c.T, Tolerance) << what;
             EXPECT_NEAR(PlaneDistance(c.IP.Y - c.SK.Y, c.IP.X - c.SK.X), c.B, Tolerance) << what;
@@ -227,10 +245,9 @@ TEST_F(LineProperty, CantIsContinuousAlongTheLine) {
             if (const LineFields f = SplitLineFields(text, 6);
                 f.count == 6 && ParseNumber(std::string(f.at[5]).c_str()) > 0)
                 text += " " + std::string(FormatNumber(in.Uniform(0, 180)));
-        const RouteElements read = ReadRouteElements(Lines(table));
-        ASSERT_TRUE(read.line.has_value()) << input << read.report;
-        const Route& line = *read.line;
-        const auto h = [&](double PK) { return DesignCant(line, PK); };
+        const IpLine ip = ReadIpLine(table);
+        const Route& line = ip.route;
+        const auto h = [&](double PK) { return DesignCant(ip.line, PK); };
         for (const RouteCurve& c : line.curves) {
             const std::string what = "input " + std::to_string(input) + " " + c.name;
             const std::pair<const MainPoint*, double> ends[] = {
@@ -260,8 +277,7 @@ std::map<std::string, std::string> TracedLines(const std::string& report) {
 class LineOfPoints : public CalculatorTest {
   protected:
     void TearDown() override {
-        TheStoredRoute.reset();
-        TheStoredProfile.reset();
+        TheLineSession().Clear();
         CalculatorTest::TearDown();
     }
     // Sets out (PK, d) on the stored line as one CALC of its dialog; the report's
@@ -279,10 +295,10 @@ class LineOfPoints : public CalculatorTest {
 };
 
 TEST_F(LineOfPoints, WorkedExampleSetOut) {
-    TheStoredRoute = ReadRouteElements(Lines(Example)).line;
-    ASSERT_TRUE(TheStoredRoute.has_value());
+    const IpLine ip = ReadIpLine(Example);
+    TheLineSession().SetLine(ip.line);
     // The pickets of the table are NSK1 + 40 m, SK and NSK2 + 10 m.
-    const RouteCurve &vu1 = TheStoredRoute->curves[0], &vu2 = TheStoredRoute->curves[1];
+    const RouteCurve &vu1 = ip.route.curves[0], &vu2 = ip.route.curves[1];
     EXPECT_EQ(SetOut(vu1.NSK1.PK + 40, 2.5),
               "S   PK=843.3471   d=2.5000   Y=5447.9161   X=2593.2772   spiral in VU1");
     EXPECT_EQ(SetOut(vu1.SK.PK, -1), "S   PK=1092.6043   d=-1.0000   Y=5563.5973   X=2813.0600   circle VU1");
@@ -302,9 +318,9 @@ TEST_F(LineOfPoints, SetOutPointsTraceBack) {
     LinearDecimals = MaxLinearDecimals;
     for (long input = 0; input < 60; ++input) {
         RandomInput in(13, 1, input);
-        TheStoredRoute = ReadRouteElements(Lines(GeneratedLine(in))).line;
-        ASSERT_TRUE(TheStoredRoute.has_value()) << input;
-        const Route& line = *TheStoredRoute;
+        const IpLine ip = ReadIpLine(GeneratedLine(in));
+        TheLineSession().SetLine(ip.line);
+        const Route& line = ip.route;
         std::vector<std::string> points;
         std::vector<std::pair<double, double>> setOut;
         for (int k = 0; k < 25; ++k) {
@@ -322,7 +338,7 @@ TEST_F(LineOfPoints, SetOutPointsTraceBack) {
                          " " + FormatNumber(line.start.X - 1e-3 * line.curves[0].in.cosA));
         points.push_back("E " + std::string(FormatNumber(line.end.Y + 1e-3 * line.curves.back().out.sinA)) +
                          " " + FormatNumber(line.end.X + 1e-3 * line.curves.back().out.cosA));
-        const std::map<std::string, std::string> traced = TracedLines(TracePointsOnRoute(line, Lines(points)));
+        const std::map<std::string, std::string> traced = TracedLines(TracePointsOnRoute(ip.line, Lines(points)).report);
         for (std::size_t k = 0; k + 2 < points.size(); ++k) {
             const std::string name = points[k].substr(0, points[k].find(' '));
             const std::string& report = traced.at(name);
@@ -348,12 +364,13 @@ TEST_F(LineOfPoints, SetOutPointsTraceBackToTheirDesignLevel) {
     LinearDecimals = MaxLinearDecimals;
     for (long input = 0; input < 40; ++input) {
         RandomInput in(16, 1, input);
-        TheStoredRoute = ReadRouteElements(Lines(GeneratedLine(in))).line;
-        ASSERT_TRUE(TheStoredRoute.has_value()) << input;
-        const Route& line = *TheStoredRoute;
-        TheStoredProfile =
+        const IpLine ip = ReadIpLine(GeneratedLine(in));
+        TheLineSession().SetLine(ip.line);
+        const Route& line = ip.route;
+        const std::optional<VerticalProfile> profile =
             ReadRouteProfile(Lines(GeneratedProfile(in, line.start.PK - 5, line.end.PK + 5))).profile;
-        ASSERT_TRUE(TheStoredProfile.has_value()) << input;
+        ASSERT_TRUE(profile.has_value()) << input;
+        TheLineSession().SetProfile(*profile);
         std::vector<std::string> points;
         struct Point {
             double PK, d, H;
@@ -372,7 +389,7 @@ TEST_F(LineOfPoints, SetOutPointsTraceBackToTheirDesignLevel) {
                              FormatNumber(store[StoredValue::X_pz]) + " " + FormatNumber(H));
             setOut.push_back({PK, d, H});
         }
-        const std::string report = TracePointsOnRoute(line, Lines(points), &*TheStoredProfile);
+        const std::string report = TracePointsOnRoute(ip.line, Lines(points), &*profile).report;
         const std::map<std::string, std::string> traced = TracedLines(report);
         for (std::size_t k = 0; k < points.size(); ++k) {
             const std::string& traceLine = traced.at(points[k].substr(0, points[k].find(' ')));
@@ -394,15 +411,17 @@ TEST_F(LineOfPoints, SetOutPointsTraceBackToTheirDesignLevel) {
 // Beyond PEND the line goes on: a picket there is set out, and a point there
 // traced, with the level outside of the profile, and the dialog's H is empty.
 TEST_F(LineOfPoints, PicketsBeyondTheProfile) {
-    TheStoredRoute = ReadRouteElements(Lines(Example)).line;
-    TheStoredProfile = ReadRouteProfile(Lines({"PSTART 100 210.5", "PEND 3250 212.4"})).profile;
-    ASSERT_TRUE(TheStoredRoute && TheStoredProfile);
+    TheLineSession().SetLine(ReadIpLine(Example).line);
+    const std::optional<VerticalProfile> profile =
+        ReadRouteProfile(Lines({"PSTART 100 210.5", "PEND 3250 212.4"})).profile;
+    ASSERT_TRUE(profile.has_value());
+    TheLineSession().SetProfile(*profile);
     const std::string point = SetOut(3255, 1);
     EXPECT_TRUE(point.ends_with("   !Level outside of the profile!   straight VU2-END")) << point;
     EXPECT_EQ(out.ResultField(IDC_H_SO), "");
     const std::string survey = "B " + std::string(FormatNumber(store[StoredValue::Y_pz])) + " " +
                                FormatNumber(store[StoredValue::X_pz]) + " 212.5";
-    const std::string report = TracePointsOnRoute(*TheStoredRoute, Lines({survey}), &*TheStoredProfile);
+    const std::string report = TracePointsOnRoute(*TheLineSession().Line(), Lines({survey}), &*profile).report;
     EXPECT_EQ(report.substr(report.find("\r\nB") + 2),
               "B   PK=3255.0000   d=1.0000   !Level outside of the profile!   straight VU2-END\r\n"
               "Points: 1 traced, 0 outside, 0 skipped, 0 levels compared\r\n");

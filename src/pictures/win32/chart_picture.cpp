@@ -8,11 +8,10 @@
 #include "pictures/label_placement.h"
 #include "pictures/offset_chart.h"
 #include "pictures/round_numbers.h"
-#include "route/route_elements.h"
-#include "route/route_results.h"
+#include "route/line_session.h"
 
 namespace {
-using K = RouteElementKind;
+using K = AlignmentElementKind;
 
 // Margins of the chart, in millimetres: the value labels at the left, the band names
 // above, the picket labels below.
@@ -51,7 +50,7 @@ void DrawBands(HDC dc, const ChartPanel& panel, const std::vector<ChartBand>& ba
         const double left = ChartToDevice(panel, band.from, 0).x, right = ChartToDevice(panel, band.to, 0).x;
         const POINT from = ToPoint({left, top}), to = ToPoint({right, bottom});
         const RECT rect{from.x, from.y, std::max(to.x, from.x + 1), to.y};
-        FillRect(dc, &rect, brushes[band.kind == K::Straight ? 0 : band.kind == K::Circle ? 2 : 1]);
+        FillRect(dc, &rect, brushes[band.kind == K::Straight ? 0 : band.kind == K::Arc ? 2 : 1]);
         if (named && measure.Width(band.name) + unitsPerMm <= right - left)
             WriteCentred(dc, band.name, (left + right) / 2, top - TopMargin * unitsPerMm / 2);
     }
@@ -86,8 +85,8 @@ void DrawAxes(HDC dc, const ChartPanel& panel, const DeviceStyle& style) {
     WriteText(dc, {left + mm, top + mm / 2, 0, 0}, panel.valueName);
 }
 
-void DrawChart(HDC dc, const DrawingArea& area, const DeviceStyle& style, const Route* line,
-               const RouteResults& results) {
+void DrawChart(HDC dc, const DrawingArea& area, const DeviceStyle& style, const Alignment* line,
+               const LineSession& results) {
     FillArea(dc, area, RGB(255, 255, 255));
     if (line == nullptr) return;
     const int saved = SaveDC(dc);
@@ -101,7 +100,7 @@ void DrawChart(HDC dc, const DrawingArea& area, const DeviceStyle& style, const 
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));
     const std::vector<ChartBand> bands = RouteBands(*line);
-    const std::vector<ChartPanel> panels = ChartPanels(*line, results.tracedPoints, inner);
+    const std::vector<ChartPanel> panels = ChartPanels(*line, results.TracedPoints(), inner);
     std::vector<LabelRequest> requests;
     std::vector<std::string> names;
     std::vector<LabelBox> markers;
@@ -112,7 +111,7 @@ void DrawChart(HDC dc, const DrawingArea& area, const DeviceStyle& style, const 
         DrawBands(dc, panel, bands, mm, i == 0);
         DrawAxes(dc, panel, style);
         ShapeBatch squares;
-        for (const TracedRoutePoint& p : results.tracedPoints) {
+        for (const TracedRoutePoint& p : results.TracedPoints()) {
             const double value = i == 0 ? p.d : p.dH.value_or(NAN);
             if (!std::isfinite(value)) continue;
             const DevicePoint at = ChartToDevice(panel, p.PK, value);
@@ -136,8 +135,8 @@ void DrawChart(HDC dc, const DrawingArea& area, const DeviceStyle& style, const 
 class ChartPicture : public Picture {
   public:
     const char* Title() const override { return ChartTitle; }
-    bool Update() override {
-        line_ = TheStoredRoute ? &*TheStoredRoute : nullptr;
+    bool Update(bool) override {
+        line_ = TheLineSession().Line();
         return false;
     }
     // The chart always fits its window: the whole line across.
@@ -145,15 +144,15 @@ class ChartPicture : public Picture {
     void Zoom(const DrawingArea&, DevicePoint, double) override {}
     void Pan(double, double) override {}
     void Draw(HDC dc, const DrawingArea& area, const DeviceStyle& style) override {
-        DrawChart(dc, area, style, line_, TheRouteResults);
+        DrawChart(dc, area, style, line_, TheLineSession());
     }
     std::string DrawOnPage(HDC dc, const DrawingArea& page, const DeviceStyle& style, const DrawingArea&) override {
-        DrawChart(dc, page, style, line_, TheRouteResults);
+        DrawChart(dc, page, style, line_, TheLineSession());
         return "";
     }
 
   private:
-    const Route* line_ = nullptr;
+    const Alignment* line_ = nullptr;
 };
 } // namespace
 

@@ -16,9 +16,9 @@ class Picture {
 
     // The window's caption and the printed title.
     virtual const char* Title() const = 0;
-    // Takes up the line and the results as they now are; true when the view must be
-    // fitted again (another line was read).
-    virtual bool Update() = 0;
+    // Takes up the line and the results as they now are (anotherLine: the line is
+    // not the one shown before); true when the view must be fitted again.
+    virtual bool Update(bool anotherLine) = 0;
     // The view that shows the whole picture in the area.
     virtual void Fit(const DrawingArea& area) = 0;
     virtual void Zoom(const DrawingArea& area, DevicePoint about, double factor) = 0;

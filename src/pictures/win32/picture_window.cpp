@@ -195,7 +195,7 @@ void RegisterPictureClass(HINSTANCE instance) {
 void OpenPictureWindow(HWND owner, HWND& window, std::unique_ptr<Picture> (*make)(),
                        const std::string* documentPath) {
     if (window != nullptr) {
-        UpdatePictureWindow(window);
+        UpdatePictureWindow(window, false);
         ShowWindow(window, SW_SHOWNORMAL);
         SetForegroundWindow(window);
         return;
@@ -203,7 +203,7 @@ void OpenPictureWindow(HWND owner, HWND& window, std::unique_ptr<Picture> (*make
     const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE));
     RegisterPictureClass(instance);
     auto* state = new PictureState{make(), &window, documentPath};
-    state->picture->Update();
+    state->picture->Update(true);
     const HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(IDM_PICTURE_MENU));
     window = CreateWindowExA(0, PictureClass, state->picture->Title(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                              CW_USEDEFAULT, 720, 540, owner, menu, instance, state);
@@ -213,9 +213,9 @@ void OpenPictureWindow(HWND owner, HWND& window, std::unique_ptr<Picture> (*make
     UpdateWindow(window);
 }
 
-void UpdatePictureWindow(HWND window) {
+void UpdatePictureWindow(HWND window, bool anotherLine) {
     if (window == nullptr) return;
     PictureState* state = StateOf(window);
-    if (state->picture->Update()) state->picture->Fit(ClientArea(window));
+    if (state->picture->Update(anotherLine)) state->picture->Fit(ClientArea(window));
     InvalidateRect(window, nullptr, FALSE);
 }

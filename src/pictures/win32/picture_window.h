@@ -15,5 +15,6 @@
 // to the front and brought up to date). documentPath names the book on a printed page.
 void OpenPictureWindow(HWND owner, HWND& window, std::unique_ptr<Picture> (*make)(),
                        const std::string* documentPath);
-// Brings an open window up to date with the line and the results; none does nothing.
-void UpdatePictureWindow(HWND window);
+// Brings an open window up to date with the line and the results (anotherLine: a
+// line was read since); none does nothing.
+void UpdatePictureWindow(HWND window, bool anotherLine);

@@ -167,17 +167,17 @@ std::vector<POINT> RegularPolygon(DevicePoint at, double r, int sides) {
 
 // The set-out points as diamonds and the traced points as crosses with their names,
 // each kind in one call.
-void DrawResults(const Painter& p, const RouteResults& results, const GroundExtent& clip, Labels& labels) {
+void DrawResults(const Painter& p, const LineSession& results, const GroundExtent& clip, Labels& labels) {
     const double r = p.Mm(MarkerRadius);
     ShapeBatch diamonds, crosses;
-    for (const SetOutRoutePoint& s : results.setOutPoints) {
+    for (const SetOutRoutePoint& s : results.SetOutPoints()) {
         if (!Inside(clip, {s.Y, s.X})) continue;
         const DevicePoint at = p.At({s.Y, s.X});
         if (diamonds.AlreadyAt(ToPoint(at))) continue;
         diamonds.Add({ToPoint({at.x, at.y - r}), ToPoint({at.x + r, at.y}), ToPoint({at.x, at.y + r}),
                       ToPoint({at.x - r, at.y})});
     }
-    for (const TracedRoutePoint& t : results.tracedPoints) {
+    for (const TracedRoutePoint& t : results.TracedPoints()) {
         if (!Inside(clip, {t.Y, t.X})) continue;
         const DevicePoint at = p.At({t.Y, t.X});
         labels.Add(at, t.name);

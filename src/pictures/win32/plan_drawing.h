@@ -8,14 +8,14 @@
 #include "pictures/route_marks.h"
 #include "pictures/track_sampling.h"
 #include "pictures/win32/picture_gdi.h"
-#include "route/route.h"
-#include "route/route_results.h"
+#include "alignment/alignment.h"
+#include "route/line_session.h"
 
 // What the plan shows, taken from the line when it was read; the track's polylines
 // kept for the tolerance they were sampled at.
 struct PlanContent {
-    const Route* line = nullptr;
-    const RouteResults* results = nullptr;
+    const Alignment* line = nullptr;
+    const LineSession* results = nullptr;
     std::vector<PlanMark> marks;
     std::vector<PicketTick> ticks;
     std::vector<GroundPoint> polygon;

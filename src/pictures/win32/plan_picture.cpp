@@ -8,19 +8,18 @@
 #include "pictures/route_marks.h"
 #include "pictures/track_sampling.h"
 #include "pictures/win32/plan_drawing.h"
-#include "route/route_elements.h"
-#include "route/route_results.h"
+#include "route/line_session.h"
 
 namespace {
 class PlanPicture : public Picture {
   public:
     const char* Title() const override { return PlanTitle; }
 
-    bool Update() override {
-        const bool anotherLine = !content_.line || TheRouteResults.lineReads != lineReads_;
-        lineReads_ = TheRouteResults.lineReads;
-        content_.line = TheStoredRoute ? &*TheStoredRoute : nullptr;
-        content_.results = &TheRouteResults;
+    bool Update(bool anotherLine) override {
+        const LineSession& session = TheLineSession();
+        anotherLine = anotherLine || content_.line == nullptr;
+        content_.line = session.Line();
+        content_.results = &session;
         if (anotherLine && content_.line) {
             content_.marks = RouteMarks(*content_.line);
             content_.ticks = PicketTicks(*content_.line);
@@ -34,7 +33,7 @@ class PlanPicture : public Picture {
     void Fit(const DrawingArea& area) override {
         if (!content_.line) return;
         GroundExtent extent = RouteExtent(*content_.line);
-        for (const TracedRoutePoint& p : content_.results->tracedPoints)
+        for (const TracedRoutePoint& p : content_.results->TracedPoints())
             extent.Include({p.Y, p.X});
         view_ = FitView(extent, area);
     }
@@ -64,7 +63,6 @@ class PlanPicture : public Picture {
   private:
     PlanContent content_;
     GroundView view_;
-    unsigned lineReads_ = 0;
 };
 } // namespace
 

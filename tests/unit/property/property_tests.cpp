@@ -39,10 +39,10 @@
 #include "property/generated_profile.h"
 #include "property/random_input.h"
 #include "resource_ids.h"
+#include "alignment/alignment_trace.h"
 #include "route/route_elements.h"
 #include "route/route_profile.h"
 #include "route/route_point_trace.h"
-#include "route/route_set_out.h"
 #include "text/line_fields.h"
 #include "text/number_text.h"
 #include "text/selected_lines.h"
@@ -669,10 +669,10 @@ std::vector<std::string> HostileTable(RandomInput& in) {
             return ::testing::AssertionSuccess();
         return ::testing::AssertionFailure() << "a refusal that is not one line: " << read.report;
     }
-    const Route& route = *read.line;
+    const Alignment& route = *read.line;
     std::vector<double> pickets = {route.start.PK};
-    for (const RouteCurve& c : route.curves)
-        pickets.insert(pickets.end(), {c.NSK1.PK, c.KSK1.PK, c.KSK2.PK, c.NSK2.PK});
+    for (const AlignmentElement& e : route.elements)
+        pickets.insert(pickets.end(), {e.drawFrom, e.drawTo});
     pickets.push_back(route.end.PK);
     for (std::size_t k = 0; k < pickets.size(); ++k)
         if (!std::isfinite(pickets[k]) || (k > 0 && pickets[k] < pickets[k - 1]))
@@ -697,8 +697,7 @@ TEST(RouteProperty, AnyTableIsReadWholeOrRefusedAndItsPointsTraceBack) {
         ASSERT_TRUE(ReadWholeOrRefused(read)) << table;
         ASSERT_TRUE(read.line.has_value() || !buildable) << read.report << table;
         if (!read.line) return;
-        const Route& route = *read.line;
-        const RouteLayout layout(route);
+        const Alignment& route = *read.line;
         LinearDecimals = MaxLinearDecimals;
 
         // Points set out, each followed by a hostile point line now and then.
@@ -708,20 +707,23 @@ TEST(RouteProperty, AnyTableIsReadWholeOrRefusedAndItsPointsTraceBack) {
         for (int k = 0; k < 20; ++k) {
             const double PK = in.Percent(90) ? in.Uniform(route.start.PK, route.end.PK) : in.Mixed();
             const double d = in.Percent(90) ? in.Uniform(-20, 20) : in.Mixed();
-            const RouteSetOut point = SetOutOnRoute(layout, PK, d);
+            const std::vector<LineSetOut> places = SetOutOnAlignment(route, PK, d);
+            const LineSetOut point =
+                places.empty() ? LineSetOut{SetOutOutcome::PicketOutside, 0, 0, 0} : places.front();
             const bool before =
                 PK<route.start.PK - LengthTolerance, beyond = PK> route.end.PK + LengthTolerance;
             if (before || beyond || std::isnan(PK)) {
-                ASSERT_EQ(point.outcome, RouteSetOut::Outcome::PicketOutside) << PK;
+                ASSERT_EQ(point.outcome, SetOutOutcome::PicketOutside) << PK;
             }
-            if (point.outcome != RouteSetOut::Outcome::SetOut) continue;
+            if (point.outcome != SetOutOutcome::SetOut) continue;
             if (AbsValue(d) <= 1e6) {
                 ASSERT_TRUE(std::isfinite(point.Y) && std::isfinite(point.X)) << PK << " " << d << "\n"
                                                                               << table;
             }
             bool nearKsk = false;
-            for (const RouteCurve& c : route.curves)
-                nearKsk = nearKsk || AbsValue(PK - c.KSK1.PK) < 0.05 || AbsValue(PK - c.KSK2.PK) < 0.05;
+            for (const AlignmentElement& e : route.elements)
+                nearKsk = nearKsk || (e.kind == AlignmentElementKind::Arc &&
+                                      (AbsValue(PK - e.drawFrom) < 0.05 || AbsValue(PK - e.drawTo) < 0.05));
             const bool checked = buildable && !nearKsk && AbsValue(d) <= 20;
             points += "P" + std::to_string(setOut.size()) + " " + FormatNumber(point.Y) + " " +
                       FormatNumber(point.X) + "\r\n";
@@ -733,7 +735,7 @@ TEST(RouteProperty, AnyTableIsReadWholeOrRefusedAndItsPointsTraceBack) {
                 points += "\r\n";
             }
         }
-        const std::string report = TracePointsOnRoute(route, SelectedLines(points, 0, points.size()));
+        const std::string report = TracePointsOnRoute(route, SelectedLines(points, 0, points.size())).report;
         LinearDecimals = DefaultLinearDecimals;
 
         // One report line per point line, then the counts of them all.

@@ -12,15 +12,6 @@
 #include "elements/straight_kernels.h"
 #include "route/route.h"
 
-enum class RouteElementKind { Straight, SpiralIn, Circle, SpiralOut };
-
-struct RouteElement {
-    RouteElementKind kind;
-    // The curve the element belongs to; for a straight, the curve it leads into
-    // (the number of curves for the straight to END).
-    std::size_t curve;
-};
-
 // The straight leading into curve `curve` (the number of curves: to END): A at its
 // first point (START or the IP before it) and B at its last (the next IP or END),
 // with the pickets those points have along the straight.
@@ -35,6 +26,3 @@ CircularElement RouteCircle(const Route& route, std::size_t curve);
 // where the pickets are higher, so that they fall toward the curve), KKK in place
 // of NKK, and the rest as for the entry.
 SpiralElement RouteSpiral(const Route& route, std::size_t curve, bool entry);
-
-// "straight START-VU1", "spiral in VU1", "circle VU1", "spiral out VU1".
-std::string RouteElementName(const Route& route, const RouteElement& element);

@@ -1,4 +1,4 @@
-#include "route/route_element_geometry.h"
+#include "route/ip_element_geometry.h"
 
 #include "numeric/arithmetic.h"
 
@@ -41,21 +41,4 @@ SpiralElement RouteSpiral(const Route& route, std::size_t curve, bool entry) {
     const MainPoint line = entry ? StraightStart(route, curve) : StraightEnd(route, curve + 1);
     const double PK_line = entry ? c.NKK.PK - Between(line, c.NKK) : c.KKK.PK + Between(c.KKK, line);
     return MakeSpiralElement(PK_line, line.Y, line.X, join.PK, join.Y, join.X, c.Y_ck, c.X_ck, c.R, c.L, 0);
-}
-
-std::string RouteElementName(const Route& route, const RouteElement& element) {
-    const std::size_t n = route.curves.size();
-    switch (element.kind) {
-    case RouteElementKind::Straight:
-        return "straight " +
-               (element.curve == 0 ? std::string("START") : route.curves[element.curve - 1].name) + "-" +
-               (element.curve == n ? std::string("END") : route.curves[element.curve].name);
-    case RouteElementKind::SpiralIn:
-        return "spiral in " + route.curves[element.curve].name;
-    case RouteElementKind::Circle:
-        return "circle " + route.curves[element.curve].name;
-    case RouteElementKind::SpiralOut:
-        return "spiral out " + route.curves[element.curve].name;
-    }
-    return {};
 }
