@@ -160,13 +160,25 @@ ElementLineBuild BuildElementLine(const ElementTable& table) {
     line.end = {last.PK + last.L, table.Y_end, table.X_end, std::sin(end.A), std::cos(end.A)};
     line.marks.insert(line.marks.begin(), {MarkKind::End, "START", {first.Y, first.X}});
     line.marks.push_back({MarkKind::End, "END", {table.Y_end, table.X_end}});
-    report += "END   PK=" + LinearText(line.end.PK) + "   Y=" + LinearText(table.Y_end) +
-              "   X=" + LinearText(table.X_end) + "\r\n";
-    report += "Length=" + LinearText(internal + last.L - first.PK) + "\r\n";
     std::vector<CantRow> cant;
     for (const TableCant& row : table.cant)
         cant.push_back({row.PK, row.h, 0});
     SetCantRows(line, std::move(cant));
+    for (std::size_t i = 0; i < table.cant.size(); ++i) {
+        const TableCant& row = table.cant[i];
+        if (i > 0 && line.cant[i].internal < line.cant[i - 1].internal) {
+            build.refusal = TableLineName(row.lineNumber) + ": the CANT station comes before the one of " +
+                            TableLineName(table.cant[i - 1].lineNumber);
+            return build;
+        }
+        // Kept, but a cant outside of the line applies nowhere.
+        if (!InternalStation(line, row.PK))
+            report += "   !CANT of " + TableLineName(row.lineNumber) + " at PK=" + LinearText(row.PK) +
+                      " lies outside of the line!\r\n";
+    }
+    report += "END   PK=" + LinearText(line.end.PK) + "   Y=" + LinearText(table.Y_end) +
+              "   X=" + LinearText(table.X_end) + "\r\n";
+    report += "Length=" + LinearText(internal + last.L - first.PK) + "\r\n";
     IndexAlignment(line);
     return build;
 }
