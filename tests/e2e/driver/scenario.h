@@ -65,6 +65,7 @@ std::vector<Scenario> CalculatorInputScenarios();
 std::vector<Scenario> SetOutScenarios();
 std::vector<Scenario> PointTraceScenarios();
 std::vector<Scenario> LineScenarios();
+std::vector<Scenario> ElementTableScenarios();
 std::vector<Scenario> ReleaseSmokeScenarios();
 std::vector<Scenario> FindReplaceScenarios();
 std::vector<Scenario> GoToScenarios();
