@@ -65,7 +65,7 @@ int main() {
     const DrawingArea area{0, 0, Width, Height};
 
     const auto plan = MakePlanPicture();
-    plan->Update();
+    plan->Update(true);
     plan->Fit(area);
     const auto first = MedianMilliseconds(1, [&] { plan->Draw(memory, area, style); });
     std::printf("plan of 1,000 IPs, 10,000 traced and 10,000 set-out points, first repaint (sampling the track): "
@@ -75,7 +75,7 @@ int main() {
     plan->Draw(memory, area, style); // samples the track at the new tolerance
     std::printf("plan, zoomed in 50 times, one repaint: %.1f ms\n", Repaint(memory, *plan, area, style));
     const auto chart = MakeChartPicture();
-    chart->Update();
+    chart->Update(true);
     std::printf("chart of 10,000 offsets, one repaint: %.1f ms\n", Repaint(memory, *chart, area, style));
 
     DeleteDC(memory);

@@ -94,25 +94,6 @@ int ExitProgram() {
     return 1;
 }
 
-void RunFileCommand(int command) {
-    switch (command) {
-    case CMD_FILE_NEW:
-        NewDocument();
-        break;
-    case CMD_FILE_OPEN:
-        OpenDocument();
-        break;
-    case CMD_FILE_SAVE:
-        SaveDocument();
-        break;
-    case CMD_FILE_SAVE_AS:
-        SaveDocumentAs();
-        break;
-    case CMD_FILE_PRINT:
-        PrintEditorText(MainWindow, EditorControl, FileName);
-        break;
-    case CMD_FILE_EXIT:
-        ExitProgram();
-        break;
-    }
+void PrintDocument() {
+    PrintEditorText(MainWindow, EditorControl, FileName);
 }

@@ -26,10 +26,10 @@ int SaveToFileName();
 int SaveDocumentAs();
 // Asks the save question, then ends the message loop. 0 when the user cancelled.
 int ExitProgram();
-// Runs File menu command `command` (New, Open, Save, Save As, Print, Exit). The File
-// commands manage the modified flag themselves: it keeps its value when a command is
-// cancelled or fails.
-void RunFileCommand(int command);
+// Prints the field book through the Print dialog.
+void PrintDocument();
+// The File commands manage the modified flag themselves: it keeps its value when a
+// command is cancelled or fails.
 // Asks "File has changed. Save?" when the text is modified: 1 to go on, 0 to cancel
 // the command (Cancel, or Yes followed by a save that did not happen).
 int ConfirmSave();

@@ -1,10 +1,8 @@
-// The Edit menu: Undo, Select All, Cut, Copy and Paste are messages to the text
-// field; Find, Find Next (and Shift+F3 upward), Replace and Go To open their dialogs
-// over the field's parent window.
+// The Edit menu's Undo: the text field's own, or a notice when there is nothing to
+// undo. (Select All, Cut, Copy and Paste are messages to the text field; Find, Find
+// Next, Replace and Go To open their dialogs over the field's parent window.)
 #pragma once
 
 #include <windows.h>
 
-// Runs Edit menu command `command` (Undo, Select All, Cut, Copy, Paste, Find, Find
-// Next, Find Previous, Replace, Go To) on the edit control.
-void RunEditCommand(HWND edit, int command);
+void UndoInEditor(HWND edit);

@@ -29,12 +29,13 @@ void OnEditorNotification(UINT code) {
     }
 }
 
-void OnCommand(HWND window, int id, HWND, UINT code) {
+void OnCommand(HWND window, int id, HWND from, UINT code) {
     if (id == IDC_EDITOR) {
         OnEditorNotification(code);
         return;
     }
-    RunMenuCommand(window, EditorControl, id);
+    // A picture's window hands its commands on with itself as the sender.
+    RunMenuCommand(window, EditorControl, id, from);
 }
 
 // The text field fills the whole client area (it does not exist yet during the

@@ -6,5 +6,6 @@
 #include <windows.h>
 
 // Dialogs are owned by `owner`; the text commands and the reports work on the text
-// field `editor`. An id that is no command does nothing.
-void RunMenuCommand(HWND owner, HWND editor, int id);
+// field `editor`; a picture's Print and Fit on the picture's window `source`. An id
+// that is no command does nothing.
+void RunMenuCommand(HWND owner, HWND editor, int id, HWND source = nullptr);

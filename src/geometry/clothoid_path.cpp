@@ -22,7 +22,8 @@ struct KnotSeries {
 // 1 / n for the series' divisions, which would otherwise cost most of its time.
 constexpr auto Reciprocals = [] {
     std::array<double, MaxSeriesTerms + 2> r{};
-    for (int n = 1; n < MaxSeriesTerms + 2; ++n) r[n] = 1.0 / n;
+    for (int n = 1; n < MaxSeriesTerms + 2; ++n)
+        r[n] = 1.0 / n;
     return r;
 }();
 
@@ -46,19 +47,20 @@ KnotSeries SumFromKnot(double k, double c, double t) {
         gRight += bRight;
         fAlong += bAlong * Reciprocals[m + 2];
         fRight += bRight * Reciprocals[m + 2];
-        if (m + 1 > growth && std::abs(bAlong) + std::abs(bRight) + std::abs(lastAlong) + std::abs(lastRight) <=
-                                  SeriesTolerance)
+        if (m + 1 > growth &&
+            std::abs(bAlong) + std::abs(bRight) + std::abs(lastAlong) + std::abs(lastRight) <=
+                SeriesTolerance)
             break;
     }
     return {t * fAlong, t * fRight, gAlong, gRight};
 }
 
-// How far from a knot of curvature k the tangent may run on before it turns by
-// MaxExtensionTurn: the root of |c| t^2 + |k| t = MaxExtensionTurn, in the form
-// that loses nothing when c is small; without limit on a straight.
-double ExtensionReach(double k, double c) {
-    const double denominator = std::abs(k) + std::sqrt(k * k + 4 * MaxExtensionTurn * std::abs(c));
-    return denominator > 0 ? 2 * MaxExtensionTurn / denominator : Infinity;
+// How far from a point of curvature k the tangent runs before it turns by `turn`: the
+// root of |c| t^2 + |k| t = turn, in the form that loses nothing when c is small;
+// without limit on a straight.
+double TurnReach(double k, double c, double turn) {
+    const double denominator = std::abs(k) + std::sqrt(k * k + 4 * turn * std::abs(c));
+    return denominator > 0 ? 2 * turn / denominator : Infinity;
 }
 
 // A point of the element relative to its start point, with its direction and curvature.
@@ -143,7 +145,8 @@ ClothoidPath MakeClothoidPath(double Y0, double X0, double A0, double L, double 
     const double piecesByTurn = std::ceil(L * std::max(std::abs(k1), std::abs(k2)) / PieceTurn);
     if (!std::isfinite(c) || !(piecesByTurn <= MaxPieces)) return p;
     // A straight needs one piece: its series is exact at any distance, its chord is itself.
-    const double piecesByLength = k1 == 0 && k2 == 0 ? 1 : std::min(std::ceil(L / PieceLength), double{MaxPieces});
+    const double piecesByLength =
+        k1 == 0 && k2 == 0 ? 1 : std::min(std::ceil(L / PieceLength), double{MaxPieces});
     const int pieces = static_cast<int>(std::max({1.0, piecesByTurn, piecesByLength}));
     p.c = c;
     p.h = L / pieces;
@@ -158,8 +161,8 @@ ClothoidPath MakeClothoidPath(double Y0, double X0, double A0, double L, double 
         const double A = A0 + s * (k1 + c * s);
         knot = {next.y, next.x, A, std::sin(A), std::cos(A), k1 + 2 * c * s};
     }
-    p.before = ExtensionReach(p.knots.front().k, c);
-    p.after = ExtensionReach(p.knots.back().k, c);
+    p.before = TurnReach(p.knots.front().k, c, MaxExtensionTurn);
+    p.after = TurnReach(p.knots.back().k, c, MaxExtensionTurn);
     return p;
 }
 
@@ -181,7 +184,7 @@ double CurvatureAt(const ClothoidPath& p, double s) {
 // pass steps by f / (1 - k d). Where 1 - k d <= 0 the point lies beyond the centre of
 // curvature of C(s) and Newton would head for the farthest foot; the pass then steps
 // toward the nearer one instead (along f, where the distance falls). Every step is
-// cut to one piece, and s is kept within the extension.
+// cut to where the tangent turns by FootStepTurn, and s is kept within the extension.
 PathFoot FootOnPath(const ClothoidPath& p, double Y, double X) {
     PathFoot foot{false, NaN, NaN, 0};
     const double py = Y - p.Y0, px = X - p.X0;
@@ -195,7 +198,8 @@ PathFoot FootOnPath(const ClothoidPath& p, double Y, double X) {
         const double f = dy * local.sinA + dx * local.cosA;
         const double d = dy * local.cosA - dx * local.sinA;
         const double q = 1 - local.k * d;
-        const double step = std::clamp(q > 0 ? f / q : (f < 0 ? -p.h : p.h), -p.h, p.h);
+        const double reach = TurnReach(local.k, p.c, FootStepTurn);
+        const double step = std::clamp(q > 0 ? f / q : (f < 0 ? -reach : reach), -reach, reach);
         s = std::clamp(s + step, -p.before, p.L + p.after);
         foot.s = s;
         foot.d = d;

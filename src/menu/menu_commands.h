@@ -10,15 +10,33 @@
 #include "calculator/calculator.h"
 #include "trace/point_batch_trace.h"
 
+// Each File, Edit and picture command is a kind of its own, so that the main window
+// runs any command by its table entry alone.
 enum class CommandKind {
-    File,              // New, Open, Save, Save As, Print, Exit
-    Edit,              // Undo to Go To, on the text field
+    FileNew,
+    FileOpen,
+    FileSave,
+    FileSaveAs,
+    FilePrint,
+    FileExit,
+    EditUndo, // the Edit commands work on the text field
+    EditSelectAll,
+    EditCut,
+    EditCopy,
+    EditPaste,
+    EditFind,
+    EditFindNext,
+    EditFindPrevious, // Shift+F3 only
+    EditReplace,
+    EditGoTo,
     CalculationDialog, // opens its calculator's dialog
     PointBatch,        // traces every point line selected on the element stored for a trace
     RouteElements,     // reads the selected IP table: the elements of the line
     RouteTrace,        // traces the selected points on the line read last
     RoutePicture,      // opens the plan of the line or the offsets along it
     RouteProfile,      // reads the selected profile: its grades and vertical curves
+    PicturePrint,      // in a picture's window: prints it on one page
+    PictureFit,        // in a picture's window: shows the whole picture again
     Options,           // Settings > Options
     EditorFont,        // Settings > Font: the field book's font on screen
     About,             // Help > About

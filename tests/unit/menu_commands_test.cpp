@@ -77,11 +77,13 @@ void CollectMenuCommands(HMENU menu, std::map<int, int>& onMenu) {
 
 TEST(MenuCommands, EveryMenuItemAndKeyIsACommandAndEveryCommandIsReached) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(IDM_MAIN_MENU));
-    ASSERT_NE(menu, nullptr);
     std::map<int, int> onMenu;
-    CollectMenuCommands(menu, onMenu);
-    DestroyMenu(menu);
+    for (int bar : {IDM_MAIN_MENU, IDM_PICTURE_MENU}) {
+        HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(bar));
+        ASSERT_NE(menu, nullptr) << bar;
+        CollectMenuCommands(menu, onMenu);
+        DestroyMenu(menu);
+    }
     std::set<int> reached;
     for (const auto& [id, count] : onMenu) {
         EXPECT_NE(FindMenuCommand(id), nullptr) << "menu item " << id << " runs nothing";

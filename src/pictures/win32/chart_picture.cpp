@@ -22,7 +22,7 @@ COLORREF BandColour(K kind) {
     switch (kind) {
     case K::Straight:
         return RGB(255, 255, 255);
-    case K::Circle:
+    case K::Arc:
         return RGB(215, 235, 255);
     default:
         return RGB(255, 246, 200);
@@ -44,8 +44,8 @@ void DrawBands(HDC dc, const ChartPanel& panel, const std::vector<ChartBand>& ba
                bool named) {
     const double top = panel.area.top, bottom = panel.area.top + panel.area.height;
     const TextMeasure measure(dc);
-    const HBRUSH brushes[] = {CreateSolidBrush(BandColour(K::Straight)), CreateSolidBrush(BandColour(K::SpiralIn)),
-                              CreateSolidBrush(BandColour(K::Circle))};
+    const HBRUSH brushes[] = {CreateSolidBrush(BandColour(K::Straight)), CreateSolidBrush(BandColour(K::Spiral)),
+                              CreateSolidBrush(BandColour(K::Arc))};
     for (const ChartBand& band : bands) {
         const double left = ChartToDevice(panel, band.from, 0).x, right = ChartToDevice(panel, band.to, 0).x;
         const POINT from = ToPoint({left, top}), to = ToPoint({right, bottom});

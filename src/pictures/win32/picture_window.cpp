@@ -69,10 +69,10 @@ void OnPaint(HWND window) {
     EndPaint(window, &paint);
 }
 
+// The window's menu and keys give their commands to the main window, which runs them
+// through the one table of commands with this window as their sender.
 void OnCommand(HWND window, int id, HWND, UINT) {
-    PictureState* state = StateOf(window);
-    if (id == CMD_PICTURE_PRINT) PrintPicture(window, *state->picture, ClientArea(window), *state->documentPath);
-    if (id == CMD_PICTURE_FIT) Refit(window);
+    FORWARD_WM_COMMAND(GetWindow(window, GW_OWNER), id, window, 0, SendMessageA);
 }
 
 void OnKeyDown(HWND window, UINT key, BOOL, int, UINT) {
@@ -83,7 +83,7 @@ void OnKeyDown(HWND window, UINT key, BOOL, int, UINT) {
         DestroyWindow(window);
         break;
     case VK_HOME:
-        Refit(window);
+        FORWARD_WM_COMMAND(window, CMD_PICTURE_FIT, nullptr, 0, PostMessageA);
         break;
     case 'P':
         if (GetKeyState(VK_CONTROL) < 0) FORWARD_WM_COMMAND(window, CMD_PICTURE_PRINT, nullptr, 0, PostMessageA);
@@ -211,6 +211,15 @@ void OpenPictureWindow(HWND owner, HWND& window, std::unique_ptr<Picture> (*make
     state->picture->Fit(ClientArea(window));
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
+}
+
+void PrintPictureWindow(HWND window) {
+    PictureState* state = StateOf(window);
+    PrintPicture(window, *state->picture, ClientArea(window), *state->documentPath);
+}
+
+void FitPictureWindow(HWND window) {
+    Refit(window);
 }
 
 void UpdatePictureWindow(HWND window, bool anotherLine) {

@@ -15,6 +15,10 @@
 // to the front and brought up to date). documentPath names the book on a printed page.
 void OpenPictureWindow(HWND owner, HWND& window, std::unique_ptr<Picture> (*make)(),
                        const std::string* documentPath);
+// Print (on one page through the Print dialog) and Fit of a picture's window, run
+// through the table of commands.
+void PrintPictureWindow(HWND window);
+void FitPictureWindow(HWND window);
 // Brings an open window up to date with the line and the results (anotherLine: a
 // line was read since); none does nothing.
 void UpdatePictureWindow(HWND window, bool anotherLine);
