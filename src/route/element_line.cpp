@@ -144,9 +144,23 @@ ElementLineBuild BuildElementLine(const ElementTable& table) {
         const std::string name = std::string(KindWord(row.kind)) + " " + std::to_string(i + 1);
         end = PointOnPath(path, row.L);
         const double k1 = Curvature(row.R1), k2 = Curvature(row.R2);
-        line.elements.push_back({row.kind, name, std::string(BandWord(row.kind)) + " " + std::to_string(i + 1), name,
-                                 row.PK, row.Y, row.X, A, row.L, k1, k2, row.PK + row.L, false, internal, row.PK,
-                                 row.PK + row.L, std::make_shared<const TrueElementKernel>(std::move(path), row.PK)});
+        line.elements.push_back({.kind = row.kind,
+                                 .name = name,
+                                 .bandName = std::string(BandWord(row.kind)) + " " + std::to_string(i + 1),
+                                 .curveName = name,
+                                 .PK = row.PK,
+                                 .Y = row.Y,
+                                 .X = row.X,
+                                 .A = A,
+                                 .L = row.L,
+                                 .k1 = k1,
+                                 .k2 = k2,
+                                 .PKend = row.PK + row.L,
+                                 .clamps = false,
+                                 .internal = internal,
+                                 .drawFrom = row.PK,
+                                 .drawTo = row.PK + row.L,
+                                 .kernel = std::make_shared<const TrueElementKernel>(std::move(path), row.PK)});
     }
     const double gap = PlaneDistance(table.Y_end - end.Y, table.X_end - end.X);
     const TableElement& last = table.elements.back();

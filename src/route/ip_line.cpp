@@ -25,9 +25,23 @@ void AddStraight(const Route& route, std::size_t curve, Alignment& line) {
     const MainPoint from = curve == 0 ? route.start : route.curves[curve - 1].NSK2;
     const MainPoint to = curve == n ? route.end : route.curves[curve].NSK1;
     const TrackStraight leg = MakeTrackStraight(0, from.Y, from.X, 1, to.Y, to.X);
-    line.elements.push_back({Kind::Straight, StraightName(route, curve), "straight", "", from.PK, from.Y, from.X,
-                             leg.Apk, PlaneDistance(to.Y - from.Y, to.X - from.X), 0, 0, to.PK, false, from.PK,
-                             from.PK, to.PK, IpStraightKernel(route, curve)});
+    line.elements.push_back({.kind = Kind::Straight,
+                             .name = StraightName(route, curve),
+                             .bandName = "straight",
+                             .curveName = "",
+                             .PK = from.PK,
+                             .Y = from.Y,
+                             .X = from.X,
+                             .A = leg.Apk,
+                             .L = PlaneDistance(to.Y - from.Y, to.X - from.X),
+                             .k1 = 0,
+                             .k2 = 0,
+                             .PKend = to.PK,
+                             .clamps = false,
+                             .internal = from.PK,
+                             .drawFrom = from.PK,
+                             .drawTo = to.PK,
+                             .kernel = IpStraightKernel(route, curve)});
 }
 
 void AddCurve(const Route& route, std::size_t curve, Alignment& line) {
@@ -36,19 +50,39 @@ void AddCurve(const Route& route, std::size_t curve, Alignment& line) {
     // The spirals turn through L / (2R); the track circle has the radius R - (Z).
     const double k = c.sigma / c.R, spiralTurn = c.sigma * ClothoidAngle(c.L, c.C);
     const double circleK = c.sigma / (c.R - c.Z);
+    // Each element sets out and is drawn over its own stations but the circle, which
+    // sets out from PK_NKK + L/2 to PK_KKK - L/2 and is drawn from KSK1 to KSK2.
+    const auto element = [&](Kind kind, std::string name, std::string band, const MainPoint& from,
+                             const MainPoint& to, double A, double L, double k1, double k2,
+                             std::shared_ptr<const ElementKernel> kernel) {
+        const bool circle = kind == Kind::Arc;
+        const double PK = circle ? c.NKK.PK + c.L / 2 : from.PK, PKend = circle ? c.KKK.PK - c.L / 2 : to.PK;
+        line.elements.push_back({.kind = kind,
+                                 .name = std::move(name),
+                                 .bandName = std::move(band),
+                                 .curveName = c.name,
+                                 .PK = PK,
+                                 .Y = from.Y,
+                                 .X = from.X,
+                                 .A = A,
+                                 .L = L,
+                                 .k1 = k1,
+                                 .k2 = k2,
+                                 .PKend = PKend,
+                                 .clamps = circle,
+                                 .internal = PK,
+                                 .drawFrom = from.PK,
+                                 .drawTo = to.PK,
+                                 .kernel = std::move(kernel)});
+    };
     if (kernels.entry)
-        line.elements.push_back({Kind::Spiral, "spiral in " + c.name, "spiral " + c.name, c.name, c.NSK1.PK,
-                                 c.NSK1.Y, c.NSK1.X, c.in.Apk, c.L, 0, k, c.KSK1.PK, false, c.NSK1.PK, c.NSK1.PK,
-                                 c.KSK1.PK, kernels.entry});
-    const double circleLength = c.KSK2.PK - c.KSK1.PK;
-    line.elements.push_back({Kind::Arc, "circle " + c.name, "circle " + c.name, c.name, c.NKK.PK + c.L / 2,
-                             c.KSK1.Y, c.KSK1.X, c.L > 0 ? c.in.Apk + spiralTurn : c.in.Apk, circleLength,
-                             circleK, circleK, c.KKK.PK - c.L / 2, true, c.NKK.PK + c.L / 2, c.KSK1.PK, c.KSK2.PK,
-                             kernels.circle});
+        element(Kind::Spiral, "spiral in " + c.name, "spiral " + c.name, c.NSK1, c.KSK1, c.in.Apk, c.L, 0, k,
+                kernels.entry);
+    element(Kind::Arc, "circle " + c.name, "circle " + c.name, c.KSK1, c.KSK2,
+            c.L > 0 ? c.in.Apk + spiralTurn : c.in.Apk, c.KSK2.PK - c.KSK1.PK, circleK, circleK, kernels.circle);
     if (kernels.exit)
-        line.elements.push_back({Kind::Spiral, "spiral out " + c.name, "spiral " + c.name, c.name, c.KSK2.PK,
-                                 c.KSK2.Y, c.KSK2.X, c.out.Apk - spiralTurn, c.L, k, 0, c.NSK2.PK, false, c.KSK2.PK,
-                                 c.KSK2.PK, c.NSK2.PK, kernels.exit});
+        element(Kind::Spiral, "spiral out " + c.name, "spiral " + c.name, c.KSK2, c.NSK2, c.out.Apk - spiralTurn,
+                c.L, k, 0, kernels.exit);
 }
 
 // "   PK=…   Y=…   X=…"
