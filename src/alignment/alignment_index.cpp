@@ -5,11 +5,6 @@
 
 #include "geometry/tolerances.h"
 
-double IndexBox::DistanceTo(double Y, double X) const {
-    const double dY = std::max({minY - Y, 0.0, Y - maxY}), dX = std::max({minX - X, 0.0, X - maxX});
-    return std::hypot(dY, dX);
-}
-
 namespace {
 IndexBox ElementBox(const AlignmentElement& e) {
     const std::vector<PlanePoint> track = e.kernel->Sample(IndexSampleTolerance);

@@ -6,6 +6,7 @@
 // the length of the line.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <vector>
 
@@ -13,8 +14,12 @@
 
 struct IndexBox {
     double minY, minX, maxY, maxX;
-    // The distance from (Y, X) to the box; 0 inside it.
-    double DistanceTo(double Y, double X) const;
+    // The square of the distance from (Y, X) to the box; 0 inside it.
+    double SquaredDistanceTo(double Y, double X) const {
+        const double dY = minY > Y ? minY - Y : Y > maxY ? Y - maxY : 0;
+        const double dX = minX > X ? minX - X : X > maxX ? X - maxX : 0;
+        return dY * dY + dX * dX;
+    }
 };
 
 class AlignmentIndex {
@@ -42,29 +47,32 @@ void IndexAlignment(Alignment& line);
 template <typename Reach, typename Visitor>
 void AlignmentIndex::Visit(double Y, double X, Reach reach, Visitor visit) const {
     if (nodes_.empty()) return;
-    // The nodes still to visit with their distances; the nearer half goes on last
-    // so that it is taken first.
+    // The nodes still to visit with the squares of their distances; the nearer half
+    // goes on last so that it is taken first. The tree is balanced, so at most one
+    // node a level waits: 65 for any number of elements a size_t counts.
     struct Pending {
         std::size_t node;
-        double distance;
+        double squared;
     };
-    std::vector<Pending> stack{{0, nodes_[0].box.DistanceTo(Y, X)}};
-    while (!stack.empty()) {
-        const Pending p = stack.back();
-        stack.pop_back();
-        if (p.distance > reach()) continue;
+    std::array<Pending, 128> stack;
+    std::size_t size = 0;
+    stack[size++] = {0, nodes_[0].box.SquaredDistanceTo(Y, X)};
+    while (size > 0) {
+        const Pending p = stack[--size];
+        const double r = reach();
+        if (p.squared > r * r) continue;
         const Node& n = nodes_[p.node];
         if (n.second == 0) {
             visit(n.element);
             continue;
         }
-        const double a = nodes_[n.first].box.DistanceTo(Y, X), b = nodes_[n.second].box.DistanceTo(Y, X);
+        const double a = nodes_[n.first].box.SquaredDistanceTo(Y, X), b = nodes_[n.second].box.SquaredDistanceTo(Y, X);
         if (a <= b) {
-            stack.push_back({n.second, b});
-            stack.push_back({n.first, a});
+            stack[size++] = {n.second, b};
+            stack[size++] = {n.first, a};
         } else {
-            stack.push_back({n.first, a});
-            stack.push_back({n.second, b});
+            stack[size++] = {n.first, a};
+            stack[size++] = {n.second, b};
         }
     }
 }

@@ -27,8 +27,10 @@ std::optional<LineTrace> TraceOnAlignment(const Alignment& line, double Y, doubl
         LineTrace trace;
         double absD;
     };
-    // Every element that traces the point within reach of the least offset so far.
-    std::vector<Candidate> candidates;
+    // Every element that traces the point within reach of the least offset so far
+    // (a few: the elements near the point; kept for the whole run of points).
+    static thread_local std::vector<Candidate> candidates;
+    candidates.clear();
     double least = std::numeric_limits<double>::infinity();
     if (!line.index) return std::nullopt;
     line.index->Visit(
