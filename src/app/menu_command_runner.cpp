@@ -3,6 +3,7 @@
 #include "app/dialog_commands.h"
 #include "app/document_commands.h"
 #include "app/edit_commands.h"
+#include "app/landxml_import_command.h"
 #include "app/picture_commands.h"
 #include "app/point_trace_commands.h"
 #include "app/route_commands.h"
@@ -44,6 +45,9 @@ void RunMenuCommand(HWND owner, HWND editor, int id) {
         break;
     case CommandKind::RouteProfile:
         ReportRouteProfile(editor);
+        break;
+    case CommandKind::LineImport:
+        ImportLandXmlCommand(owner, editor);
         break;
     case CommandKind::Options:
         RunOptionsDialog(owner, editor);

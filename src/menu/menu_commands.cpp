@@ -51,6 +51,7 @@ constexpr MenuCommand Commands[] = {
     {CMD_LINE_PROFILE, K::RouteProfile},
     {CMD_LINE_PLAN, K::RoutePicture, nullptr, nullptr, &RouteHasBeenRead},
     {CMD_LINE_OFFSETS, K::RoutePicture, nullptr, nullptr, &RoutePointsTraced},
+    {CMD_LINE_IMPORT_LANDXML, K::LineImport},
     {CMD_SETTINGS_OPTIONS, K::Options},
     {CMD_SETTINGS_FONT, K::EditorFont},
     {CMD_HELP_ABOUT, K::About},

@@ -19,6 +19,7 @@ enum class CommandKind {
     RouteTrace,        // traces the selected points on the line read last
     RoutePicture,      // opens the plan of the line or the offsets along it
     RouteProfile,      // reads the selected profile: its grades and vertical curves
+    LineImport,        // appends the alignments of a LandXML file as tables
     Options,           // Settings > Options
     EditorFont,        // Settings > Font: the field book's font on screen
     About,             // Help > About
