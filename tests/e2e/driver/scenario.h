@@ -71,3 +71,4 @@ std::vector<Scenario> GoToScenarios();
 std::vector<Scenario> PrintScenarios();
 std::vector<Scenario> PictureScenarios();
 std::vector<Scenario> EndOfFileMarkScenarios();
+std::vector<Scenario> LandXmlImportScenarios();
