@@ -105,7 +105,9 @@ std::vector<FileElement> ReadFileElements(AlignmentContext& context) {
     for (const LandXmlGeometry& g : context.alignment.elements) {
         if (g.kind != "Line" && g.kind != "Curve" && g.kind != "Spiral")
             throw ImportRefusal{g.line, "the " + g.kind + " is not read (only Line, Curve and Spiral)"};
-        if (!g.staStart.empty()) {
+        // Elements' own stations (design stations with some writers) may step back at
+        // an equation; without one they must not.
+        if (!g.staStart.empty() && context.alignment.equations.empty()) {
             const double sta = RequiredNumber(g.staStart, g.line, "the staStart of the " + g.kind);
             if (sta < lastStaStart) throw ImportRefusal{g.line, "the stations decrease at this " + g.kind};
             lastStaStart = sta;

@@ -104,9 +104,11 @@ void MakeTouchingCurvesTouch(const AlignmentContext& c, std::vector<ProfilePoint
         for (std::size_t i : {a, a + 1}) points[i].Rv = std::floor(points[i].Rv * f / unit) * unit;
         for (int pass = 0; pass < 10 && Overlap(points, a) > 0; ++pass)
             for (std::size_t i : {a, a + 1}) points[i].Rv = std::max(0.0, points[i].Rv - unit);
-        c.notes.push_back("! Profile of \"" + c.alignment.name + "\": " + pair + " overlapped by " +
-                          Fixed(overlap, 4) + " m; their radii are reduced by " + Fixed((1 - f) * 100, 4) +
-                          " % so that they touch");
+        // Below a millimetre the overlap is the rounding of the file's own figures.
+        if (overlap >= 1e-3)
+            c.notes.push_back("! Profile of \"" + c.alignment.name + "\": " + pair + " overlapped by " +
+                              Fixed(overlap, 4) + " m; their radii are reduced by " + Fixed((1 - f) * 100, 4) +
+                              " % so that they touch");
     }
 }
 } // namespace

@@ -142,6 +142,7 @@ TEST(LandXmlImport, RefusalsNameTheLineAndTheElement) {
         {[](LandXmlFile& f) { f.alignments[0].equations[0].staIncrement = "decreasing"; },
          "Line 6 of main.xml: the StaEquation makes the stations decrease."},
         {[](LandXmlFile& f) {
+             f.alignments[0].equations.clear();
              f.alignments[0].elements[0].staStart = "1200";
              f.alignments[0].elements[1].staStart = "1100";
          },

@@ -62,12 +62,9 @@ BOOL ChooseSaveFile(HWND owner, std::string& fileName) {
 
 BOOL ChooseFileToRead(HWND owner, const char* title, const char* filters, const char* extension,
                       std::string& fileName) {
-    FileDialog.hwndOwner = owner;
+    FileDialogSetup(owner);
     FileDialog.lpstrFilter = filters;
     FileDialog.lpstrDefExt = extension;
     fileName.clear();
-    const BOOL chosen = RunFileDialog(GetOpenFileNameA, title, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, fileName);
-    FileDialog.lpstrFilter = Filters;
-    FileDialog.lpstrDefExt = "txt";
-    return chosen;
+    return RunFileDialog(GetOpenFileNameA, title, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, fileName);
 }

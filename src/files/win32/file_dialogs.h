@@ -19,9 +19,9 @@ BOOL ChooseOpenFile(HWND owner, std::string& fileName);
 // cancelled). Nonzero when a name was chosen.
 BOOL ChooseSaveFile(HWND owner, std::string& fileName);
 
-// Shows an Open dialog with its own title, filters (pairs of description and pattern,
-// ending with an extra NUL) and default extension, for a file that must exist, and
-// puts the chosen path in fileName (left empty when cancelled). The record's own
-// filters are put back after. Nonzero when a name was chosen.
+// Fills the shared record afresh (FileDialogSetup), then shows an Open dialog with
+// its own title, filters (pairs of description and pattern, ending with an extra NUL)
+// and default extension, for a file that must exist, and puts the chosen path in
+// fileName (left empty when cancelled). Nonzero when a name was chosen.
 BOOL ChooseFileToRead(HWND owner, const char* title, const char* filters, const char* extension,
                       std::string& fileName);

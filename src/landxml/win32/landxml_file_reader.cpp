@@ -1,5 +1,8 @@
 #include "landxml/win32/landxml_file_reader.h"
 
+#include "files/win32/file_bytes.h"
+#include "landxml/win32/single_byte_xml.h"
+
 #include <windows.h>
 #include <objbase.h>
 #include <shlwapi.h>
@@ -129,12 +132,15 @@ void NameAndValue(IXmlReader* reader, std::string* name, std::string* value) {
     if (value != nullptr && SUCCEEDED(reader->GetValue(&text, &length))) *value = Narrow(text, length);
 }
 
+// XmlLite's "DTD is prohibited" and "unexpected end of input".
+constexpr HRESULT DtdProhibited = static_cast<HRESULT>(0xC00CEE4F);
+constexpr HRESULT InputEnd = static_cast<HRESULT>(0xC00CEE01);
+
 // Why the reader stopped, in the words of the refusal.
 std::string ReadErrorText(HRESULT status) {
-    // XmlLite's "DTD is prohibited" (MX_E_... of its error range).
-    constexpr HRESULT DtdProhibited = static_cast<HRESULT>(0xC00CEE4F);
     char code[16];
     std::snprintf(code, sizeof code, "0x%08lX", static_cast<unsigned long>(status));
+    if (status == InputEnd) return std::string("the file ends before its elements do (XmlLite error ") + code + ")";
     if (status == DtdProhibited)
         return std::string("the file holds a DTD, which is never read (XmlLite error ") + code + ")";
     return std::string("the file is not well-formed XML (XmlLite error ") + code + ")";
@@ -155,9 +161,16 @@ LandXmlFile ReadLandXmlFile(const char* path) {
         file.readError = "Windows' XML reader (xmllite.dll) cannot be loaded";
         return file;
     }
+    std::string bytes;
+    if (ReadFileBytes(path, bytes) != FileAccess::Done) {
+        file.readError = "the file cannot be opened";
+        return file;
+    }
+    bytes = ReadableXmlBytes(std::move(bytes));
     Releasing<IStream> stream;
     Releasing<IXmlReader> reader;
-    if (FAILED(SHCreateStreamOnFileA(path, STGM_READ | STGM_SHARE_DENY_WRITE, &stream.p))) {
+    stream.p = SHCreateMemStream(reinterpret_cast<const BYTE*>(bytes.data()), static_cast<UINT>(bytes.size()));
+    if (stream.p == nullptr) {
         file.readError = "the file cannot be opened";
         return file;
     }
@@ -170,12 +183,24 @@ LandXmlFile ReadLandXmlFile(const char* path) {
     XmlNodeType type = XmlNodeType_None;
     HRESULT status = S_OK;
     std::vector<Attribute> attributes;
+    // Wine's XmlLite, at the end of a file cut short, gives the same node at the same
+    // place again and again instead of an error: taken as the end of input.
+    UINT lastLine = 0, lastPosition = 0;
+    XmlNodeType lastType = XmlNodeType_None;
+    int repeats = 0;
     while ((status = reader.p->Read(&type)) == S_OK) {
+        UINT line = 0, position = 0;
+        reader.p->GetLineNumber(&line);
+        reader.p->GetLinePosition(&position);
+        repeats = (type == lastType && line == lastLine && position == lastPosition) ? repeats + 1 : 0;
+        lastType = type, lastLine = line, lastPosition = position;
+        if (repeats >= 2) {
+            status = InputEnd;
+            break;
+        }
         if (type == XmlNodeType_Element) {
             std::string name;
-            UINT line = 0;
             NameAndValue(reader.p, &name, nullptr);
-            reader.p->GetLineNumber(&line);
             const bool empty = reader.p->IsEmptyElement() != FALSE;
             attributes.clear();
             for (HRESULT more = reader.p->MoveToFirstAttribute(); more == S_OK; more = reader.p->MoveToNextAttribute()) {

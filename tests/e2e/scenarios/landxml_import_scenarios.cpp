@@ -109,8 +109,8 @@ void RefusesADtdAndABrokenFile(ScenarioContext& context) {
     PasteIntoEditor(program, FieldBook);
     CheckRefused(program, "entity.xml",
                  "Line 2 of entity.xml: the file holds a DTD, which is never read (XmlLite error 0xC00CEE4F).");
-    // Where XmlLite finds the end of a file cut short, and its code, are its own.
-    CheckRefused(program, "cut.xml", "Line ", " of cut.xml: the file is not well-formed XML (XmlLite error 0x");
+    // The line where XmlLite finds the end of a file cut short is its own.
+    CheckRefused(program, "cut.xml", "Line ", " of cut.xml: the file ends before its elements do (XmlLite error 0xC00CEE01).");
 }
 
 }  // namespace
