@@ -16,6 +16,7 @@
 #include "landxml/landxml_import.h"
 #include "route/profile_table_reader.h"
 #include "route/vertical_profile.h"
+#include "selection_lines.h"
 #include "text/selected_lines.h"
 
 namespace {
@@ -185,15 +186,12 @@ TEST(LandXmlImport, LeftOutWithANote) {
               "! Left out: the alignment \"By PIs\" on line 50: it has no CoordGeom\r\n");
 }
 
-// The lines of a text, views into it.
-std::vector<TextLine> LinesOf(std::string_view text) {
-    std::vector<TextLine> lines;
-    std::size_t at = 0;
-    for (int number = 1; at < text.size(); ++number) {
-        const std::size_t end = std::min(text.find("\r\n", at), text.size());
-        lines.push_back({number, text.substr(at, end - at)});
-        at = end + 2;
-    }
+// The lines of the text from its PSTART line to its PEND line.
+std::vector<std::string> ProfileLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text.substr(text.find("PSTART")));
+    for (std::string line; std::getline(in, line) && !line.empty() && line != "\r";)
+        lines.push_back(line.substr(0, line.find('\r')));
     return lines;
 }
 
@@ -220,9 +218,8 @@ TEST(LandXmlImport, TouchingCircularCurvesAreReadByTheProfileTable) {
         EXPECT_NE(text.find(c.note), std::string::npos) << text;
         EXPECT_NE(text.find("the ParaCurve on line 24 ends the profile and is written without its curve"),
                   std::string::npos);
-        const std::size_t start = text.find("PSTART"), end = text.find("\r\n", text.find("PEND"));
-        const ProfileTableReading reading =
-            ReadProfileTable(LinesOf(std::string_view(text).substr(start, end - start)));
+        const std::vector<std::string> profile = ProfileLines(text);
+        const ProfileTableReading reading = ReadProfileTable(Lines(profile));
         ASSERT_EQ(reading.refusal, "");
         const std::string refusal = BuildVerticalProfile(reading.table).refusal;
         if (std::string(c.radius) == "5600") EXPECT_EQ(refusal, "the vertical curves of VP1 and VP2 overlap by 12.0000");

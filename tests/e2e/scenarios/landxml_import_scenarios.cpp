@@ -1,5 +1,5 @@
-// Quarel > Line > Import LandXML through the real menu and Open dialog: a file of
-// two alignments under a namespace prefix (one with an equation, cant and a profile,
+// Quarel > Line > Import LandXML through the real menu and Open dialog: a file in
+// ISO-8859-1 of two alignments under a namespace prefix (one with an equation, cant and a profile,
 // one without geometry) appended as an element table and a profile, with the
 // summary naming the file's lines of what was left out; a file with a DTD and an
 // entity refused with a box, nothing appended; a file cut short refused the same way.
@@ -17,7 +17,7 @@
 namespace {
 
 const char* const Design =
-    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
+    "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n"
     "<lx:LandXML xmlns:lx=\"http://www.landxml.org/schema/LandXML-1.1\" version=\"1.1\">\r\n"
     "  <lx:Units><lx:Metric linearUnit=\"meter\" areaUnit=\"squareMeter\" volumeUnit=\"cubicMeter\"/></lx:Units>\r\n"
     "  <lx:Alignments>\r\n"
