@@ -16,8 +16,8 @@ build_log=$root/bench-build.log
 # Each benchmark run natively and under Wine, with the heading of its figures.
 benchmarks=(point_trace_bench route_bench search_print_bench)
 # Built for Windows only and run under Wine only.
-wine_only=(file_speed_bench picture_bench)
-declare -A heading=([file_speed_bench]="File speed" [picture_bench]="Pictures of the line" [point_trace_bench]="Point trace"
+wine_only=(file_speed_bench picture_bench landxml_import_bench)
+declare -A heading=([file_speed_bench]="File speed" [picture_bench]="Pictures of the line" [landxml_import_bench]="Import LandXML" [point_trace_bench]="Point trace"
     [route_bench]="The whole line" [search_print_bench]="Find Next, Replace All and print pagination")
 
 if [ ! -f "$root/win64/build.ninja" ]; then

@@ -3,6 +3,7 @@
 #include "app/dialog_commands.h"
 #include "app/document_commands.h"
 #include "app/edit_commands.h"
+#include "app/landxml_import_command.h"
 #include "app/picture_commands.h"
 #include "app/point_trace_commands.h"
 #include "app/route_commands.h"
@@ -90,6 +91,8 @@ void RunMenuCommand(HWND owner, HWND editor, int id, HWND source) {
         break;
     case CommandKind::PictureFit:
         if (source != nullptr) FitPictureWindow(source);
+    case CommandKind::LineImport:
+        ImportLandXmlCommand(owner, editor);
         break;
     case CommandKind::Options:
         RunOptionsDialog(owner, editor);

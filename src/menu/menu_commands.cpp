@@ -52,6 +52,7 @@ constexpr MenuCommand Commands[] = {
     {CMD_LINE_OFFSETS, K::RoutePicture, nullptr, nullptr, &RoutePointsTraced},
     {CMD_PICTURE_PRINT, K::PicturePrint},
     {CMD_PICTURE_FIT, K::PictureFit},
+    {CMD_LINE_IMPORT_LANDXML, K::LineImport},
     {CMD_SETTINGS_OPTIONS, K::Options},
     {CMD_SETTINGS_FONT, K::EditorFont},
     {CMD_HELP_ABOUT, K::About},

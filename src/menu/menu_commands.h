@@ -37,6 +37,7 @@ enum class CommandKind {
     RouteProfile,      // reads the selected profile: its grades and vertical curves
     PicturePrint,      // in a picture's window: prints it on one page
     PictureFit,        // in a picture's window: shows the whole picture again
+    LineImport,        // appends the alignments of a LandXML file as tables
     Options,           // Settings > Options
     EditorFont,        // Settings > Font: the field book's font on screen
     About,             // Help > About

@@ -59,3 +59,12 @@ BOOL ChooseSaveFile(HWND owner, std::string& fileName) {
     FileDialog.hwndOwner = owner;
     return RunFileDialog(GetSaveFileNameA, "Save File", OFN_OVERWRITEPROMPT, fileName);
 }
+
+BOOL ChooseFileToRead(HWND owner, const char* title, const char* filters, const char* extension,
+                      std::string& fileName) {
+    FileDialogSetup(owner);
+    FileDialog.lpstrFilter = filters;
+    FileDialog.lpstrDefExt = extension;
+    fileName.clear();
+    return RunFileDialog(GetOpenFileNameA, title, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, fileName);
+}

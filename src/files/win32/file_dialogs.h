@@ -18,3 +18,10 @@ BOOL ChooseOpenFile(HWND owner, std::string& fileName);
 // file is overwritten) and puts the chosen path in fileName (left as it was when
 // cancelled). Nonzero when a name was chosen.
 BOOL ChooseSaveFile(HWND owner, std::string& fileName);
+
+// Fills the shared record afresh (FileDialogSetup), then shows an Open dialog with
+// its own title, filters (pairs of description and pattern, ending with an extra NUL)
+// and default extension, for a file that must exist, and puts the chosen path in
+// fileName (left empty when cancelled). Nonzero when a name was chosen.
+BOOL ChooseFileToRead(HWND owner, const char* title, const char* filters, const char* extension,
+                      std::string& fileName);

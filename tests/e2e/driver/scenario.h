@@ -72,3 +72,4 @@ std::vector<Scenario> GoToScenarios();
 std::vector<Scenario> PrintScenarios();
 std::vector<Scenario> PictureScenarios();
 std::vector<Scenario> EndOfFileMarkScenarios();
+std::vector<Scenario> LandXmlImportScenarios();
