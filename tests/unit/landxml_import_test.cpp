@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "landxml/landxml_import.h"
+#include "route/route_elements.h"
+#include "text/selected_lines.h"
 #include "route/profile_table_reader.h"
 #include "route/vertical_profile.h"
 #include "selection_lines.h"
@@ -311,6 +313,10 @@ TEST(LandXmlImport, GeneratedAlignmentsReproducedToAMicrometre) {
         const LandXmlImport import = ImportLandXml(file);
         ASSERT_EQ(import.refusal, "");
         ASSERT_EQ(import.elements, 12);
+        // The text appended, selected whole, is read as the line it describes.
+        const RouteElements read = ReadRouteElements(SelectedLines(import.text, 0, import.text.size()));
+        ASSERT_TRUE(read.line.has_value()) << read.report;
+        EXPECT_EQ(read.line->elements.size(), 12u);
         // Each row, integrated from its own numbers, ends where the next element starts.
         std::istringstream rows(import.text);
         std::string line;
