@@ -24,9 +24,13 @@ int SaveDocument();
 // Saves under FileName as it stands.
 int SaveToFileName();
 int SaveDocumentAs();
+// Asks the save question, then puts the example field book into a new document
+// (untitled, not modified: the example can always be had again).
+int ExampleDocument();
 // Asks the save question, then ends the message loop. 0 when the user cancelled.
 int ExitProgram();
-// Runs File menu command `command` (New, Open, Save, Save As, Print, Exit). The File
+// Runs File menu command `command` (New, Open, Save, Save As, Print, Exit, and
+// Help > Example field book, which makes a new document). The File
 // commands manage the modified flag themselves: it keeps its value when a command is
 // cancelled or fails.
 void RunFileCommand(int command);

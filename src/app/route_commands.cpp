@@ -9,12 +9,18 @@
 #include "text/win32/window_text.h"
 
 namespace {
+// What a refused table leaves in use: the one read before, or none.
+struct KeptWords {
+    const char* stays; // "The line read before stays in use."
+    const char* none;  // "No line is in use."
+};
+
 // The table in the selection read by `read` (ReadRouteElements, ReadRouteProfile),
 // its report appended in one piece, and what it gives kept in `kept` when it was
-// read without refusal.
+// read without refusal; a refused one's report ends with what stays in use.
 template <typename Reading, typename Kept>
 void ReportSelectedTable(HWND edit, Reading (*read)(std::span<const TextLine>),
-                         std::optional<Kept> Reading::*result, std::optional<Kept>& kept,
+                         std::optional<Kept> Reading::*result, std::optional<Kept>& kept, KeptWords words,
                          void (*onKept)() = nullptr) {
     SelectedText selected;
     if (!ReadSelectedText(edit, "Select the lines of the line to read.", selected)) return;
@@ -23,6 +29,8 @@ void ReportSelectedTable(HWND edit, Reading (*read)(std::span<const TextLine>),
     if (reading.*result) {
         kept = std::move(reading.*result);
         if (onKept != nullptr) onKept();
+    } else {
+        (reading.report += kept ? words.stays : words.none) += "\r\n";
     }
     AppendToEditor(edit, reading.report.c_str());
 }
@@ -30,11 +38,13 @@ void ReportSelectedTable(HWND edit, Reading (*read)(std::span<const TextLine>),
 
 void ReportRouteElements(HWND edit) {
     // The last trace and set-out were on the line before.
-    ReportSelectedTable(edit, ReadRouteElements, &RouteElements::line, TheStoredRoute, ForgetRouteResults);
+    ReportSelectedTable(edit, ReadRouteElements, &RouteElements::line, TheStoredRoute,
+                        {"The line read before stays in use.", "No line is in use."}, ForgetRouteResults);
 }
 
 void ReportRouteProfile(HWND edit) {
-    ReportSelectedTable(edit, ReadRouteProfile, &RouteProfile::profile, TheStoredProfile);
+    ReportSelectedTable(edit, ReadRouteProfile, &RouteProfile::profile, TheStoredProfile,
+                        {"The profile read before stays in use.", "No profile is in use."});
 }
 
 void TracePointsOnStoredRoute(HWND edit) {

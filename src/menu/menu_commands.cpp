@@ -53,6 +53,7 @@ constexpr MenuCommand Commands[] = {
     {CMD_LINE_OFFSETS, K::RoutePicture, nullptr, nullptr, &RoutePointsTraced},
     {CMD_SETTINGS_OPTIONS, K::Options},
     {CMD_SETTINGS_FONT, K::EditorFont},
+    {CMD_HELP_EXAMPLE, K::File},
     {CMD_HELP_ABOUT, K::About},
 };
 } // namespace

@@ -11,7 +11,7 @@
 #include "trace/point_batch_trace.h"
 
 enum class CommandKind {
-    File,              // New, Open, Save, Save As, Print, Exit
+    File,              // New, Open, Save, Save As, Print, Exit, the example field book
     Edit,              // Undo to Go To, on the text field
     CalculationDialog, // opens its calculator's dialog
     PointBatch,        // traces every point line selected on the element stored for a trace

@@ -31,11 +31,11 @@ const LineCase LineCases[] = {
     {"1017 5234.118 6789.402", Kind::Point, "1017", "5234.118", "6789.402"},
     {"5234.118 6789.402", Kind::Point, "L7", "5234.118", "6789.402"},
     {"5234.118,6789.402", Kind::Point, "L7", "5234.118", "6789.402"},
-    {"P5 inf -nan", Kind::Point, "P5", "inf", "-nan"},
-    {"\x01\xff\x7f 1 2 3", Kind::Point, "\x01\xff\x7f", "1", "2"},
+    {"P5 inf -nan", Kind::Unreadable, "", "", "", "\"inf\" is not a finite number"},
+    {"\x01\xff\x7f 1 2 3", Kind::Point, "?\xff?", "1", "2"}, // control bytes shown as "?"
     {"P6 5234,12 6789,40", Kind::Unreadable, "", "", "", "\"5234,12\" is not a number (write a decimal point)"},
     {"P6,5234,12,6789,40", Kind::Point, "P6", "5234", "12"}, // a CSV line's commas all separate
-    {"P7 5234.118", Kind::Unreadable, "", "", "", "\"P7\" is not a number"},
+    {"P7 5234.118", Kind::Unreadable, "", "", "", "too few fields"},
     {"Notes", Kind::Unreadable, "", "", "", "too few fields"},
     {"P8 5234.118 x6789", Kind::Unreadable, "", "", "", "\"x6789\" is not a number"},
     {"P9 5234.118m 6789.402", Kind::Unreadable, "", "", "", "\"5234.118m\" is not a number"},
