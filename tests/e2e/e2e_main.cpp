@@ -24,7 +24,8 @@ std::vector<Scenario> AllScenarios() {
                        FileRoundTripScenarios, FileFailureScenarios, SaveSafetyScenarios, OptionsScenarios,
                        TraceScenarios, RailScenarios, CalculatorSharingScenarios, CalculatorInputScenarios,
                        SetOutScenarios, PointTraceScenarios, LineScenarios, FindReplaceScenarios,
-                       GoToScenarios, PrintScenarios, PictureScenarios, EndOfFileMarkScenarios, ReleaseSmokeScenarios})
+                       GoToScenarios, PrintScenarios, PictureScenarios, EndOfFileMarkScenarios, FiniteNumberScenarios,
+                       ExampleFieldBookScenarios, ReleaseSmokeScenarios})
         for (const Scenario& scenario : group()) all.push_back(scenario);
     return all;
 }

@@ -71,3 +71,5 @@ std::vector<Scenario> GoToScenarios();
 std::vector<Scenario> PrintScenarios();
 std::vector<Scenario> PictureScenarios();
 std::vector<Scenario> EndOfFileMarkScenarios();
+std::vector<Scenario> FiniteNumberScenarios();
+std::vector<Scenario> ExampleFieldBookScenarios();
