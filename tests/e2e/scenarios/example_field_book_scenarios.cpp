@@ -34,7 +34,7 @@ void RunPart(const Program& program, int command, std::pair<int, int> part, cons
     program.Command(command);
     WaitFor([&] { return EditorText(program).ends_with(ending); }, what);
     const std::string added = EditorText(program).substr(before.size());
-    for (const char* refusal : {"not read", "skipped", "outside", "in use"})
+    for (const char* refusal : {"not read", "! Line", "!Point outside", "!Level", "in use"})
         Check(added.find(refusal) == std::string::npos, what + " without \"" + refusal + "\": " + Visible(added));
     Check(NoDialogOpen(program), what + ": no box after it");
 }

@@ -338,8 +338,8 @@ void PlanPrintedToScale(ScenarioContext& context) {
 }
 
 // The chart of offsets zooms and pans along the picket axis as the plan does: one
-// wheel notch over P2 spreads the marks 1.25 times about it, across only; the right
-// arrow moves them left an eighth of the window; a drag moves them with the pointer,
+// wheel notch over P2 spreads the marks 1.25 times about it, across only; the left
+// arrow moves them right an eighth of the window; a drag moves them with the pointer,
 // across only; Home and Fit bring back the whole line.
 void ChartZoomedAndPanned(ScenarioContext& context) {
     Program& program = context.Start();
@@ -382,8 +382,8 @@ void ChartZoomedAndPanned(ScenarioContext& context) {
     checkMoved("Home", fitted, [](double x) { return x; });
     RECT client;
     GetClientRect(chart, &client);
-    PressKey(chart, VK_RIGHT);
-    checkMoved("the right arrow", fitted, [&](double x) { return x - client.right / 8.0; });
+    PressKey(chart, VK_LEFT);
+    checkMoved("the left arrow", fitted, [&](double x) { return x + client.right / 8.0; });
     PostMessageA(chart, WM_COMMAND, CMD_PICTURE_FIT, 0);
     checkMoved("Fit", fitted, [](double x) { return x; });
     // The real pointer goes where the posted messages say, so that a move the system
