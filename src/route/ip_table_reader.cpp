@@ -22,27 +22,28 @@ LineWord WordOf(const LineFields& fields) {
 }
 
 // Reads fields first..first+count-1 as numbers into values; false when one is
-// missing, is no number (its text then in notANumber), or (for coordinates and
-// pickets) is not finite.
+// missing, is no number, or (for coordinates and pickets) is not finite: the text of
+// such a field is then in notANumber.
 bool ReadNumbers(const LineFields& fields, int first, int count, double* values, std::string_view& notANumber,
                  bool finite = true) {
     for (int i = 0; i < count; ++i) {
         const int at = first + i;
         if (at >= fields.count) return false;
-        if (!ReadNumberField(fields.at[at], values[i])) {
+        if (!ReadNumberField(fields.at[at], values[i]) || (finite && !std::isfinite(values[i]))) {
             notANumber = fields.at[at];
             return false;
         }
-        if (finite && !std::isfinite(values[i])) return false;
     }
     return true;
 }
 
-// Why a line's numbers were not read: the field that is no number, or what the
-// line's word needs.
+// Why a line's numbers were not read: the field that is no (finite) number, or what
+// the line's word needs.
 std::string NumbersRefusal(int number, std::string_view notANumber, const char* needs) {
-    if (notANumber.data() != nullptr) return TableLineName(number) + ": " + NotANumberText(notANumber);
-    return TableLineName(number) + " lacks a number: " + needs;
+    if (notANumber.data() == nullptr) return TableLineName(number) + " lacks a number: " + needs;
+    double value = 0;
+    return TableLineName(number) + ": " +
+           (ReadNumberField(notANumber, value) ? NotAFiniteNumberText(notANumber) : NotANumberText(notANumber));
 }
 
 // The cant of an IP, its seventh field: 0 when there is none or the field starts

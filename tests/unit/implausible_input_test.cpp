@@ -33,7 +33,8 @@ TEST(ImplausibleInput, IpTablesRefusedWithTheirReason) {
         {{start, "IP A 1e200 1000 500 0", end},
          "line 2: the Y field \"1e200\" lies beyond what track can have (-1e+09 to 1e+09)"},
         {{"START 2e9 0 0", end}, "line 1: the PK field \"2e9\" lies beyond what track can have (-1e+09 to 1e+09)"},
-        {{start, "IP A 500 inf 500 0", end}, "line 2 lacks a number: IP needs a name, Y, X, R and L"},
+        {{start, "IP A 500 inf 500 0", end}, "line 2: \"inf\" is not a finite number"},
+        {{"START 0 1e400 0", end}, "line 1: \"1e400\" is not a finite number"},
         // Control bytes of a name shown as "?" wherever the name is written.
         {{start, "IP A\x01\x7F 500 1000 0 0", end}, "the radius of A?? is not above 0"},
         {{start, "IP A\r 500 1000 500 0", "IP A\n 0 2000 500 0", end}, "two IPs are named A? (line 2 and line 3)"},

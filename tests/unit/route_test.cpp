@@ -60,7 +60,7 @@ TEST_F(LineTest, RefusedTables) {
         {{start, "IP A 500 1000 500 0,5", end}, "line 2: \"0,5\" is not a number (write a decimal point)"},
         {{"START 0 0 x0", end}, "line 1: \"x0\" is not a number"},
         {{start, "END,3000,"}, "line 2: \"\" is not a number"},
-        {{"START 0 0 inf", end}, "line 1 lacks a number: START needs PK, Y and X"},
+        {{"START 0 0 inf", end}, "line 1: \"inf\" is not a finite number"},
         {{start, "END 3000"}, "line 2 lacks a number: END needs Y and X"},
         {{start, "IP A 500 1000 500 0", "IP A 0 2000 500 0", end}, "two IPs are named A (line 2 and line 3)"},
         {{start, "IP A 500 1000 500 100 9O", end}, "line 2: the cant field \"9O\" is not a number"},
