@@ -135,18 +135,26 @@ bool IsDmsText(std::string_view s, int n, double& degrees) {
 constexpr std::string_view PointNameMark = "<point>";
 
 // The piece with each point line's leading name ("<name>   PK=" or, in a run,
-// "<name>-<k>   PK=") replaced by PointNameMark.
+// "<name>-<k>   PK=", or "<k>   PK=" for a blank name) replaced by PointNameMark.
 std::string MarkPointNames(const std::string& piece, const std::string& name) {
     const auto digit = [&](std::size_t at) {
         return at < piece.size() && std::isdigit(static_cast<unsigned char>(piece[at]));
     };
+    const bool blank = name.find_first_not_of(" \t") == std::string::npos;
     std::string marked;
     marked.reserve(piece.size());
     std::size_t copied = 0;
     for (std::size_t at = piece.find("\r\n"); at != std::string::npos; at = piece.find("\r\n", at + 1)) {
         const std::size_t start = at + 2;
-        if (piece.compare(start, name.size(), name) != 0) continue;
-        std::size_t end = start + name.size();
+        std::size_t end = start;
+        if (blank && digit(start)) {
+            while (digit(end))
+                ++end;
+        } else if (piece.compare(start, name.size(), name) != 0) {
+            continue;
+        } else {
+            end = start + name.size();
+        }
         if (end < piece.size() && piece[end] == '-' && digit(end + 1))
             for (++end; digit(end);)
                 ++end;
