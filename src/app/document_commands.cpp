@@ -4,6 +4,7 @@
 #include "editor/win32/print_job.h"
 #include "files/win32/file_dialogs.h"
 #include "files/win32/text_file_io.h"
+#include "menu/example_field_book.h"
 #include "resource_ids.h"
 #include "text/win32/window_text.h"
 
@@ -85,6 +86,12 @@ int SaveDocumentAs() {
         return 0;
     }
     MarkSaved();
+    return 1;
+}
+
+int ExampleDocument() {
+    if (NewDocument() == 0) return 0;
+    WriteWindowText(EditorControl, ExampleFieldBook());
     return 1;
 }
 

@@ -24,6 +24,9 @@ int SaveDocument();
 // Saves under FileName as it stands.
 int SaveToFileName();
 int SaveDocumentAs();
+// Asks the save question, then puts the example field book into a new document
+// (untitled, not modified: the example can always be had again).
+int ExampleDocument();
 // Asks the save question, then ends the message loop. 0 when the user cancelled.
 int ExitProgram();
 // Prints the field book through the Print dialog.

@@ -9,28 +9,43 @@
 #include "text/win32/window_text.h"
 
 namespace {
+// What a refused table leaves in use: the one read before, or none.
+struct KeptWords {
+    const char* stays; // "The line read before stays in use."
+    const char* none;  // "No line is in use."
+};
+
 // The table in the selection read by `read` (ReadRouteElements, ReadRouteProfile),
 // its report appended in one piece, and what it gives handed to `keep` when it was
-// read without refusal.
+// read without refusal; a refused one's report ends with what stays in use (inUse:
+// whether the session holds one read before).
 template <typename Reading, typename Kept>
 void ReportSelectedTable(HWND edit, Reading (*read)(std::span<const TextLine>),
-                         std::optional<Kept> Reading::*result, void (LineSession::*keep)(Kept)) {
+                         std::optional<Kept> Reading::*result, void (LineSession::*keep)(Kept), bool inUse,
+                         KeptWords words) {
     SelectedText selected;
     if (!ReadSelectedText(edit, "Select the lines of the line to read.", selected)) return;
     WaitCursor wait;
     Reading reading = read(selected.lines);
-    if (reading.*result) (TheLineSession().*keep)(std::move(*(reading.*result)));
+    if (reading.*result)
+        (TheLineSession().*keep)(std::move(*(reading.*result)));
+    else
+        (reading.report += inUse ? words.stays : words.none) += "\r\n";
     AppendToEditor(edit, reading.report.c_str());
 }
 } // namespace
 
 void ReportRouteElements(HWND edit) {
     // The last trace and set-out were on the line before: the session forgets them.
-    ReportSelectedTable(edit, ReadRouteElements, &RouteElements::line, &LineSession::SetLine);
+    ReportSelectedTable(edit, ReadRouteElements, &RouteElements::line, &LineSession::SetLine,
+                        TheLineSession().Line() != nullptr,
+                        {"The line read before stays in use.", "No line is in use."});
 }
 
 void ReportRouteProfile(HWND edit) {
-    ReportSelectedTable(edit, ReadRouteProfile, &RouteProfile::profile, &LineSession::SetProfile);
+    ReportSelectedTable(edit, ReadRouteProfile, &RouteProfile::profile, &LineSession::SetProfile,
+                        TheLineSession().Profile() != nullptr,
+                        {"The profile read before stays in use.", "No profile is in use."});
 }
 
 void TracePointsOnStoredRoute(HWND edit) {

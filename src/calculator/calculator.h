@@ -73,7 +73,7 @@ struct Calculator {
 // for numbers, the kept name for a name field.
 std::string FieldOpeningText(const CalculatorField& field, const CalculationStore& store);
 
-// A numeric field whose text is not a number, which stops CALC before anything is
+// A numeric field whose text is not a finite number, which stops CALC before anything is
 // stored: its control id (0 when every field held a number) and its text as typed.
 struct RefusedField {
     int controlId = 0;
@@ -81,8 +81,9 @@ struct RefusedField {
 };
 
 // CALC, first step: reads every field through readField (control id -> the text
-// exactly as typed, whole). When every numeric field holds a number (ReadTypedNumber:
-// blanks around it aside, wholly one number), stores each (ParseNumber of its text)
+// exactly as typed, whole). When every numeric field holds a finite number
+// (ReadTypedNumber: blanks around it aside, wholly one number; "inf", "nan" and
+// "1e400" are none), stores each (ParseNumber of its text)
 // and each name as typed, and returns the input piece: CR LF, title, CR LF, the
 // report lines, CR LF. Otherwise stores nothing, returns an empty text and puts the
 // first numeric field that holds no number in refused (when given).
@@ -92,7 +93,9 @@ std::string StoreFieldsAndBuildInputPiece(const Calculator& calculator, Calculat
 
 // What CALC says of a refused field, named as its dialog labels it:
 // The field "d_so" holds "2,5", which is not a number. Write numbers with a decimal
-// point, as 2.5. (the second sentence when the text holds a decimal comma).
+// point, as 2.5. (the second sentence when the text holds a decimal comma);
+// The field "d_so" holds "inf", which is not a finite number. (when the text reads
+// as infinity, NaN or a value beyond the range of a double).
 std::string RefusedFieldMessage(std::string_view fieldName, std::string_view text);
 
 // The input piece as CALC would write it, under another title, had every numeric

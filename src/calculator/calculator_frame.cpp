@@ -1,5 +1,6 @@
 // The part of the calculation frame that needs no window: the opening texts of
 // the fields and the reading of the fields into the store on CALC.
+#include <cmath>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -42,7 +43,7 @@ std::string StoreFieldsAndBuildInputPiece(const Calculator& calculator, Calculat
     for (const CalculatorField& field : calculator.fields) {
         texts.push_back(readField(field.controlId));
         double number = 0;
-        if (!field.isName && !ReadTypedNumber(texts.back(), number)) {
+        if (!field.isName && !(ReadTypedNumber(texts.back(), number) && std::isfinite(number))) {
             if (refused != nullptr) *refused = {field.controlId, texts.back()};
             return {};
         }
@@ -63,8 +64,10 @@ std::string StoreFieldsAndBuildInputPiece(const Calculator& calculator, Calculat
 }
 
 std::string RefusedFieldMessage(std::string_view fieldName, std::string_view text) {
+    double number = 0;
+    const bool nonFinite = ReadTypedNumber(text, number) && !std::isfinite(number);
     std::string message = "The field \"" + std::string(fieldName) + "\" holds " + QuotedText(text) +
-                          ", which is not a number.";
+                          (nonFinite ? ", which is not a finite number." : ", which is not a number.");
     if (HoldsDecimalComma(text)) message += " Write numbers with a decimal point, as 2.5.";
     return message;
 }

@@ -68,11 +68,14 @@ CalculationOutput SetOutStoredRun(CalculationStore& store, std::string elementsP
     double Y_so = 0, X_so = 0;
     if (run.tooLong)
         lines += "!Run of more than " + std::to_string(MaxSetOutPoints) + " points: none set out!\r\n";
-    // A run of several points names them "<name>-1", "<name>-2", ...
+    // A run of several points names them "<name>-1", "<name>-2", ...; with a blank
+    // name "1", "2", ..., since "-1" would read as a number.
     const bool numbered = run.pickets.size() > 1;
+    const bool blank = name.find_first_not_of(" \t") == std::string::npos;
     for (std::size_t k = 0; k < run.pickets.size(); ++k) {
         const SetOutPoint point = placePoint(run.pickets[k], d);
-        AddPointLine(lines, numbered ? name + "-" + std::to_string(k + 1) : name, run.pickets[k], d, point);
+        const std::string number = std::to_string(k + 1);
+        AddPointLine(lines, !numbered ? name : blank ? number : name + "-" + number, run.pickets[k], d, point);
         if (k == 0 && point.refusal == nullptr) {
             Y_so = point.Y;
             X_so = point.X;

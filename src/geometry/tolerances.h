@@ -69,3 +69,37 @@ constexpr double JointTolerance = 1e-3;
 // A change of direction at a joint of a table of elements above this (one second of
 // arc) is a kink and is noted; below it, it is the rounding of the table's figures.
 constexpr double LeastKink = 4.84813681109536e-6;
+// ---- What a design or a survey can hold ----
+// The readers of tables and point lines refuse a value beyond these, with a reason,
+// so that no report prints a number no track can have, nor the NAN or INF that
+// the arithmetic makes of it. Each lies far beyond any real track and far within
+// what the formulas compute soundly.
+
+// A coordinate or a picket: national grids and their false origins stay below 10^8 m
+// (a zone prefix included); 10^9 m is beyond any ground, and the square of a
+// distance between two such points (4e18) is far from overflowing.
+constexpr double FarthestCoordinate = 1e9;
+
+// A level: the ground of the earth lies between -430 m and 8,849 m, and a local
+// datum shifts it by little; 10^5 m is beyond any, and the grade between two levels
+// (their difference over a picket length) can then never overflow.
+constexpr double HighestLevel = 1e5;
+
+// The radius of a circular curve: the tightest track (a tram's turning loop) bends
+// at some 12 m; below 1 m a radius is a slip of the keyboard (R = 1e-10 makes the
+// curve's middle point 0/0). Above 10^9 m a curve is a straight.
+constexpr double LeastRadius = 1;
+constexpr double MostRadius = 1e9;
+
+// The length of a transition spiral that ramps a cant: the shortest laid on track
+// are some metres long; below 1 m the ramp (the cant over the length) would read in
+// the thousands of mm per metre (1e-15 m made it 9e16).
+constexpr double LeastSpiralLength = 1;
+
+// A cant, in millimetres: the steepest cant of any gauge stays below 200 mm; 1,000 mm
+// is beyond any, and its ramp over a spiral of LeastSpiralLength stays finite.
+constexpr double MostCant = 1000;
+
+// A vertical curve's radius: the flattest designed are some 10^5 m; beyond 10^9 m a
+// curve is no curve, and its tangents (Rv times half the change of grade) stay finite.
+constexpr double MostVerticalRadius = 1e9;

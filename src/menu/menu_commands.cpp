@@ -55,6 +55,7 @@ constexpr MenuCommand Commands[] = {
     {CMD_LINE_IMPORT_LANDXML, K::LineImport},
     {CMD_SETTINGS_OPTIONS, K::Options},
     {CMD_SETTINGS_FONT, K::EditorFont},
+    {CMD_HELP_EXAMPLE, K::HelpExample},
     {CMD_HELP_ABOUT, K::About},
 };
 } // namespace

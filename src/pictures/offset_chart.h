@@ -4,6 +4,7 @@
 // panel below with dH on the same picket axis.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,3 +35,33 @@ DevicePoint ChartToDevice(const ChartPanel& panel, double PK, double value);
 // the two share the height.
 std::vector<ChartPanel> ChartPanels(const Alignment& line, const std::vector<TracedRoutePoint>& points,
                                     const DrawingArea& area);
+
+// The picket range a chart shows: the whole line, or a part of it zoomed to.
+struct ChartPickets {
+    double from, to;
+};
+// The same panels over the picket range given (the value ranges still from every
+// point, so that zooming along the line keeps the offsets' scale).
+std::vector<ChartPanel> ChartPanels(ChartPickets pickets, const std::vector<TracedRoutePoint>& points,
+                                    const DrawingArea& area);
+
+// How the bands shown are named above the chart: a band whose name fits it (with a
+// gap) is named in place; a narrower one gets a key ("1", "2"...) above it, and the
+// legend below the chart says what each key stands for ("1 spiral VU1"). A narrow
+// band whose key would meet the key before it shares that key ("1 spiral VU1,
+// circle VU1"), so every band shown is named, however far the chart is zoomed out.
+struct BandLabel {
+    std::string text;
+    double x; // the centre of the text, in device units
+};
+struct BandNaming {
+    std::vector<BandLabel> above;
+    // The legend's entries, three blanks apart, in rows of at most the chart's
+    // width; at most LegendRows, the last ended by "..." when more would follow.
+    std::vector<std::string> legendRows;
+};
+constexpr int LegendRows = 3;
+// `left` and `width`: the chart's panel across, in device units; textWidth measures
+// a text in the same units.
+BandNaming NameBands(const std::vector<ChartBand>& bands, ChartPickets shown, double left, double width,
+                     double gap, const std::function<double(const std::string&)>& textWidth);

@@ -22,7 +22,7 @@
 constexpr int MaxRouteIps = 10000;
 
 struct TableIp {
-    std::string name; // as typed
+    std::string name; // as typed, control bytes shown as "?"
     int lineNumber;   // in the text, the first line 1
     double Y, X, R, L;
     double h = 0; // the cant, in millimetres (0: none)
@@ -46,5 +46,8 @@ struct IpTableReading {
 // the text (the first line of the text 1, as Go To counts). A table without exactly
 // one START line ahead of every IP and END line, without exactly one END line after
 // every IP, with a line that lacks a finite number it needs (a field that is no
-// number is quoted), or with more than MaxRouteIps IPs is refused.
+// number is quoted), with a number beyond what track can have (the limits of
+// geometry/tolerances.h: coordinates and pickets, a radius, a cant, a spiral too
+// short to ramp its cant), or with more than MaxRouteIps IPs is refused. An IP's name is kept with
+// its control bytes shown as "?".
 IpTableReading ReadIpTable(std::span<const TextLine> lines);

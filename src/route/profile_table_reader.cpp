@@ -1,5 +1,6 @@
 #include "route/profile_table_reader.h"
 
+#include "geometry/tolerances.h"
 #include "route/table_fields.h"
 #include "text/line_fields.h"
 
@@ -14,6 +15,17 @@ LineWord WordOf(const LineFields& fields) {
     return LineWord::Other;
 }
 
+// A picket, a level or a vertical radius beyond what track can have (the limits of
+// geometry/tolerances.h), as RangeRefusal words it; a radius below 0 is left to the
+// profile's own judgement.
+std::string ImplausibleRefusal(const LineFields& fields, int at, std::string_view label, int lineNumber,
+                               double value) {
+    if (label == "H") return RangeRefusal(fields, at, label, lineNumber, value, -HighestLevel, HighestLevel);
+    if (label == "Rv")
+        return value < 0 ? std::string() : RangeRefusal(fields, at, label, lineNumber, value, 0, MostVerticalRadius);
+    return RangeRefusal(fields, at, label, lineNumber, value, -FarthestCoordinate, FarthestCoordinate);
+}
+
 // Reads the numbers of a line, labelled, from field `first` on; the refusal or empty.
 // `needs` says what the line holds ("PVI needs a name, PK, H and Rv").
 std::string ReadNumbers(const LineFields& fields, int first, std::span<const char* const> labels,
@@ -22,6 +34,7 @@ std::string ReadNumbers(const LineFields& fields, int first, std::span<const cha
         const int at = first + static_cast<int>(i);
         if (at >= fields.count) return TableLineName(lineNumber) + " lacks " + labels[i] + ": " + needs;
         std::string refusal = ReadTableNumber(fields, at, labels[i], lineNumber, values[i]);
+        if (refusal.empty()) refusal = ImplausibleRefusal(fields, at, labels[i], lineNumber, values[i]);
         if (!refusal.empty()) return refusal;
     }
     return {};
@@ -75,7 +88,7 @@ ProfileTableReading ReadProfileTable(std::span<const TextLine> lines) {
             else if (fields.count < 2)
                 refusal = TableLineName(number) + " lacks a name: " + needs;
             else if ((refusal = ReadNumbers(fields, 2, PviNumbers, number, needs, v)).empty())
-                table.pvis.push_back({std::string(fields.at[1]), number, v[0], v[1], v[2]});
+                table.pvis.push_back({TableName(fields.at[1]), number, v[0], v[1], v[2]});
         }
         if (!refusal.empty()) return reading;
     }

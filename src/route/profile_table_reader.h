@@ -19,7 +19,7 @@
 constexpr int MaxProfilePvis = 10000;
 
 struct TablePvi {
-    std::string name; // as typed
+    std::string name; // as typed, control bytes shown as "?"
     int lineNumber;   // the document's, 1 for its first line
     double PK, H, Rv;
 };
@@ -40,6 +40,7 @@ struct ProfileTableReading {
 
 // Refused: no PSTART line ahead of every PVI and the PEND line, no PEND line after
 // every PVI, a second PSTART or PEND line, a line that lacks a number or holds one
-// that is unreadable or not finite, two PVIs of one name, more than MaxProfilePvis
+// that is unreadable, not finite or beyond what track can have (a picket, a level,
+// a vertical radius: the limits of geometry/tolerances.h), two PVIs of one name, more than MaxProfilePvis
 // PVIs. The geometry (pickets, radii, curves) is judged by BuildVerticalProfile.
 ProfileTableReading ReadProfileTable(std::span<const TextLine> lines);

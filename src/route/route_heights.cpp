@@ -32,10 +32,13 @@ std::optional<double> RouteHeights::Level(double PK) const {
     return DesignLevel(*alongLine_, *internal);
 }
 
-std::string RouteHeights::TracedText(double PK, std::optional<double> H, std::optional<double>& dH) const {
+std::string RouteHeights::TracedText(double PK, std::optional<double> H, std::optional<double>& dH,
+                                     const std::string& levelNote) const {
     std::string text;
     dH.reset();
-    if (profile_ != nullptr) {
+    if (!levelNote.empty()) {
+        text += "   " + levelNote;
+    } else if (profile_ != nullptr) {
         if (const std::optional<double> Hd = Level(PK)) {
             text += "   Hd=" + LinearText(*Hd);
             if (H) {

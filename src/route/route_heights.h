@@ -25,7 +25,10 @@ class RouteHeights {
     // "   Hd=…   dH=…" with a profile ("   !Level outside of the profile!" for a
     // station outside of it; no dH without H), then "   h=…" when the line has a
     // cant. dH is set when it is given (the level compared), reset otherwise.
-    std::string TracedText(double PK, std::optional<double> H, std::optional<double>& dH) const;
+    // A level that could not be read is said by its note in place of Hd and dH
+    // (levelNote: "!Level \"188,498\" is not a number (write a decimal point)!").
+    std::string TracedText(double PK, std::optional<double> H, std::optional<double>& dH,
+                           const std::string& levelNote = {}) const;
     // For a set-out point: "H=…" (or "!Level outside of the profile!") with a
     // profile, "h=…" with a cant, three blanks apart; empty when neither.
     std::string SetOutText(double PK) const;

@@ -38,8 +38,8 @@ RouteTrace TracePointsOnRoute(const Alignment& line, std::span<const TextLine> l
             const std::string& element = line.elements[traced->element].name;
             out += "   PK=" + LinearText(traced->PK) + "   d=" + SignedLinearText(traced->d);
             std::optional<double> dH;
-            if (heights.Shown()) {
-                out += heights.TracedText(traced->PK, point.level, dH);
+            if (heights.Shown() || !point.levelNote.empty()) {
+                out += heights.TracedText(traced->PK, point.level, dH, point.levelNote);
                 compared += dH ? 1 : 0;
             }
             out += "   " + element;

@@ -1,8 +1,10 @@
 #include "route/table_fields.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "text/not_a_number.h"
+#include "text/shown_text.h"
 
 bool IsTableWord(std::string_view field, std::string_view word) {
     if (field.size() != word.size()) return false;
@@ -21,13 +23,21 @@ std::string TableLineName(int number) {
 std::string ReadTableNumber(const LineFields& fields, int at, std::string_view label, int lineNumber,
                             double& value, bool finite) {
     const std::string_view field = fields.at[at];
-    // A control character (a lone CR or LF) shown as "?", so that the refusal stays
-    // one line.
-    std::string shown(field);
-    for (char& c : shown)
-        if (static_cast<unsigned char>(c) < 0x20) c = '?';
     const std::string what = TableLineName(lineNumber) + ": the " + std::string(label) + " field ";
-    if (!ReadNumberField(field, value)) return what + NotANumberText(shown);
-    if (finite && !std::isfinite(value)) return what + QuotedText(shown) + " is not a finite number";
+    if (!ReadNumberField(field, value)) return what + NotANumberText(field);
+    if (finite && !std::isfinite(value)) return what + NotAFiniteNumberText(field);
     return {};
+}
+
+std::string RangeRefusal(const LineFields& fields, int at, std::string_view label, int lineNumber,
+                         double value, double least, double most) {
+    if (value >= least && value <= most) return {};
+    char bounds[64];
+    std::snprintf(bounds, sizeof bounds, " (%g to %g)", least, most);
+    return TableLineName(lineNumber) + ": the " + std::string(label) + " field " + QuotedText(fields.at[at]) +
+           " lies beyond what track can have" + bounds;
+}
+
+std::string TableName(std::string_view field) {
+    return ShownText(field);
 }

@@ -24,6 +24,16 @@ std::string TableLineName(int number);
 std::string ReadTableNumber(const LineFields& fields, int at, std::string_view label, int lineNumber,
                             double& value, bool finite = true);
 
+// Empty when the value read from fields.at[at] lies within least..most (the limits
+// of geometry/tolerances.h); otherwise the refusal:
+//   line 5: the R field "1e-10" lies beyond what track can have (1 to 1e+09)
+std::string RangeRefusal(const LineFields& fields, int at, std::string_view label, int lineNumber,
+                         double value, double least, double most);
+
+// The name of a row (an IP, a PVI) as the table gives it, control bytes shown as
+// "?": the name goes into refusals and report lines, which must stay one line each.
+std::string TableName(std::string_view field);
+
 // The first row whose name an earlier row bears, in plain words ("two PVIs are
 // named VP1 (line 2 and line 5)"); empty when every name is its own. Rows have a
 // name and a lineNumber.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "text/number_text.h"
+#include "text/shown_text.h"
 
 namespace {
 constexpr std::string_view BlankSeparators = " \t;";
@@ -47,7 +48,7 @@ std::string SkippedLineNote(int number, std::string_view text, std::string_view 
     std::string note = "! Line " + std::to_string(number) + " skipped";
     if (!reason.empty()) (note += ", ") += reason;
     note += ": ";
-    note += text.substr(0, LongestSkippedText);
+    note += ShownText(text.substr(0, LongestSkippedText));
     if (text.size() > LongestSkippedText) note += "...";
     note += "\r\n";
     return note;

@@ -30,7 +30,7 @@ bool ReadNumberField(std::string_view field, double& value);
 bool IsBlankLine(std::string_view line);
 
 // The note of a line a reader skipped: "! Line N skipped: " (with a reason:
-// "! Line N skipped, REASON: ") and the line's first 120 characters ("..." after
-// them when it is longer), CR LF. Enough to find the line; a line of a megabyte
+// "! Line N skipped, REASON: ") and the line's first 120 characters, control bytes
+// shown as "?" ("..." after them when it is longer), CR LF: always one line. Enough to find the line; a line of a megabyte
 // does not come into a report a second time.
 std::string SkippedLineNote(int number, std::string_view text, std::string_view reason = {});

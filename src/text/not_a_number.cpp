@@ -9,15 +9,17 @@ bool HoldsDecimalComma(std::string_view text) {
     return false;
 }
 
-std::string QuotedText(std::string_view text) {
-    constexpr std::size_t LongestQuoted = 40;
-    std::string quoted = "\"";
-    quoted += text.substr(0, LongestQuoted);
-    if (text.size() > LongestQuoted) quoted += "...";
-    return quoted + "\"";
-}
-
 std::string NotANumberText(std::string_view text) {
     return QuotedText(text) + " is not a number" +
            (HoldsDecimalComma(text) ? " (write a decimal point)" : "");
+}
+
+std::string NotAFiniteNumberText(std::string_view text) {
+    return QuotedText(text) + " is not a finite number";
+}
+
+bool StartsLikeANumber(std::string_view text) {
+    if (text.empty()) return false;
+    const char first = text[0];
+    return (first >= '0' && first <= '9') || first == '+' || first == '-' || first == '.';
 }

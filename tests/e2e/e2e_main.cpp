@@ -25,7 +25,7 @@ std::vector<Scenario> AllScenarios() {
                        TraceScenarios, RailScenarios, CalculatorSharingScenarios, CalculatorInputScenarios,
                        SetOutScenarios, PointTraceScenarios, LineScenarios, ElementTableScenarios, FindReplaceScenarios,
                        GoToScenarios, PrintScenarios, PictureScenarios, EndOfFileMarkScenarios, LandXmlImportScenarios,
-                       ReleaseSmokeScenarios})
+                       FiniteNumberScenarios, ExampleFieldBookScenarios, ReleaseSmokeScenarios})
         for (const Scenario& scenario : group()) all.push_back(scenario);
     return all;
 }

@@ -183,7 +183,8 @@ TEST_F(CalculationStoreTest, FieldsThatHoldNoNumberStopCalcBeforeAnythingIsStore
         {"2,5", false, 0},      {"abc", false, 0},     {"", false, 0},       {" \t ", false, 0},
         {"12.5abc", false, 0},  {"1 000", false, 0},   {"--1", false, 0},    {"1e", false, 0},
         {" 12.5 ", true, 12.5}, {"1e3", true, 1000},   {"-.5", true, -0.5},  {"\t+7\r\n", true, 7},
-        {"0x10", true, 16},     {"-inf", true, -HUGE_VAL},
+        {"0x10", true, 16},     {"-inf", false, 0},    {"nan", false, 0},    {"1e400", false, 0},
+        {"1e-400", true, 0},
     };
     const Calculator& straight = CalculatorOf(IDD_TRACE_STRAIGHT);
     for (const Case& c : cases) {
@@ -231,6 +232,9 @@ TEST(RefusedFieldMessage, NamesTheFieldAndItsText) {
         {"PK_so", "", "The field \"PK_so\" holds \"\", which is not a number."},
         {"X_A", "12345678901234567890123456789012345678901",
          "The field \"X_A\" holds \"1234567890123456789012345678901234567890...\", which is not a number."},
+        {"d_so", " inf", "The field \"d_so\" holds \" inf\", which is not a finite number."},
+        {"d_so", "1e400", "The field \"d_so\" holds \"1e400\", which is not a finite number."},
+        {"Y_pz", "\x01" "5\r\n", "The field \"Y_pz\" holds \"?5??\", which is not a number."},
     };
     for (const Case& c : cases) EXPECT_EQ(RefusedFieldMessage(c.name, c.text), c.message);
 }

@@ -1,7 +1,7 @@
 // Runs a calculator the way its dialog does on CALC: the typed field texts are
 // stored and echoed into the input piece, then the compute function gives the
 // result fields and the result pieces. The report is everything appended to the
-// editor, the pieces in order.
+// editor, the pieces in order: nothing when a field holds no finite number.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -22,10 +22,15 @@ struct CalculatorRun {
 inline CalculatorRun RunCalculator(const Calculator& calculator, CalculationStore& store,
                                    const std::map<int, std::string>& typed) {
     CalculatorRun run;
-    run.report = StoreFieldsAndBuildInputPiece(calculator, store, [&](int controlId) {
-        auto it = typed.find(controlId);
-        return it == typed.end() ? std::string("0") : it->second;
-    });
+    RefusedField refused;
+    run.report = StoreFieldsAndBuildInputPiece(
+        calculator, store,
+        [&](int controlId) {
+            auto it = typed.find(controlId);
+            return it == typed.end() ? std::string("0") : it->second;
+        },
+        &refused);
+    if (refused.controlId != 0) return run; // the dialog computes nothing either
     CalculationOutput out = calculator.compute(store);
     for (const std::string& piece : out.resultPieces)
         run.report += piece;

@@ -58,7 +58,7 @@ class CircularTrace : public CalculatorTest {
         for (const CircularCase& c : cases) {
             store.Reset();
             CalculatorRun run = Run(c.typed);
-            EXPECT_EQ(run.report, InputPiece(c.typed) + c.curvePiece + c.pointPiece) << c.what;
+            EXPECT_EQ(run.report, c.curvePiece ? InputPiece(c.typed) + c.curvePiece + c.pointPiece : "") << c.what;
             EXPECT_EQ(run.resultFields[IDC_PK_PZ], c.pk_pz) << c.what;
             EXPECT_EQ(run.resultFields[IDC_D_PZ], c.d_pz) << c.what;
         }
@@ -192,18 +192,13 @@ const CircularCase EdgeCases[] = {
      "\r\nApz= 180' 0' 0'   Rpz=50.0000\r\n!Point outside of circular crooked!\r\n",
      "0.0000",
      "0.0000"},
+    // A field that is not a finite number stops CALC: nothing is appended.
     {"infinite radius",
      {"1000", "0", "100", "1157.0796", "100", "0", "0", "0", "inf", "0", "0", "P1", "72.124892", "72.124892"},
-     "\r\nAnkk= 0' 0' 0'   Rnkk=100.0000\r\nAkkk= 90' 0' 0'   Rkkk=100.0000\r\nBeta= 90' 0' 0'   Lkk=INF\r\n",
-     "\r\nApz= 45' 0' 0'   Rpz=102.0000\r\nPKpz1=INF   Dpz=-INF\r\nPKpz2=-INF\r\n",
-     "NAN",
-     "-INF"},
+     nullptr, nullptr, "", ""},
     {"point not a number",
      {"1000", "0", "100", "1157.0796", "100", "0", "0", "0", "100", "0", "0", "P1", "nan", "72.124892"},
-     QuarterCurve,
-     "\r\nApz=NAN   Rpz=NAN\r\n!Point outside of circular crooked!\r\n",
-     "0.0000",
-     "0.0000"},
+     nullptr, nullptr, "", ""},
 };
 
 TEST_F(CircularTrace, EdgeCases) {

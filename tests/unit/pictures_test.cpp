@@ -281,6 +281,35 @@ TEST(PlanMarks, ChartPanelsForTheTrace) {
     EXPECT_GT(panels[1].area.top, panels[0].area.top + panels[0].area.height);
 }
 
+// Every band shown is named: in place where its name fits, else by a key whose
+// meaning the legend gives (neighbours too close for a key of their own share one);
+// zoomed in along the pickets, the same bands are named in place.
+TEST(PlanMarks, ChartBandsNamedInPlaceOrInTheLegend) {
+    using K = AlignmentElementKind;
+    const std::vector<ChartBand> bands = {{K::Straight, 0, 100, "straight"},
+                                          {K::Spiral, 100, 103, "spiral VU1"},
+                                          {K::Arc, 103, 110, "circle VU1"},
+                                          {K::Spiral, 110, 113, "spiral VU1"},
+                                          {K::Straight, 113, 1000, "straight"}};
+    const auto width = [](const std::string& text) { return 6.0 * static_cast<double>(text.size()); };
+    const auto texts = [](const BandNaming& naming) {
+        std::string all;
+        for (const BandLabel& label : naming.above)
+            all += label.text + "@" + std::to_string(static_cast<int>(label.x)) + " ";
+        return all;
+    };
+    BandNaming whole = NameBands(bands, {0, 1000}, 0, 1000, 6, width);
+    EXPECT_EQ(texts(whole), "straight@50 1@101 straight@556 ");
+    EXPECT_EQ(whole.legendRows, std::vector<std::string>{"1 spiral VU1, circle VU1, spiral VU1"});
+    BandNaming zoomed = NameBands(bands, {95, 120}, 0, 1000, 6, width);
+    EXPECT_EQ(texts(zoomed), "straight@100 spiral VU1@260 circle VU1@460 spiral VU1@660 straight@860 ");
+    EXPECT_TRUE(zoomed.legendRows.empty());
+    // The panels over the pickets zoomed to.
+    const std::vector<ChartPanel> panels = ChartPanels(ChartPickets{500, 700}, {}, {0, 0, 1000, 400});
+    ASSERT_EQ(panels.size(), 1u);
+    EXPECT_EQ(ChartToDevice(panels[0], 600, 0).x, 500);
+}
+
 TEST(Labels, KeptApartOrLeftOut) {
     // Four labels at one marker take the four places around it; the fifth finds
     // every other place overlapping one of them and is left out; a label at a NaN

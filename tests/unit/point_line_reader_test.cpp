@@ -2,6 +2,7 @@
 // lines a selection takes, and what each real-world line gives.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,11 +32,11 @@ const LineCase LineCases[] = {
     {"1017 5234.118 6789.402", Kind::Point, "1017", "5234.118", "6789.402"},
     {"5234.118 6789.402", Kind::Point, "L7", "5234.118", "6789.402"},
     {"5234.118,6789.402", Kind::Point, "L7", "5234.118", "6789.402"},
-    {"P5 inf -nan", Kind::Point, "P5", "inf", "-nan"},
-    {"\x01\xff\x7f 1 2 3", Kind::Point, "\x01\xff\x7f", "1", "2"},
+    {"P5 inf -nan", Kind::Unreadable, "", "", "", "\"inf\" is not a finite number"},
+    {"\x01\xff\x7f 1 2 3", Kind::Point, "?\xff?", "1", "2"}, // control bytes shown as "?"
     {"P6 5234,12 6789,40", Kind::Unreadable, "", "", "", "\"5234,12\" is not a number (write a decimal point)"},
     {"P6,5234,12,6789,40", Kind::Point, "P6", "5234", "12"}, // a CSV line's commas all separate
-    {"P7 5234.118", Kind::Unreadable, "", "", "", "\"P7\" is not a number"},
+    {"P7 5234.118", Kind::Unreadable, "", "", "", "too few fields"},
     {"Notes", Kind::Unreadable, "", "", "", "too few fields"},
     {"P8 5234.118 x6789", Kind::Unreadable, "", "", "", "\"x6789\" is not a number"},
     {"P9 5234.118m 6789.402", Kind::Unreadable, "", "", "", "\"5234.118m\" is not a number"},
@@ -48,6 +49,9 @@ const LineCase LineCases[] = {
      "\"0." + std::string(38, '3') + "...\" is not a number"},
     {"P13 5 0." + std::string(1 << 20, '3'), Kind::Unreadable, "", "", "",
      "\"0." + std::string(38, '3') + "...\" is not a number"},
+    {"P14 1e200 5", Kind::Unreadable, "", "", "", "\"1e200\" lies beyond what track can have"},
+    {"P15 5 -1e400", Kind::Unreadable, "", "", "", "\"-1e400\" is not a finite number"},
+    {"P16 5 1e9", Kind::Point, "P16", "5", "1e9"}, // the farthest coordinate read
     {"", Kind::Blank},
     {" \t  \t", Kind::Blank},
 };
@@ -64,6 +68,31 @@ TEST(PointLineReader, RealWorldLines) {
         EXPECT_EQ(point.xText, c.xText);
         EXPECT_EQ(std::to_string(point.y), std::to_string(std::strtod(c.yText.c_str(), nullptr)));
         EXPECT_EQ(std::to_string(point.x), std::to_string(std::strtod(c.xText, nullptr)));
+    }
+}
+
+// The fourth field: a level, a code, or a level that cannot be read, said in a note.
+TEST(PointLineReader, LevelsReadOrSaid) {
+    const struct {
+        const char* line;
+        std::optional<double> level;
+        const char* note;
+    } cases[] = {
+        {"P1 5 6 188.498", 188.498, ""},
+        {"P1 5 6 K3", std::nullopt, ""}, // a code
+        {"P1 5 6 -0.5 K3", -0.5, ""},
+        {"P1 5 6 188,498", std::nullopt, "!Level \"188,498\" is not a number (write a decimal point)!"},
+        {"P1 5 6 18B.498", std::nullopt, "!Level \"18B.498\" is not a number!"},
+        {"P1 5 6 inf", std::nullopt, "!Level \"inf\" is not a finite number!"},
+        {"P1 5 6 1e6", std::nullopt, "!Level \"1e6\" lies beyond what track can have!"},
+        {"P1 5 6 .5\x01", std::nullopt, "!Level \".5?\" is not a number!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        const PointLine point = ReadPointLine(c.line, 7);
+        ASSERT_EQ(point.kind, Kind::Point);
+        EXPECT_EQ(point.level, c.level);
+        EXPECT_EQ(point.levelNote, c.note);
     }
 }
 

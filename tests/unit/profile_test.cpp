@@ -114,7 +114,8 @@ TEST_F(ProfileTest, RefusedTables) {
         {{start, "PVI A -1 110 0", end}, "the pickets of PSTART and A do not increase"},
         {{start, "PVI A 500 110 -1", end}, "the Rv of A is below 0"},
         {{start, "PVI A 300 110 0", "PVI A 600 110 0", end}, "two PVIs are named A (line 2 and line 3)"},
-        {{start, "PVI A 1 1e308 0", "PEND 2 -1e308"}, "the grade between A and PEND is too steep to compute"},
+        {{start, "PVI A 1 1e308 0", "PEND 2 -1e308"},
+         "line 2: the H field \"1e308\" lies beyond what track can have (-100000 to 100000)"},
         // Grades of 20, 0 and -20 thousandths: Tv = 1000 * 0.02 / 2 = 10 on 15 m.
         {{start, "PVI A 400 108 1000", "PVI B 415 108 1000", "PVI C 600 104.3 0", end},
          "the vertical curves of A and B overlap by 5.0000"},

@@ -13,6 +13,7 @@
 
 #include "calculator_run.h"
 #include "selection_lines.h"
+#include "geometry/tolerances.h"
 #include "menu/route_set_out_calculator.h"
 #include "route/ip_line.h"
 #include "route/line_session.h"
@@ -70,7 +71,7 @@ TEST_F(LineTest, RefusedTables) {
         {{start, "IP A 500 1000 500 0,5", end}, "line 2: \"0,5\" is not a number (write a decimal point)"},
         {{"START 0 0 x0", end}, "line 1: \"x0\" is not a number"},
         {{start, "END,3000,"}, "line 2: \"\" is not a number"},
-        {{"START 0 0 inf", end}, "line 1 lacks a number: START needs PK, Y and X"},
+        {{"START 0 0 inf", end}, "line 1: \"inf\" is not a finite number"},
         {{start, "END 3000"}, "line 2 lacks a number: END needs Y and X"},
         {{start, "IP A 500 1000 500 0", "IP A 0 2000 500 0", end}, "two IPs are named A (line 2 and line 3)"},
         {{start, "IP A 500 1000 500 100 9O", end}, "line 2: the cant field \"9O\" is not a number"},
@@ -81,7 +82,7 @@ TEST_F(LineTest, RefusedTables) {
         {{start, "IP A 500 1000 500 -1", end}, "the spiral length of A is below 0"},
         {{start, "IP A 500 1000 nan 0", end}, "R or L of A is not a finite number"},
         {{start, "IP A 0 0 500 0", end}, "START and A coincide"},
-        {{start, "END 0 1e300"}, "START and END lie too far apart to compute"},
+        {{start, "END 0 1e300"}, "line 2: the X field \"1e300\" lies beyond what track can have (-1e+09 to 1e+09)"},
         {{start, "IP A 500 1000 500 1e-300", end}, "the spirals of A are too short to compute"},
         {{start, "IP A 0 1000 500 0", end}, "A has no turn"},
         {{start, "IP A 0 1000 500 0", "END 1 0"}, "A turns 179 degrees or more"},
@@ -233,7 +234,8 @@ TEST_F(LineProperty, MainPointsTraceBackOnTheirElements) {
     }
 }
 
-// The cant of generated lines (a cant of up to 180 mm on every curve with spirals)
+// The cant of generated lines (a cant of up to 180 mm on every curve with spirals
+// long enough to ramp one)
 // runs on without a step through every main point: 0 at NSK1 and NSK2, h at KSK1
 // and KSK2.
 TEST_F(LineProperty, CantIsContinuousAlongTheLine) {
@@ -243,7 +245,7 @@ TEST_F(LineProperty, CantIsContinuousAlongTheLine) {
         std::vector<std::string> table = GeneratedLine(in);
         for (std::string& text : table)
             if (const LineFields f = SplitLineFields(text, 6);
-                f.count == 6 && ParseNumber(std::string(f.at[5]).c_str()) > 0)
+                f.count == 6 && ParseNumber(std::string(f.at[5]).c_str()) >= LeastSpiralLength)
                 text += " " + std::string(FormatNumber(in.Uniform(0, 180)));
         const IpLine ip = ReadIpLine(table);
         const Route& line = ip.route;

@@ -81,6 +81,13 @@ const ReportCase ReportCases[] = {
          "\r\nR-3   PK=102.0000   d=-2.5000   Y=-2.5000   X=102.0000"
          "\r\nR-4   PK=99.0000   d=-2.5000   Y=-2.5000   X=99.0000\r\n",
      "-2.5000", "110.0000"},
+    {"straight, a run of a blank name: its points named 1, 2, 3 (never -1, which reads as a number)",
+     StraightSetOutCalculator, StraightIdList, StraightGeometry, {"", "0", "1", "8", "4"},
+     StraightHead + "\r\nSO:    PK=0   d=1   PK_to=8   step=4\r\n" + StraightElements +
+         "\r\n1   PK=0.0000   d=1.0000   Y=1.0000   X=0.0000"
+         "\r\n2   PK=4.0000   d=1.0000   Y=1.0000   X=4.0000"
+         "\r\n3   PK=8.0000   d=1.0000   Y=1.0000   X=8.0000\r\n",
+     "1.0000", "0.0000"},
     {"straight, a run of more than 10000 points", StraightSetOutCalculator, StraightIdList, StraightGeometry,
      {"P", "0", "1", "10000", "1"},
      StraightHead + "\r\nSO: P   PK=0   d=1   PK_to=10000   step=1\r\n" + StraightElements +

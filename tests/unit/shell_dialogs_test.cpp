@@ -100,7 +100,9 @@ TEST_F(ShellDialogs, EveryTableFieldIsAnEditOfItsTemplateAndOpensWithItsValue) {
 // CALC reads each field from its own control, stores it, echoes the text as typed
 // (however long) and appends the report at the end of the editor's text.
 TEST_F(ShellDialogs, CalcStoresEveryFieldAndAppendsTheReport) {
-    const std::string longText = "7" + std::string(10000, '0');
+    // 10,001 digits that read as a finite number (7 followed by 10,000 zeros would
+    // overflow, and a field that holds no finite number stops CALC with a box).
+    const std::string longText = "7." + std::string(10000, '0');
     for (const MenuCommand* command : CalculatorCommands()) {
         // A dialog that needs a line read first opens only once there is one; the
         // report of the set-out on the line is checked by its own tests.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,21 +39,18 @@ void WriteCentred(HDC dc, const std::string& text, double x, double y) {
     WriteText(dc, CentredBox(dc, text, x, y), text);
 }
 
-// The bands behind a panel, one brush for each kind; their names above the first
-// panel where they fit.
-void DrawBands(HDC dc, const ChartPanel& panel, const std::vector<ChartBand>& bands, double unitsPerMm,
-               bool named) {
+// The bands behind a panel, one brush for each kind.
+void DrawBands(HDC dc, const ChartPanel& panel, const std::vector<ChartBand>& bands) {
     const double top = panel.area.top, bottom = panel.area.top + panel.area.height;
-    const TextMeasure measure(dc);
     const HBRUSH brushes[] = {CreateSolidBrush(BandColour(K::Straight)), CreateSolidBrush(BandColour(K::Spiral)),
                               CreateSolidBrush(BandColour(K::Arc))};
     for (const ChartBand& band : bands) {
-        const double left = ChartToDevice(panel, band.from, 0).x, right = ChartToDevice(panel, band.to, 0).x;
+        if (band.to <= panel.PKlo || band.from >= panel.PKhi) continue;
+        const double left = ChartToDevice(panel, std::max(band.from, panel.PKlo), 0).x;
+        const double right = ChartToDevice(panel, std::min(band.to, panel.PKhi), 0).x;
         const POINT from = ToPoint({left, top}), to = ToPoint({right, bottom});
         const RECT rect{from.x, from.y, std::max(to.x, from.x + 1), to.y};
         FillRect(dc, &rect, brushes[band.kind == K::Straight ? 0 : band.kind == K::Arc ? 2 : 1]);
-        if (named && measure.Width(band.name) + unitsPerMm <= right - left)
-            WriteCentred(dc, band.name, (left + right) / 2, top - TopMargin * unitsPerMm / 2);
     }
     for (HBRUSH brush : brushes)
         DeleteObject(brush);
@@ -85,74 +83,137 @@ void DrawAxes(HDC dc, const ChartPanel& panel, const DeviceStyle& style) {
     WriteText(dc, {left + mm, top + mm / 2, 0, 0}, panel.valueName);
 }
 
+// The chart's panels within the area: the margins for the axes' labels and the band
+// names, and below them room for the legend's rows.
+DrawingArea InnerArea(const DrawingArea& area, double mm, std::size_t legendRows = 0, double rowHeight = 0) {
+    return {area.left + LeftMargin * mm, area.top + TopMargin * mm, area.width - (LeftMargin + RightMargin) * mm,
+            area.height - (TopMargin + BottomMargin) * mm - static_cast<double>(legendRows) * rowHeight};
+}
+
+// The whole line across, or the pickets zoomed to.
+ChartPickets ShownPickets(const Alignment& line, const std::optional<ChartPickets>& zoomed) {
+    return zoomed ? *zoomed : ChartPickets{line.start.PK, line.end.PK};
+}
+
+// Boxes that the points' labels keep off within the panels: the value's name at the
+// top left of each, and the picket labels under every panel but the last (under the
+// last they lie outside the panels).
+std::vector<LabelBox> AxisLabelBoxes(HDC dc, const std::vector<ChartPanel>& panels, double mm) {
+    std::vector<LabelBox> boxes;
+    const double labelHeight = TextSize(dc, "0").cy;
+    for (const ChartPanel& panel : panels) {
+        const double left = panel.area.left, top = panel.area.top, bottom = top + panel.area.height;
+        const SIZE name = TextSize(dc, panel.valueName);
+        boxes.push_back({left, top, left + mm + name.cx + mm, top + mm / 2 + name.cy});
+        boxes.push_back({left, bottom, left + panel.area.width, bottom + mm + labelHeight});
+    }
+    return boxes;
+}
+
 void DrawChart(HDC dc, const DrawingArea& area, const DeviceStyle& style, const Alignment* line,
-               const LineSession& results) {
+               const LineSession& results, const std::optional<ChartPickets>& zoomed) {
     FillArea(dc, area, RGB(255, 255, 255));
     if (line == nullptr) return;
     const int saved = SaveDC(dc);
     const double mm = style.unitsPerMm;
-    const DrawingArea inner{area.left + LeftMargin * mm, area.top + TopMargin * mm,
-                            area.width - (LeftMargin + RightMargin) * mm,
-                            area.height - (TopMargin + BottomMargin) * mm};
-    if (inner.width <= 0 || inner.height <= 0) return void(RestoreDC(dc, saved));
     Selected font(dc, PictureFont(style, LabelPoints));
+    const TextMeasure measure(dc);
+    const std::vector<ChartBand> bands = RouteBands(*line);
+    const ChartPickets shown = ShownPickets(*line, zoomed);
+    const DrawingArea across = InnerArea(area, mm);
+    const BandNaming naming = NameBands(bands, shown, across.left, across.width, mm,
+                                        [&](const std::string& text) { return measure.Width(text); });
+    const DrawingArea inner = InnerArea(area, mm, naming.legendRows.size(), measure.Height());
+    if (inner.width <= 0 || inner.height <= 0) return void(RestoreDC(dc, saved));
     SetPolyFillMode(dc, WINDING); // markers drawn over one another stay filled
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));
-    const std::vector<ChartBand> bands = RouteBands(*line);
-    const std::vector<ChartPanel> panels = ChartPanels(*line, results.TracedPoints(), inner);
+    const std::vector<ChartPanel> panels = ChartPanels(shown, results.TracedPoints(), inner);
     std::vector<LabelRequest> requests;
     std::vector<std::string> names;
-    std::vector<LabelBox> markers;
+    std::vector<LabelBox> obstacles = AxisLabelBoxes(dc, panels, mm);
     const double r = MarkerRadius * mm;
-    const TextMeasure measure(dc);
     for (std::size_t i = 0; i < panels.size(); ++i) {
         const ChartPanel& panel = panels[i];
-        DrawBands(dc, panel, bands, mm, i == 0);
+        DrawBands(dc, panel, bands);
         DrawAxes(dc, panel, style);
         ShapeBatch squares;
         for (const TracedRoutePoint& p : results.TracedPoints()) {
             const double value = i == 0 ? p.d : p.dH.value_or(NAN);
-            if (!std::isfinite(value)) continue;
+            if (!std::isfinite(value) || p.PK < shown.from || p.PK > shown.to) continue;
             const DevicePoint at = ChartToDevice(panel, p.PK, value);
             requests.push_back({at, measure.Width(p.name), measure.Height()});
             names.push_back(p.name);
             if (squares.AlreadyAt(ToPoint(at))) continue;
             squares.Add({ToPoint({at.x - r, at.y - r}), ToPoint({at.x + r, at.y - r}), ToPoint({at.x + r, at.y + r}),
                          ToPoint({at.x - r, at.y + r})});
-            markers.push_back({at.x - r, at.y - r, at.x + r, at.y + r});
+            obstacles.push_back({at.x - r, at.y - r, at.x + r, at.y + r});
         }
         Selected pen(dc, PicturePen(style, 0.1, ChartPointColour));
         Selected brush(dc, CreateSolidBrush(ChartPointColour));
         squares.DrawPolygons(dc);
     }
-    const auto boxes = PlaceLabels(requests, LabelGap * mm, area, markers);
+    for (const BandLabel& label : naming.above)
+        WriteCentred(dc, label.text, label.x, inner.top - TopMargin * mm / 2);
+    const double legendTop = inner.top + inner.height + BottomMargin * mm;
+    for (std::size_t row = 0; row < naming.legendRows.size(); ++row)
+        WriteText(dc, {inner.left, legendTop + static_cast<double>(row) * measure.Height(), 0, 0},
+                  naming.legendRows[row]);
+    // The points' labels stay within the panels, off the axes' labels.
+    const auto boxes = PlaceLabels(requests, LabelGap * mm, inner, obstacles);
     for (std::size_t i = 0; i < boxes.size(); ++i)
         if (boxes[i]) WriteText(dc, *boxes[i], names[i]);
     RestoreDC(dc, saved);
 }
 
+// Zooms and pans along the picket axis only, with the plan's view arithmetic: the
+// picket is the view's Y, across the panels' width; the offsets keep their scale.
 class ChartPicture : public Picture {
   public:
     const char* Title() const override { return ChartTitle; }
-    bool Update(bool) override {
+    bool Update(bool anotherLine) override {
+        anotherLine = anotherLine || line_ == nullptr;
         line_ = TheLineSession().Line();
-        return false;
+        return anotherLine;
     }
-    // The chart always fits its window: the whole line across.
-    void Fit(const DrawingArea&) override {}
-    void Zoom(const DrawingArea&, DevicePoint, double) override {}
-    void Pan(double, double) override {}
+    void Fit(const DrawingArea&) override { zoomed_.reset(); }
+    void Zoom(const DrawingArea& area, DevicePoint about, double factor) override {
+        if (line_ == nullptr) return;
+        across_ = InnerArea(area, unitsPerMm_);
+        Show(ZoomAbout(View(), across_, {about.x, across_.top}, factor));
+    }
+    void Pan(double dx, double) override {
+        if (line_ == nullptr) return;
+        Show(PanBy(View(), dx, 0));
+    }
     void Draw(HDC dc, const DrawingArea& area, const DeviceStyle& style) override {
-        DrawChart(dc, area, style, line_, TheLineSession());
+        unitsPerMm_ = style.unitsPerMm;
+        across_ = InnerArea(area, unitsPerMm_);
+        DrawChart(dc, area, style, line_, TheLineSession(), zoomed_);
     }
+    // The page shows the pickets the screen shows.
     std::string DrawOnPage(HDC dc, const DrawingArea& page, const DeviceStyle& style, const DrawingArea&) override {
-        DrawChart(dc, page, style, line_, TheLineSession());
+        DrawChart(dc, page, style, line_, TheLineSession(), zoomed_);
         return "";
     }
 
   private:
+    // The pickets shown as a view across the panels: the picket at their centre and
+    // the device units per metre of picket.
+    GroundView View() const {
+        const ChartPickets shown = ShownPickets(*line_, zoomed_);
+        const double length = shown.to - shown.from;
+        return {(shown.from + shown.to) / 2, 0, length > 0 && across_.width > 0 ? across_.width / length : 1};
+    }
+    void Show(const GroundView& view) {
+        const GroundExtent visible = VisibleGround(view, across_);
+        zoomed_ = ChartPickets{visible.minY, visible.maxY};
+    }
+
     const Alignment* line_ = nullptr;
+    std::optional<ChartPickets> zoomed_; // none: the whole line
+    double unitsPerMm_ = 1;
+    DrawingArea across_{0, 0, 1, 1}; // the panels' area on screen, as last drawn
 };
 } // namespace
 

@@ -49,16 +49,22 @@ std::vector<LabelBox> DrawGrid(const Painter& p, const GroundExtent& visible) {
     SetBkColor(p.dc, RGB(255, 255, 255));
     SetTextColor(p.dc, RGB(96, 96, 96));
     const double bottom = p.area.top + p.area.height - p.Mm(1);
+    // A label that would reach past the area's edge is left out, its grid line kept:
+    // a label cut in half reads as another number.
+    const double right = p.area.left + p.area.width;
     for (double Y : Ys) {
         const std::string text = GridValueText(Y, interval);
         const SIZE size = TextSize(p.dc, text);
-        boxes.push_back(CentredBox(p.dc, text, p.At({Y, 0}).x, bottom - size.cy / 2.0));
-        WriteText(p.dc, boxes.back(), text);
+        const LabelBox box = CentredBox(p.dc, text, p.At({Y, 0}).x, bottom - size.cy / 2.0);
+        if (box.left < p.area.left || box.right > right) continue;
+        boxes.push_back(box);
+        WriteText(p.dc, box, text);
     }
     for (double X : Xs) {
         const std::string text = GridValueText(X, interval);
         const SIZE size = TextSize(p.dc, text);
         LabelBox box = CentredBox(p.dc, text, p.area.left + p.Mm(1) + size.cx / 2.0, p.At({0, X}).y);
+        if (box.top < p.area.top || box.bottom > bottom - size.cy) continue;
         // Over the grid line from the edge on, so that no stroke reads as a minus sign.
         FillArea(p.dc, {p.area.left, box.top, box.left - p.area.left, box.bottom - box.top}, RGB(255, 255, 255));
         WriteText(p.dc, box, text);

@@ -32,17 +32,19 @@ class PlanPicture : public Picture {
 
     void Fit(const DrawingArea& area) override {
         if (!content_.line) return;
-        GroundExtent extent = RouteExtent(*content_.line);
-        for (const TracedRoutePoint& p : content_.results->TracedPoints())
-            extent.Include({p.Y, p.X});
-        view_ = FitView(extent, area);
+        view_ = FitView(WholeExtent(), area);
+        fitted_ = true;
     }
 
     void Zoom(const DrawingArea& area, DevicePoint about, double factor) override {
         view_ = ZoomAbout(view_, area, about, factor);
+        fitted_ = false;
     }
 
-    void Pan(double dx, double dy) override { view_ = PanBy(view_, dx, dy); }
+    void Pan(double dx, double dy) override {
+        view_ = PanBy(view_, dx, dy);
+        fitted_ = false;
+    }
 
     void Draw(HDC dc, const DrawingArea& area, const DeviceStyle& style) override {
         DrawPlan(dc, area, style, view_, content_);
@@ -50,19 +52,37 @@ class PlanPicture : public Picture {
 
     std::string DrawOnPage(HDC dc, const DrawingArea& page, const DeviceStyle& style,
                            const DrawingArea& screen) override {
-        // The least N at which the screen's ground fits the page, rounded up.
-        const GroundExtent shown = VisibleGround(view_, screen);
-        const double pageWidthMm = page.width / style.unitsPerMm, pageHeightMm = page.height / style.unitsPerMm;
-        const double least = std::max(shown.Width() * 1000 / pageWidthMm, shown.Height() * 1000 / pageHeightMm);
+        // Fitted: the whole line at the largest round scale at which it fits the page
+        // as it would fit a window of the page's shape; zoomed or panned: the least N
+        // at which the screen's ground fits the page. N rounded up.
+        GroundView centre = view_;
+        double least = 0;
+        if (fitted_ && content_.line) {
+            centre = FitView(WholeExtent(), page);
+            least = style.unitsPerMm * 1000 / centre.unitsPerMetre;
+        } else {
+            const GroundExtent shown = VisibleGround(view_, screen);
+            const double pageWidthMm = page.width / style.unitsPerMm, pageHeightMm = page.height / style.unitsPerMm;
+            least = std::max(shown.Width() * 1000 / pageWidthMm, shown.Height() * 1000 / pageHeightMm);
+        }
         const double N = RoundScaleDenominator(least);
-        const GroundView printed{view_.Yc, view_.Xc, style.unitsPerMm * 1000 / N};
+        const GroundView printed{centre.Yc, centre.Xc, style.unitsPerMm * 1000 / N};
         DrawPlan(dc, page, style, printed, content_);
         return ScaleText(N);
     }
 
   private:
+    // The line and the points traced on it.
+    GroundExtent WholeExtent() const {
+        GroundExtent extent = RouteExtent(*content_.line);
+        for (const TracedRoutePoint& p : content_.results->TracedPoints())
+            extent.Include({p.Y, p.X});
+        return extent;
+    }
+
     PlanContent content_;
     GroundView view_;
+    bool fitted_ = true; // the view is the fitted one: neither zoomed nor panned since
 };
 } // namespace
 

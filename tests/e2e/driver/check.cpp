@@ -42,3 +42,17 @@ void CheckText(const std::string& actual, const std::string& expected, const std
          Visible(actual.substr(from), 160) + "\"\n      expected: \"" + Visible(expected.substr(from), 160) +
          "\"");
 }
+
+void CheckSoundReport(const std::string& appended, const std::string& what) {
+    for (size_t i = 0; i < appended.size(); ++i) {
+        const auto c = static_cast<unsigned char>(appended[i]);
+        if (c == '\r' && i + 1 < appended.size() && appended[i + 1] == '\n') {
+            ++i;
+            continue;
+        }
+        Check(c >= 0x20 && c != 0x7F,
+              what + ": a control byte in: " + Visible(appended.substr(i > 40 ? i - 40 : 0, 80)));
+    }
+    for (const char* word : {"=NAN", "=INF", "=-INF"})
+        Check(appended.find(word) == std::string::npos, what + ": a number written " + word + " in: " + Visible(appended));
+}

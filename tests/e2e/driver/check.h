@@ -22,3 +22,7 @@ void Check(bool condition, const std::string& what);
 void CheckText(const std::string& actual, const std::string& expected, const std::string& what);
 // The text with CR, LF, TAB and other control bytes escaped, cut to a readable length.
 std::string Visible(const std::string& text, size_t limit = 400);
+
+// What the program appended to the field book: no control byte but the CR LF that
+// ends each line, and no number written as NAN or INF (each follows its "=").
+void CheckSoundReport(const std::string& appended, const std::string& what);

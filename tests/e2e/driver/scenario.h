@@ -73,3 +73,5 @@ std::vector<Scenario> PrintScenarios();
 std::vector<Scenario> PictureScenarios();
 std::vector<Scenario> EndOfFileMarkScenarios();
 std::vector<Scenario> LandXmlImportScenarios();
+std::vector<Scenario> FiniteNumberScenarios();
+std::vector<Scenario> ExampleFieldBookScenarios();

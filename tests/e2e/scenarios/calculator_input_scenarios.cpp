@@ -1,7 +1,9 @@
-// Numbers no calculator may stumble over: huge numbers, "nan", "inf", 10,000 digits
+// Numbers no calculator may stumble over: huge numbers, 10,000 characters of one
 // (and a point name of 10,000 characters). Each CALC must answer, echo every field
-// whole in its report, append its results, and show no message. (Texts that are no
-// numbers are refused; the trace and set-out scenarios show that.)
+// whole in its report, append its results, and show no message. "nan", "inf" and
+// "-inf" are no finite numbers: CALC refuses them by the field's name, appending
+// nothing. (Texts that are no numbers are refused; the trace and set-out scenarios
+// show that.)
 #include "driver/calculator_dialogs.h"
 #include "driver/check.h"
 #include "driver/editor_text.h"
@@ -13,14 +15,16 @@
 
 namespace {
 
+// 10,000 characters that read as a finite number (as many digits before a point would
+// overflow).
 std::string LongField() {
-    std::string text;
+    std::string text = "1.";
     while (text.size() < 10000) text += "1234567890";
-    return text;
+    return text.substr(0, 10000);
 }
 
 void HostileInputs(ScenarioContext& context, const CalculatorLayout& layout) {
-    const std::string inputs[] = {"1e308", "-1e308", "nan", "inf", "-inf", LongField()};
+    const std::string inputs[] = {"1e308", "-1e308", LongField()};
     Program& program = context.Start();
     HWND dialog = OpenFromMenu(program, layout.command, layout.caption);
     std::string before;
@@ -43,6 +47,17 @@ void HostileInputs(ScenarioContext& context, const CalculatorLayout& layout) {
               what + ": a message appeared");
         before = text;
     }
+    // The first numeric field, named as its label shows it.
+    const InputItem* first = nullptr;
+    for (const auto& row : layout.rows)
+        for (const InputItem& item : row)
+            if (!item.isName && first == nullptr) first = &item;
+    const std::string start = "The field \"" + FieldText(dialog, first->fieldId - 1) + "\" holds ";
+    CheckCalcRefuses(program, dialog, first->fieldId,
+                     {{"nan", start + "\"nan\", which is not a finite number."},
+                      {"inf", start + "\"inf\", which is not a finite number."},
+                      {"-inf", start + "\"-inf\", which is not a finite number."}},
+                     before);
     CloseCalculator(dialog);
     // The long point name was kept whole.
     dialog = OpenFromMenu(program, layout.command, layout.caption);

@@ -54,7 +54,8 @@ const char* const TableWithComma = "\r\n\r\nSTART 0 5432000.000 7000.000\r\n"
                                    "END 5432000.000 8500.000";
 
 // No selection gives the notice and nothing else; then the table is read; a second
-// table below it is refused, naming its line as the text counts it.
+// table below it is refused, naming its line as the text counts it, and the line
+// read before stays in use.
 void ElementsOfPastedTable(ScenarioContext& context) {
     Program& program = context.Start();
     PasteIntoEditor(program, IpTable);
@@ -69,7 +70,8 @@ void ElementsOfPastedTable(ScenarioContext& context) {
     RunOnSelection(program, CMD_LINE_ELEMENTS, static_cast<int>(text.rfind("START")),
                    static_cast<int>(text.size()),
                    {"", "Elements of the line",
-                    "!Line not read: line 8: \"5432548,022\" is not a number (write a decimal point)!"},
+                    "!Line not read: line 8: \"5432548,022\" is not a number (write a decimal point)!",
+                    "The line read before stays in use."},
                    "the table with a decimal comma");
 }
 
@@ -215,7 +217,8 @@ void ProfileOfPastedTable(ScenarioContext& context) {
     for (std::size_t i = 0; i < refusedAt.size(); ++i)
         RunOnSelection(
             program, CMD_LINE_PROFILE, refusedAt[i].first, refusedAt[i].second,
-            {"", "Profile of the line", std::string("!Profile not read: ") + RefusedProfiles[i].reason + "!"},
+            {"", "Profile of the line", std::string("!Profile not read: ") + RefusedProfiles[i].reason + "!",
+             "The profile read before stays in use."},
             RefusedProfiles[i].reason);
 }
 

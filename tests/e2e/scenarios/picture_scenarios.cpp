@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -336,6 +337,132 @@ void PlanPrintedToScale(ScenarioContext& context) {
     WaitFor([&] { return !IsWindow(plan); }, "Esc to close the plan");
 }
 
+// The chart of offsets zooms and pans along the picket axis as the plan does: one
+// wheel notch over P2 spreads the marks 1.25 times about it, across only; the left
+// arrow moves them right an eighth of the window; a drag moves them with the pointer,
+// across only; Home and Fit bring back the whole line.
+void ChartZoomedAndPanned(ScenarioContext& context) {
+    Program& program = context.Start();
+    PasteIntoEditor(program, Book);
+    ReadTheLineAndTraceTheSurvey(program);
+    program.Command(CMD_LINE_OFFSETS);
+    const HWND chart = WaitForPicture(program, "Offsets along the line");
+    const auto marks = [&](const std::string& when) {
+        std::vector<std::pair<double, double>> points;
+        WaitUntil([&] { return (points = Blobs(ReadClientPixels(chart), TracedColour)).size() == 4; });
+        Check(points.size() == 4, when + ": the four marks: " + std::to_string(points.size()));
+        return points;
+    };
+    // Each mark's x moved as `x` says, its y kept, within a pixel or two.
+    const auto checkMoved = [&](const std::string& when, const std::vector<std::pair<double, double>>& from,
+                                const std::function<double(double)>& x) {
+        std::string wrong;
+        const bool moved = WaitUntil([&] {
+            const std::vector<std::pair<double, double>> now = Blobs(ReadClientPixels(chart), TracedColour);
+            wrong.clear();
+            if (now.size() != from.size()) {
+                wrong = " marks: " + std::to_string(now.size());
+                return false;
+            }
+            for (std::size_t i = 0; i < now.size(); ++i)
+                if (std::fabs(now[i].first - x(from[i].first)) > 2 || std::fabs(now[i].second - from[i].second) > 1.5)
+                    wrong += " mark " + std::to_string(i) + " at " + std::to_string(now[i].first) + "," +
+                             std::to_string(now[i].second) + " not " + std::to_string(x(from[i].first));
+            return wrong.empty();
+        });
+        Check(moved, when + ":" + wrong);
+    };
+    const std::vector<std::pair<double, double>> fitted = marks("fitted");
+    const double p2 = fitted[1].first;
+    POINT cursor{static_cast<LONG>(std::lround(p2)), static_cast<LONG>(std::lround(fitted[1].second))};
+    ClientToScreen(chart, &cursor);
+    PostMessageA(chart, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(cursor.x, cursor.y));
+    checkMoved("one wheel notch over P2", fitted, [&](double x) { return p2 + (x - p2) * 1.25; });
+    PressKey(chart, VK_HOME);
+    checkMoved("Home", fitted, [](double x) { return x; });
+    RECT client;
+    GetClientRect(chart, &client);
+    PressKey(chart, VK_LEFT);
+    checkMoved("the left arrow", fitted, [&](double x) { return x + client.right / 8.0; });
+    PostMessageA(chart, WM_COMMAND, CMD_PICTURE_FIT, 0);
+    checkMoved("Fit", fitted, [](double x) { return x; });
+    // The real pointer goes where the posted messages say, so that a move the system
+    // reports of it drags no further.
+    POINT from{300, 200}, to{340, 230};
+    ClientToScreen(chart, &from);
+    ClientToScreen(chart, &to);
+    SetCursorPos(from.x, from.y);
+    PostMessageA(chart, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(300, 200));
+    SetCursorPos(to.x, to.y);
+    PostMessageA(chart, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(340, 230));
+    PostMessageA(chart, WM_LBUTTONUP, 0, MAKELPARAM(340, 230));
+    checkMoved("a drag 40 pixels right and 30 down", fitted, [](double x) { return x + 40; });
+    PressKey(chart, VK_ESCAPE);
+    WaitFor([&] { return !IsWindow(chart); }, "Esc to close the chart");
+}
+
+// The number N of the printed "1:N".
+double PrintedScale(const std::vector<PrintedWord>& words) {
+    for (const PrintedWord& w : words)
+        if (w.text.rfind("1:", 0) == 0) return std::strtod(w.text.c_str() + 2, nullptr);
+    Fail("no scale printed");
+}
+
+// The plan fitted in a landscape window prints the whole line at the largest round
+// scale at which it fits the upright page: the line's 1250 x 2800 m, within the
+// page's drawing (about 176 x 227 mm on Letter or A4) less 8% each side, needs at
+// least 1:14,700, so 1:20000 (at 1:10000 it would not fit), whatever the window
+// shows; its topmost grid label lies whole below the header. Zoomed six notches
+// about SK of VU1, it prints what it shows at 1:10000: SK, not END.
+void PlanPrintedFittedAndZoomed(ScenarioContext& context) {
+    const DriverSettings& settings = context.Settings();
+    if (settings.printPdf.empty()) throw ScenarioSkipped("no printer: " + settings.printerSkipReason);
+    WriteFileBytes(context.PathOf("line book.txt"), Book);
+    Program& program = context.Start();
+    OpenThroughDialog(program, "line book.txt");
+    ReadTheLineAndTraceTheSurvey(program);
+    program.Command(CMD_LINE_PLAN);
+    const HWND plan = WaitForPicture(program, "Plan of the line");
+    const PlanProjection fitted = FittedPlan(plan);
+    CheckMainPointsAt(plan, fitted, "fitted");
+    const auto print = [&] {
+        ForgetPrintedPdf(settings);
+        PostMessageA(plan, WM_COMMAND, CMD_PICTURE_PRINT, 0);
+        PressAndWaitClosed(WaitForDialog(program, "Print"), IDOK);
+        WaitFor([&] { return NoDialogOpen(program); }, "the printing to end", kPrintWaitMs);
+        return ReadPrintedWords(ReadPrintedPdf(settings).bboxHtml);
+    };
+    const auto printed = [](const std::vector<PrintedWord>& words, const std::string& text) {
+        return std::any_of(words.begin(), words.end(), [&](const PrintedWord& w) { return w.text == text; });
+    };
+    std::vector<PrintedWord> words = print();
+    Check(PrintedScale(words) == 20000, "the fitted plan printed at 1:20000, not 1:" + std::to_string(PrintedScale(words)));
+    for (const char* label : {"START", "END", "VU1", "VU2"})
+        Check(printed(words, label), std::string("the whole line printed: ") + label);
+    const auto name = std::find_if(words.begin(), words.end(), [](const PrintedWord& w) { return w.text == "book.txt"; });
+    Check(name != words.end(), "the book's name printed");
+    const double drawingTop = name->yMax + 4 * 72 / 25.4;
+    for (const PrintedWord& w : EdgeLabels(words, false))
+        Check(w.yMin >= drawingTop - 1, "the grid label " + w.text + " whole below the header (top " +
+                                            std::to_string(w.yMin) + ", drawing from " + std::to_string(drawingTop) + ")");
+
+    const Ground& sk = MainPoints[3];
+    POINT cursor = fitted.At(sk.Y, sk.X);
+    ClientToScreen(plan, &cursor);
+    PostMessageA(plan, WM_MOUSEWHEEL, MAKEWPARAM(0, 6 * WHEEL_DELTA), MAKELPARAM(cursor.x, cursor.y));
+    PlanProjection zoomed = fitted;
+    const double factor = std::pow(1.25, 6);
+    zoomed.k = fitted.k * factor;
+    zoomed.Yc = sk.Y - (sk.Y - fitted.Yc) / factor;
+    zoomed.Xc = sk.X - (sk.X - fitted.Xc) / factor;
+    CheckMainPointsAt(plan, zoomed, "zoomed about SK of VU1");
+    words = print();
+    Check(PrintedScale(words) == 10000, "the zoomed plan printed at 1:10000, not 1:" + std::to_string(PrintedScale(words)));
+    Check(printed(words, "SK") && !printed(words, "END"), "the zoomed plan printed as it shows: SK, not END");
+    PressKey(plan, VK_ESCAPE);
+    WaitFor([&] { return !IsWindow(plan); }, "Esc to close the plan");
+}
+
 } // namespace
 
 std::vector<Scenario> PictureScenarios() {
@@ -348,5 +475,11 @@ std::vector<Scenario> PictureScenarios() {
          "1:N, grid labels 1:N apart, every main point's and IP's label, the track within 0.1 mm of the main "
          "points",
          PlanPrintedToScale},
+        {"pictures of the line: the chart of offsets zoomed by the wheel about the pointer and panned by an "
+         "arrow key and a drag along the picket axis only, fitted by Home and Fit",
+         ChartZoomedAndPanned},
+        {"pictures of the line: the plan fitted in a landscape window printed whole at the largest round "
+         "scale that fits the page, its top grid label whole; zoomed, printed as it shows",
+         PlanPrintedFittedAndZoomed},
     };
 }

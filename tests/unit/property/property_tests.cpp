@@ -31,7 +31,9 @@
 #include "editor/text_search.h"
 #include "files/text_file_codec.h"
 #include "geometry/tolerances.h"
+#include "elements/point_line_reader.h"
 #include "menu/menu_commands.h"
+#include "menu/route_set_out_calculator.h"
 #include "numeric/arithmetic.h"
 #include "numeric/number_formats.h"
 #include "numeric/precision_options.h"
@@ -40,6 +42,7 @@
 #include "property/random_input.h"
 #include "resource_ids.h"
 #include "alignment/alignment_trace.h"
+#include "route/line_session.h"
 #include "route/route_elements.h"
 #include "route/route_profile.h"
 #include "route/route_point_trace.h"
@@ -132,18 +135,26 @@ bool IsDmsText(std::string_view s, int n, double& degrees) {
 constexpr std::string_view PointNameMark = "<point>";
 
 // The piece with each point line's leading name ("<name>   PK=" or, in a run,
-// "<name>-<k>   PK=") replaced by PointNameMark.
+// "<name>-<k>   PK=", or "<k>   PK=" for a blank name) replaced by PointNameMark.
 std::string MarkPointNames(const std::string& piece, const std::string& name) {
     const auto digit = [&](std::size_t at) {
         return at < piece.size() && std::isdigit(static_cast<unsigned char>(piece[at]));
     };
+    const bool blank = name.find_first_not_of(" \t") == std::string::npos;
     std::string marked;
     marked.reserve(piece.size());
     std::size_t copied = 0;
     for (std::size_t at = piece.find("\r\n"); at != std::string::npos; at = piece.find("\r\n", at + 1)) {
         const std::size_t start = at + 2;
-        if (piece.compare(start, name.size(), name) != 0) continue;
-        std::size_t end = start + name.size();
+        std::size_t end = start;
+        if (blank && digit(start)) {
+            while (digit(end))
+                ++end;
+        } else if (piece.compare(start, name.size(), name) != 0) {
+            continue;
+        } else {
+            end = start + name.size();
+        }
         if (end < piece.size() && piece[end] == '-' && digit(end + 1))
             for (++end; digit(end);)
                 ++end;
@@ -204,6 +215,25 @@ double ParseExactBuffer(const std::string& text) {
 
 bool SameDouble(double a, double b) {
     return (std::isnan(a) && std::isnan(b)) || (a == b && std::signbit(a) == std::signbit(b));
+}
+
+// A text the field book may hold: no control byte but the CR LF that ends a line
+// (one refusal, one note, one line), and no number written as NAN or INF (each
+// value follows its label's "=").
+::testing::AssertionResult IsSoundText(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            ++i;
+            continue;
+        }
+        if (c < 0x20 || c == 0x7F)
+            return ::testing::AssertionFailure() << "control byte " << int(c) << " at " << i << " in: " << text;
+    }
+    for (const char* word : {"=NAN", "=INF", "=-INF"})
+        if (text.find(word) != std::string_view::npos)
+            return ::testing::AssertionFailure() << "a number written " << word << " in: " << text;
+    return ::testing::AssertionSuccess();
 }
 
 } // namespace
@@ -436,11 +466,12 @@ TEST(PaginationProperty, LinesBrokenAtBlanksInOrderNoLineWiderThanThePage) {
     });
 }
 
-// A field's text read whole by strtod, white space after it aside.
+// A field's text read whole by strtod, white space after it aside, as a finite
+// number ("inf", "nan" and "1e400" are refused).
 bool IsWholeNumberText(const std::string& text) {
     char* end = nullptr;
-    std::strtod(text.c_str(), &end);
-    if (end == text.c_str()) return false;
+    const double value = std::strtod(text.c_str(), &end);
+    if (end == text.c_str() || !std::isfinite(value)) return false;
     for (; *end != '\0'; ++end)
         if (!std::isspace(static_cast<unsigned char>(*end))) return false;
     return true;
@@ -475,7 +506,8 @@ TEST(CalculatorProperty, EveryCalculatorReportsEveryStoreInItsLayout) {
             const std::string input = StoreFieldsAndBuildInputPiece(
                 calculator, store, [&](int controlId) { return typed[controlId]; }, &refused);
             // CALC stops at the first numeric field whose text, white space around it
-            // aside, the standard conversion does not read whole; nothing is stored.
+            // aside, the standard conversion does not read whole as a finite number;
+            // nothing is stored, and the box that says so is one line.
             int firstNotNumber = 0;
             for (const CalculatorField& field : calculator.fields)
                 if (!field.isName && firstNotNumber == 0 && !IsWholeNumberText(typed[field.controlId]))
@@ -483,6 +515,7 @@ TEST(CalculatorProperty, EveryCalculatorReportsEveryStoreInItsLayout) {
             ASSERT_EQ(refused.controlId, firstNotNumber);
             if (firstNotNumber != 0) {
                 ASSERT_EQ(refused.text, typed[firstNotNumber]);
+                ASSERT_TRUE(IsSoundText(RefusedFieldMessage("label", refused.text)));
                 ASSERT_EQ(input, "");
                 ASSERT_EQ(std::memcmp(store.values, before.values, sizeof store.values), 0);
                 ASSERT_EQ(store.pzName, before.pzName);
@@ -494,6 +527,7 @@ TEST(CalculatorProperty, EveryCalculatorReportsEveryStoreInItsLayout) {
                 if (!field.isName) {
                     const double parsed = ParseNumber(typed[field.controlId].c_str());
                     ASSERT_EQ(std::memcmp(&store[field.value], &parsed, sizeof parsed), 0) << typed[field.controlId];
+                    ASSERT_TRUE(std::isfinite(parsed)) << typed[field.controlId];
                 }
             // The input piece: title, each label with the text as typed, in table order.
             ASSERT_TRUE(input.starts_with("\r\n" + std::string(calculator.reportTitle) + "\r\n")) << input;
@@ -728,7 +762,8 @@ TEST(RouteProperty, AnyTableIsReadWholeOrRefusedAndItsPointsTraceBack) {
             points += "P" + std::to_string(setOut.size()) + " " + FormatNumber(point.Y) + " " +
                       FormatNumber(point.X) + "\r\n";
             setOut.push_back({PK, checked ? d : std::nan("")});
-            ++lines;
+            // A point beyond any ground is refused as its line is read.
+            if (AbsValue(point.Y) <= FarthestCoordinate && AbsValue(point.X) <= FarthestCoordinate) ++lines;
             if (in.Percent(30)) {
                 points += in.Percent(50) ? "Q " + in.NumberText(in.Mixed()) + " " + in.NumberText(in.Mixed())
                                          : in.Bytes(in.Length(120), false);
@@ -767,6 +802,120 @@ TEST(RouteProperty, AnyTableIsReadWholeOrRefusedAndItsPointsTraceBack) {
         ASSERT_EQ(traced + outside + skipped, static_cast<int>(pointLines.size() - blank)) << report;
         ASSERT_EQ(reported, traced + outside + skipped) << report;
         ASSERT_GE(traced + outside, lines) << report;
+    });
+}
+
+// ---- Hostile inputs: never a silent wrong number ----
+
+// The texts the faults were found with, and more of their kind: values no track can
+// have (a radius of 1e-10, a spiral of 1e-15, a cant of 1e308, a point at 1e200),
+// non-finite and overflowing texts, a decimal comma and a letter, control bytes.
+std::string HostileNumberText(RandomInput& in) {
+    static const char* const texts[] = {
+        "1e-10", "1e-15", "1e308", "1e306", "1e200", "-1e200", "2e9",      "inf",       "-inf",   "nan",
+        "1e400", "-1e400", "0",    "-0",    "1e-300", "188,498", "18B.498", "\x01" "5", "5\r",    "5\x1A",
+        "\x7F",  "\r\n5",  "5\n"};
+    if (in.Percent(75)) return texts[in.Below(sizeof texts / sizeof texts[0])];
+    return in.NumberText(in.Percent(50) ? in.Extreme() : in.Mixed());
+}
+
+// The line's fields (after the first word) replaced, now and then, by hostile texts.
+void DamageFields(RandomInput& in, std::vector<std::string>& lines, int times) {
+    for (int k = 0; k < times && !lines.empty(); ++k) {
+        std::string& line = lines[in.Below(static_cast<int>(lines.size()))];
+        std::vector<std::string> fields;
+        for (std::size_t at = 0, end; at <= line.size(); at = end + 1)
+            fields.push_back(line.substr(at, (end = std::min(line.find(' ', at), line.size())) - at));
+        if (fields.size() < 2) continue;
+        fields[1 + in.Below(static_cast<int>(fields.size()) - 1)] = HostileNumberText(in);
+        line.clear();
+        for (const std::string& field : fields)
+            line += (line.empty() ? "" : " ") + field;
+    }
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+// A line with cant, its profile, a survey with levels and a set-out run typed into
+// the dialog, each fed the hostile texts: every table is read or refused in one
+// line, and no report, note or refusal holds a number written as NAN or INF or a
+// control byte; a level that cannot be read gives a note and no level.
+TEST(HostileInputProperty, NoReportHoldsANonFiniteNumberOrAControlByte) {
+    ForEachInput(11, 800, [](RandomInput& in) {
+        std::vector<std::string> table = BuildableTable(in, true);
+        for (std::string& line : table)
+            if (line.starts_with("IP") && in.Percent(60)) line += " " + std::string(TrimBlanks(FormatNumber(in.Uniform(0, 180))));
+        DamageFields(in, table, in.Below(3));
+        const std::string tableText = Joined(table);
+        const RouteElements read = ReadRouteElements(SelectedLines(tableText, 0, tableText.size()));
+        ASSERT_TRUE(IsSoundText(read.report)) << tableText;
+        ASSERT_TRUE(ReadWholeOrRefused(read)) << tableText;
+        if (!read.line) return;
+        const Alignment& route = *read.line;
+
+        std::vector<std::string> profileLines = GeneratedProfile(in, route.start.PK, route.end.PK);
+        DamageFields(in, profileLines, in.Below(2));
+        const std::string profileText = Joined(profileLines);
+        const RouteProfile profile = ReadRouteProfile(SelectedLines(profileText, 0, profileText.size()));
+        ASSERT_TRUE(IsSoundText(profile.report)) << profileText;
+
+        // Points set out on the line, their levels near the design's, then damaged.
+        std::vector<std::string> points;
+        for (int k = 0; k < 12; ++k) {
+            const double PK = in.Uniform(route.start.PK, route.end.PK);
+            const std::vector<LineSetOut> places = SetOutOnAlignment(route, PK, in.Uniform(-5, 5));
+            if (places.empty() || places[0].outcome != SetOutOutcome::SetOut) continue;
+            const LineSetOut& at = places[0];
+            const std::optional<double> H = profile.profile ? DesignLevel(*profile.profile, PK) : std::nullopt;
+            std::string name = in.Percent(10) ? "P\x01" + std::to_string(k) : "P" + std::to_string(k);
+            points.push_back(name + " " + FormatNumber(at.Y) + " " + FormatNumber(at.X) +
+                             (in.Percent(70) ? " " + std::string(FormatNumber(H.value_or(100) + in.Uniform(-0.05, 0.05)))
+                                            : ""));
+        }
+        DamageFields(in, points, in.Below(4));
+        const std::string pointText = Joined(points);
+        const std::vector<TextLine> pointLines = SelectedLines(pointText, 0, pointText.size());
+        const std::string report =
+            TracePointsOnRoute(route, pointLines, profile.profile ? &*profile.profile : nullptr).report;
+        ASSERT_TRUE(IsSoundText(report)) << pointText;
+        for (const TextLine& line : pointLines) {
+            const PointLine point = ReadPointLine(line.text, line.number);
+            ASSERT_TRUE(IsSoundText(point.name + point.whyUnreadable + point.levelNote));
+            // A level that cannot be read leaves the point without one, traced in plan.
+            if (!point.levelNote.empty()) {
+                ASSERT_FALSE(point.level.has_value());
+            }
+        }
+
+        // A run set out through the dialog's fields, any of them hostile.
+        TheLineSession().SetLine(route);
+        if (profile.profile) TheLineSession().SetProfile(*profile.profile);
+        const double from = in.Uniform(route.start.PK, route.end.PK);
+        const std::map<int, std::string> typed = {
+            {IDC_PZ_NAME, in.Percent(30) ? "" : "A"},
+            {IDC_PK_SO, in.Percent(20) ? HostileNumberText(in) : std::string(FormatNumber(from))},
+            {IDC_D_SO, in.Percent(20) ? HostileNumberText(in) : std::string(FormatNumber(in.Uniform(-20, 20)))},
+            {IDC_PK_TO, std::string(FormatNumber(std::min(from + in.Uniform(0, 300), route.end.PK)))},
+            {IDC_STEP, in.Percent(20) ? HostileNumberText(in) : std::string(FormatNumber(in.Uniform(10, 100)))}};
+        CalculationStore store;
+        RefusedField refused;
+        const std::string input = StoreFieldsAndBuildInputPiece(
+            RouteSetOutCalculator, store, [&](int id) { return typed.at(id); }, &refused);
+        if (refused.controlId != 0) {
+            ASSERT_TRUE(IsSoundText(RefusedFieldMessage("d_so", refused.text)));
+        } else {
+            for (const std::string& piece : RouteSetOutCalculator.compute(store).resultPieces) {
+                ASSERT_TRUE(IsSoundText(piece)) << input;
+                // A run of a blank name is named 1, 2, ...: never "-1", which reads as a number.
+                ASSERT_EQ(piece.find("\r\n-1   PK="), std::string::npos) << piece;
+            }
+        }
+        TheLineSession().Clear();
     });
 }
 
