@@ -29,7 +29,7 @@ std::string Number(double x) {
     return text;
 }
 
-std::string NorthingEasting(const PathPoint& p) {
+std::string NorthingEasting(const TrackPathPoint& p) {
     return Number(p.X) + " " + Number(p.Y);
 }
 
@@ -37,7 +37,7 @@ std::string NorthingEasting(const PathPoint& p) {
 std::string AlignmentXml(int number, int elements, int& written) {
     std::string xml = "<Alignment name=\"Track " + std::to_string(number) + "\" staStart=\"" +
                       Number(1000.0 * number) + "\">\n<CoordGeom>\n";
-    PathPoint at{500000.0 + 3000 * number, 6000000.0, 0.3 * number};
+    TrackPathPoint at{500000.0 + 3000 * number, 6000000.0, 0.3 * number};
     double station = 1000.0 * number;
     std::string cant, profile = "<PVI>" + Number(station) + " 100.000000</PVI>\n";
     for (int i = 0; i < elements; ++i) {
@@ -45,13 +45,13 @@ std::string AlignmentXml(int number, int elements, int& written) {
         const int kind = i % 4; // straight, clothoid in, arc, clothoid out
         const double L = kind == 0 ? 150 : kind == 2 ? 120 : 80;
         TrackPath path{at.Y, at.X, at.azimuth, L, kind == 3 ? k : kind == 2 ? k : 0, kind == 1 ? k : kind == 2 ? k : 0};
-        const PathPoint end = PointAlong(path, L);
+        const TrackPathPoint end = PointAlong(path, L);
         const std::string rot = hand > 0 ? "cw" : "ccw";
         if (kind == 0) {
             xml += "<Line length=\"" + Number(L) + "\">";
         } else if (kind == 2) {
             const double toCenter = at.azimuth + hand * 1.5707963267948966;
-            const PathPoint center{at.Y + 800 * std::sin(toCenter), at.X + 800 * std::cos(toCenter), 0};
+            const TrackPathPoint center{at.Y + 800 * std::sin(toCenter), at.X + 800 * std::cos(toCenter), 0};
             xml += "<Curve rot=\"" + rot + "\" radius=\"800.000000\" length=\"" + Number(L) + "\"><Center>" +
                    NorthingEasting(center) + "</Center>";
         } else {

@@ -91,8 +91,12 @@ void RunMenuCommand(HWND owner, HWND editor, int id, HWND source) {
         break;
     case CommandKind::PictureFit:
         if (source != nullptr) FitPictureWindow(source);
+        break;
     case CommandKind::LineImport:
         ImportLandXmlCommand(owner, editor);
+        break;
+    case CommandKind::HelpExample:
+        ExampleDocument();
         break;
     case CommandKind::Options:
         RunOptionsDialog(owner, editor);

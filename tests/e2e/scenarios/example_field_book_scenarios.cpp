@@ -78,13 +78,13 @@ void ExampleFieldBookRunAsItsHeadingsSay(ScenarioContext& context) {
     // 2. lies elsewhere along the stations, so their levels are outside of it).
     RunPart(program, CMD_LINE_ELEMENTS, Part(book, "ELEMENTS", "END 13220"), "Length=1070.0000\r\n",
             "6. the element table");
-    const std::string before = EditorText(program);
+    const std::string beforeTrace = EditorText(program);
     const auto points = Part(book, "P2 ", "P7 ");
     SelectInEditor(program, points.first, points.second);
     program.Command(CMD_LINE_TRACE_POINTS);
     WaitFor([&] { return EditorText(program).ends_with("Points: 3 traced, 0 outside, 0 skipped, 0 levels compared\r\n"); },
             "6. the points traced on the element table");
-    const std::string traced = EditorText(program).substr(before.size());
+    const std::string traced = EditorText(program).substr(beforeTrace.size());
     Check(traced.find("P5   PK=12680.0000   d=0.5000   !Level outside of the profile!   h=45.0000   ARC 5") !=
               std::string::npos,
           "6. P5 on the arc: " + Visible(traced));
