@@ -76,7 +76,7 @@ void ExampleFieldBookRunAsItsHeadingsSay(ScenarioContext& context) {
     }
     // 6. The line given by its elements, and points traced on it (the profile read in
     // 2. lies elsewhere along the stations, so their levels are outside of it).
-    RunPart(program, CMD_LINE_ELEMENTS, Part(book, "ELEMENTS", "END 13220"), "Length=1070.0000\r\n",
+    RunPart(program, CMD_LINE_ELEMENTS, Part(book, "ELEMENTS", "END   13220"), "Length=1070.0000\r\n",
             "6. the element table");
     const std::string beforeTrace = EditorText(program);
     const auto points = Part(book, "P2 ", "P7 ");
