@@ -14,8 +14,8 @@ PointLine ReadPointLine(std::string_view line, int lineNumber) {
         point.kind = PointLine::Kind::Blank;
         return point;
     }
-    // Four fields at most: enough to tell a line of exactly two from a longer one.
-    const LineFields fields = SplitLineFields(line, 4);
+    // Five fields at most: the point, its level and its measured cant.
+    const LineFields fields = SplitLineFields(line, 5);
     const bool twoNumbers = fields.count == 2;
     if (fields.count < 2) {
         point.whyUnreadable = "too few fields";
@@ -29,8 +29,13 @@ PointLine ReadPointLine(std::string_view line, int lineNumber) {
             return point;
         }
     double level = 0;
-    if (fields.count == 4 && ReadNumberField(fields.at[3], level) && std::isfinite(level))
-        point.level = level;
+    const bool levelRead = fields.count >= 4 && ReadNumberField(fields.at[3], level) && std::isfinite(level);
+    if (levelRead) point.level = level;
+    // The measured cant follows a level or "-" (no level); after a code it is no cant.
+    double cant = 0;
+    if (fields.count == 5 && (levelRead || fields.at[3] == "-") && ReadNumberField(fields.at[4], cant) &&
+        std::isfinite(cant))
+        point.measuredCant = cant;
     // Appended to the empty name: GCC 12 at -O3 wrongly sees an overlapping copy
     // (-Wrestrict) in "L" + std::to_string(...) and in an assignment of "L".
     if (twoNumbers)

@@ -4,7 +4,9 @@
 // Fields are separated by blanks, tabs or semicolons, a run of them counting as
 // one; a line with none of those but with commas is split at each comma (a CSV
 // line). The first field is the name, the second Y, the third X, the fourth, when
-// it is a finite number, the point's level H; further fields (code) are ignored.
+// it is a finite number, the point's level H ("-" for a point without one); the
+// fifth, after a level or "-", when it is a finite number, the cant measured at the
+// point in millimetres; further fields (code) are ignored.
 // Y and X must each be a whole number text of at most 100 characters, so a decimal
 // comma ("5234,12") makes the line fail rather than be misread. A line of exactly
 // two numbers is a point named "L<line number>".
@@ -20,6 +22,7 @@ struct PointLine {
     std::string_view yText, xText; // as written; views into the line given
     double y = 0, x = 0;           // ParseNumber of them
     std::optional<double> level;   // the fourth field, when it is a finite number
+    std::optional<double> measuredCant; // the fifth field (mm), when it is one
     // Why an Unreadable line gives no point: "too few fields", or the first of Y and
     // X that is no number ("\"5234,12\" is not a number (write a decimal point)").
     std::string whyUnreadable;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "pictures/round_numbers.h"
 
@@ -36,8 +37,12 @@ DevicePoint ChartToDevice(const ChartPanel& panel, double PK, double value) {
 }
 
 std::vector<ChartPanel> ChartPanels(const Alignment& line, const std::vector<TracedRoutePoint>& points,
-                                    const DrawingArea& area) {
+                                    const DrawingArea& area, const TraceTolerances* tolerances) {
     double mostD = LeastValueRange, mostDH = LeastValueRange;
+    if (tolerances != nullptr) {
+        mostD = std::max(mostD, tolerances->d.value_or(0));
+        mostDH = std::max(mostDH, tolerances->dH.value_or(0));
+    }
     bool levels = false;
     for (const TracedRoutePoint& p : points) {
         if (std::isfinite(p.d)) mostD = std::max(mostD, std::abs(p.d));
@@ -48,4 +53,9 @@ std::vector<ChartPanel> ChartPanels(const Alignment& line, const std::vector<Tra
     const double gap = area.height / 10, half = (area.height - gap) / 2;
     return {Panel(line, mostD, {area.left, area.top, area.width, half}, "d"),
             Panel(line, mostDH, {area.left, area.top + half + gap, area.width, half}, "dH")};
+}
+
+std::optional<double> PanelTolerance(const ChartPanel& panel, const TraceTolerances* tolerances) {
+    if (tolerances == nullptr) return std::nullopt;
+    return std::string_view(panel.valueName) == "d" ? tolerances->d : tolerances->dH;
 }

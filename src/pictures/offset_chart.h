@@ -4,6 +4,7 @@
 // panel below with dH on the same picket axis.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,10 @@ DevicePoint ChartToDevice(const ChartPanel& panel, double PK, double value);
 // The panels for the traced points in `area`: the picket range of the whole line,
 // the value range symmetric about zero, a tenth beyond the farthest point and
 // rounded out to its tick interval (at least one interval either side). A second panel for dH when any point has one;
-// the two share the height.
+// the two share the height. With the tolerances of a check, each range holds its
+// tolerance band too.
 std::vector<ChartPanel> ChartPanels(const Alignment& line, const std::vector<TracedRoutePoint>& points,
-                                    const DrawingArea& area);
+                                    const DrawingArea& area, const TraceTolerances* tolerances = nullptr);
+
+// The tolerance of a panel's value (d or dH) in a check with tolerances; none otherwise.
+std::optional<double> PanelTolerance(const ChartPanel& panel, const TraceTolerances* tolerances);

@@ -59,3 +59,24 @@ BOOL ChooseSaveFile(HWND owner, std::string& fileName) {
     FileDialog.hwndOwner = owner;
     return RunFileDialog(GetSaveFileNameA, "Save File", OFN_OVERWRITEPROMPT, fileName);
 }
+
+BOOL ChooseSaveFileOfType(HWND owner, const char* types, const char* defaultExtension, std::string& fileName,
+                          DWORD& typeIndex) {
+    char name[ChosenNameSize] = {};
+    fileName.copy(name, ChosenNameSize - 1);
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = types;
+    dialog.nFilterIndex = typeIndex == 0 ? 1 : typeIndex;
+    dialog.lpstrFile = name;
+    dialog.nMaxFile = ChosenNameSize;
+    dialog.lpstrInitialDir = InitialFolder[0] != '\0' ? InitialFolder : nullptr;
+    dialog.lpstrDefExt = defaultExtension;
+    dialog.lpstrTitle = "Save File";
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
+    if (!GetSaveFileNameA(&dialog)) return FALSE;
+    fileName = name;
+    typeIndex = dialog.nFilterIndex;
+    return TRUE;
+}

@@ -18,3 +18,11 @@ BOOL ChooseOpenFile(HWND owner, std::string& fileName);
 // file is overwritten) and puts the chosen path in fileName (left as it was when
 // cancelled). Nonzero when a name was chosen.
 BOOL ChooseSaveFile(HWND owner, std::string& fileName);
+
+// Shows a "Save File" dialog of its own record (the field book's dialog keeps its
+// types) with the given types (description and pattern pairs, the list ending with
+// an extra NUL) and default extension, asking before an existing file is
+// overwritten. Puts the chosen path in fileName and the chosen type (1 for the
+// first) in typeIndex. Nonzero when a name was chosen.
+BOOL ChooseSaveFileOfType(HWND owner, const char* types, const char* defaultExtension, std::string& fileName,
+                          DWORD& typeIndex);

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "pictures/label_placement.h"
@@ -85,6 +87,16 @@ void DrawAxes(HDC dc, const ChartPanel& panel, const DeviceStyle& style) {
     WriteText(dc, {left + mm, top + mm / 2, 0, 0}, panel.valueName);
 }
 
+// The tolerance band of a panel: a line at +tolerance and one at -tolerance.
+void DrawToleranceBand(HDC dc, const ChartPanel& panel, const DeviceStyle& style, double tolerance) {
+    Selected pen(dc, PicturePen(style, 0.25, ChartBandLineColour));
+    const double left = panel.area.left, right = left + panel.area.width;
+    for (const double v : {tolerance, -tolerance}) {
+        const double y = ChartToDevice(panel, panel.PKlo, v).y;
+        Line(dc, {left, y}, {right, y});
+    }
+}
+
 void DrawChart(HDC dc, const DrawingArea& area, const DeviceStyle& style, const Alignment* line,
                const LineSession& results) {
     FillArea(dc, area, RGB(255, 255, 255));
@@ -100,7 +112,9 @@ void DrawChart(HDC dc, const DrawingArea& area, const DeviceStyle& style, const 
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));
     const std::vector<ChartBand> bands = RouteBands(*line);
-    const std::vector<ChartPanel> panels = ChartPanels(*line, results.TracedPoints(), inner);
+    const TraceTolerances* tolerances =
+        results.TraceTolerancesGiven() ? &*results.TraceTolerancesGiven() : nullptr;
+    const std::vector<ChartPanel> panels = ChartPanels(*line, results.TracedPoints(), inner, tolerances);
     std::vector<LabelRequest> requests;
     std::vector<std::string> names;
     std::vector<LabelBox> markers;
@@ -110,21 +124,27 @@ void DrawChart(HDC dc, const DrawingArea& area, const DeviceStyle& style, const 
         const ChartPanel& panel = panels[i];
         DrawBands(dc, panel, bands, mm, i == 0);
         DrawAxes(dc, panel, style);
-        ShapeBatch squares;
+        const std::optional<double> tolerance = PanelTolerance(panel, tolerances);
+        if (tolerance) DrawToleranceBand(dc, panel, style, *tolerance);
+        // The points within the tolerance, and those over it in a colour of their own.
+        ShapeBatch squares, overSquares;
         for (const TracedRoutePoint& p : results.TracedPoints()) {
             const double value = i == 0 ? p.d : p.dH.value_or(NAN);
             if (!std::isfinite(value)) continue;
             const DevicePoint at = ChartToDevice(panel, p.PK, value);
             requests.push_back({at, measure.Width(p.name), measure.Height()});
             names.push_back(p.name);
-            if (squares.AlreadyAt(ToPoint(at))) continue;
-            squares.Add({ToPoint({at.x - r, at.y - r}), ToPoint({at.x + r, at.y - r}), ToPoint({at.x + r, at.y + r}),
+            ShapeBatch& batch = tolerance && std::fabs(value) > *tolerance ? overSquares : squares;
+            if (batch.AlreadyAt(ToPoint(at))) continue;
+            batch.Add({ToPoint({at.x - r, at.y - r}), ToPoint({at.x + r, at.y - r}), ToPoint({at.x + r, at.y + r}),
                          ToPoint({at.x - r, at.y + r})});
             markers.push_back({at.x - r, at.y - r, at.x + r, at.y + r});
         }
-        Selected pen(dc, PicturePen(style, 0.1, ChartPointColour));
-        Selected brush(dc, CreateSolidBrush(ChartPointColour));
-        squares.DrawPolygons(dc);
+        for (auto [batch, colour] : {std::pair{&squares, ChartPointColour}, std::pair{&overSquares, ChartOverColour}}) {
+            Selected pen(dc, PicturePen(style, 0.1, colour));
+            Selected brush(dc, CreateSolidBrush(colour));
+            batch->DrawPolygons(dc);
+        }
     }
     const auto boxes = PlaceLabels(requests, LabelGap * mm, area, markers);
     for (std::size_t i = 0; i < boxes.size(); ++i)
