@@ -31,9 +31,11 @@ PointLine ReadPointLine(std::string_view line, int lineNumber) {
     double level = 0;
     const bool levelRead = fields.count >= 4 && ReadNumberField(fields.at[3], level) && std::isfinite(level);
     if (levelRead) point.level = level;
-    // The measured cant follows a level or "-" (no level); after a code it is no cant.
+    // The measured cant follows a level or "-" (no level; in a CSV line also an empty
+    // field); after a code it is no cant.
     double cant = 0;
-    if (fields.count == 5 && (levelRead || fields.at[3] == "-") && ReadNumberField(fields.at[4], cant) &&
+    const bool noLevel = fields.at[3] == "-" || fields.at[3].empty();
+    if (fields.count == 5 && (levelRead || noLevel) && ReadNumberField(fields.at[4], cant) &&
         std::isfinite(cant))
         point.measuredCant = cant;
     // Appended to the empty name: GCC 12 at -O3 wrongly sees an overlapping copy

@@ -4,7 +4,8 @@
 // Fields are separated by blanks, tabs or semicolons, a run of them counting as
 // one; a line with none of those but with commas is split at each comma (a CSV
 // line). The first field is the name, the second Y, the third X, the fourth, when
-// it is a finite number, the point's level H ("-" for a point without one); the
+// it is a finite number, the point's level H ("-" for a point without one, or an
+// empty field of a CSV line); the
 // fifth, after a level or "-", when it is a finite number, the cant measured at the
 // point in millimetres; further fields (code) are ignored.
 // Y and X must each be a whole number text of at most 100 characters, so a decimal

@@ -19,13 +19,13 @@ struct TracedRoutePoint {
     double Y, X, PK, d;
     std::string element;      // "straight START-VU1"
     std::optional<double> dH; // the level's difference, where levels were compared
-    std::optional<double> H;  // the surveyed level, where its line gives one
+    std::optional<double> H = {}; // the surveyed level, where its line gives one
 };
 
 struct SetOutRoutePoint {
     double PK, d, Y, X;
-    std::string name;        // as its report line names it: "SO-3", "NSK1"
-    std::optional<double> H; // the design level, with a profile
+    std::string name = {};        // as its report line names it: "SO-3", "NSK1"
+    std::optional<double> H = {}; // the design level, with a profile
 };
 
 // Which results came last: the points a command hands on are those.

@@ -1,5 +1,7 @@
 #include "route/route_point_trace.h"
 
+#include <functional>
+
 #include "alignment/alignment_trace.h"
 #include "elements/point_table.h"
 #include "numeric/report_numbers.h"
@@ -34,11 +36,13 @@ RouteTrace TracePointsOnRoute(const Alignment& line, std::span<const TextLine> l
         return ", " + std::to_string(compared) + (compared == 1 ? " level" : " levels") + " compared";
     };
     // A TOL line is passed over where it stands; one that sets nothing is noted.
-    const auto toleranceLine = [](const TextLine& text, std::string& why) {
-        if (!IsToleranceLine(text.text)) return false;
-        why = ToleranceLineRefusal(text.text);
-        return true;
-    };
+    std::function<bool(const TextLine&, std::string&)> toleranceLine;
+    if (check.given)
+        toleranceLine = [](const TextLine& text, std::string& why) {
+            if (!IsToleranceLine(text.text)) return false;
+            why = ToleranceLineRefusal(text.text);
+            return true;
+        };
     trace.report = "\r\nTrace of points on the line\r\n";
     trace.report += PointTable(
         lines,
@@ -73,7 +77,7 @@ RouteTrace TracePointsOnRoute(const Alignment& line, std::span<const TextLine> l
                 {point.name, point.y, point.x, traced->PK, traced->d, element, dH, point.level});
             return true;
         },
-        levelsCompared, check.given ? toleranceLine : nullptr);
+        levelsCompared, toleranceLine);
     // The summary of a check (a TOL line or a measured cant) before the counts: the
     // last line of the table.
     if (check.given || cantMeasured)

@@ -2,6 +2,7 @@
 // lines a selection takes, and what each real-world line gives.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,28 @@ TEST(PointLineReader, RealWorldLines) {
         EXPECT_EQ(point.xText, c.xText);
         EXPECT_EQ(std::to_string(point.y), std::to_string(std::strtod(c.yText.c_str(), nullptr)));
         EXPECT_EQ(std::to_string(point.x), std::to_string(std::strtod(c.xText, nullptr)));
+    }
+}
+
+// The level and the measured cant of the fourth and fifth fields: a cant only after
+// a level or a field that says there is none, never after a code.
+TEST(PointLineReader, LevelAndMeasuredCant) {
+    const std::optional<double> none;
+    const struct {
+        const char* line;
+        std::optional<double> level, cant;
+    } cases[] = {
+        {"P1 10 20 101.35 12.5", 101.35, 12.5}, {"P1 10 20 - -3", none, -3.0},  {"P1,10,20,,4", none, 4.0},
+        {"P1 10 20 K3 12.5", none, none},       {"P1 10 20 101.35", 101.35, none}, {"P1 10 20 -", none, none},
+        {"P1 10 20 101.35 1,5", 101.35, none},  {"P1 10 20 101.35 inf", 101.35, none},
+        {"P1 10 20 101.35 12 code", 101.35, 12.0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        const PointLine point = ReadPointLine(c.line, 1);
+        ASSERT_EQ(point.kind, Kind::Point);
+        EXPECT_EQ(point.level, c.level);
+        EXPECT_EQ(point.measuredCant, c.cant);
     }
 }
 
