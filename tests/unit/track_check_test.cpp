@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calculator_run.h"
+#include "elements/set_out_run.h"
 #include "menu/route_set_out_calculator.h"
 #include "resource_ids.h"
 #include "route/deviation_summary.h"
@@ -219,7 +220,7 @@ TEST_F(TrackCheck, PointsForTheInstrument) {
                                               "P1,5234.1184,6789.4022,101.3500\r\n"
                                               "\"a,b\",-1.0000,2.0000,\r\n"
                                               "\"say \"\"x\"\"\",0.0000,0.0000,-0.5000\r\n");
-    EXPECT_EQ(PointsCsv(points, CsvAxes::XY).substr(0, 44), "name,X,Y,H\r\n"
+    EXPECT_EQ(PointsCsv(points, CsvAxes::XY).substr(0, 45), "name,X,Y,H\r\n"
                                                             "P1,6789.4022,5234.1184,101.3500\r\n");
     LinearDecimals = 2;
     EXPECT_EQ(PointsCsv({points[0]}, CsvAxes::YX), "name,Y,X,H\r\nP1,5234.12,6789.40,101.35\r\n");

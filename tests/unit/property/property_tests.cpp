@@ -798,9 +798,9 @@ TEST(TrackCheckProperty, SummaryAgreesWithThePointLines) {
         const double repeated = in.Uniform(-0.05, 0.05);
         for (int k = 0; k < n; ++k) {
             const double d = in.Percent(20) ? repeated : in.Uniform(-scale[0], scale[0]);
-            text += "T" + std::to_string(k) + " " + FormatNumber(d) + " " + std::to_string(1 + k * 15) + " ";
-            text += in.Percent(60) ? FormatNumber(100 + in.Uniform(-scale[1], scale[1])) : std::string("-");
-            if (in.Percent(60)) text += " " + FormatNumber(in.Percent(20) ? 2.5 : in.Uniform(-scale[2], scale[2]));
+            text += "T" + std::to_string(k) + " " + std::string(FormatNumber(d)) + " " + std::to_string(1 + k * 15) + " ";
+            text += in.Percent(60) ? std::string(FormatNumber(100 + in.Uniform(-scale[1], scale[1]))) : std::string("-");
+            if (in.Percent(60)) text += " " + std::string(FormatNumber(in.Percent(20) ? 2.5 : in.Uniform(-scale[2], scale[2])));
             text += "\r\n";
         }
         const std::string report = TracePointsOnRoute(line, SelectedLines(text, 0, text.size()), &profile).report;
@@ -833,7 +833,9 @@ TEST(TrackCheckProperty, SummaryAgreesWithThePointLines) {
                     ASSERT_EQ(values[q][maxName], max) << pointLine;
                     ASSERT_TRUE(min <= mean && mean <= max) << pointLine;
                     ASSERT_GE(rms, std::fabs(mean)) << pointLine;
-                    if (tolerance[q]) ASSERT_EQ(over, seen[q].over) << pointLine << "\n" << report;
+                    if (tolerance[q]) {
+                        ASSERT_EQ(over, seen[q].over) << pointLine << "\n" << report;
+                    }
                 }
                 continue;
             }
