@@ -28,18 +28,21 @@ void ReadSelection(const Program& program, int commandId, int start, int end) {
     WaitFor([&] { return EditorText(program).size() > before; }, "the report of command " + std::to_string(commandId));
 }
 
-// Quarel > Line > Export points into `name` of the type at `typeIndex` (0: name,Y,X,H;
-// 1: name,X,Y,H) of the Save dialog.
-void ExportPoints(const Program& program, const std::string& name, int typeIndex) {
+// Quarel > Line > Export points into the file at `path` (whole: the dialog opens
+// where the last file dialog of the session left off) of the type at `typeIndex`
+// (0: name,Y,X,H; 1: name,X,Y,H) of the Save dialog.
+void ExportPoints(const Program& program, const std::string& path, int typeIndex) {
     program.Command(CMD_LINE_EXPORT_POINTS);
     HWND dialog = WaitForDialog(program, "Save File");
     constexpr int FileTypeBox = 0x470; // cmb1, the types of the common dialog
     HWND types = GetDlgItem(dialog, FileTypeBox);
     Check(types != nullptr, "the Save dialog's list of types");
     CheckText(std::to_string(SendMessageA(types, CB_GETCOUNT, 0, 0)), "2", "two types of file");
+    // As a choice in the list tells the dialog: the selection ended, then changed.
     SendMessageA(types, CB_SETCURSEL, typeIndex, 0);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(FileTypeBox, CBN_SELCHANGE), reinterpret_cast<LPARAM>(types));
-    ChooseFileInDialog(program, "Save File", name);
+    for (WORD notification : {CBN_SELENDOK, CBN_SELCHANGE})
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(FileTypeBox, notification), reinterpret_cast<LPARAM>(types));
+    ChooseFileInDialog(program, "Save File", path);
 }
 
 const char* const LineWithCant = "START 100.000 5000.000 2000.000\r\n"
@@ -97,7 +100,7 @@ void SurveyCheckedAgainstTolerances(ScenarioContext& context) {
                     "dh: n=3 min=-3.5000 (S2) max=2.0094 (S1) mean=0.1698 rms=2.6005 over=1",
                     "Points: 3 traced, 1 outside, 0 skipped, 2 levels compared"},
                    "the survey checked against its tolerances");
-    ExportPoints(program, "survey.csv", 1);
+    ExportPoints(program, context.PathOf("survey.csv"), 1);
     WaitForFileBytes(context.PathOf("survey.csv"), "name,X,Y,H\r\n"
                                                    "\"P1,a\",2159.1000,5121.2000,\r\n"
                                                    "S1,2593.2772,5447.9161,214.2200\r\n"
@@ -118,7 +121,8 @@ const char* const ElementLine = "ELEMENTS Check\r\n"
 // X 5100) a point 2 m right lies 98 m from the centre, at the angle s / 100 from the
 // west: Y = 1100 - 98 cos(s / 100), X = 5100 + 98 sin(s / 100); s = 50: 1013.9969
 // 5146.9837; s = 150: 1093.0678 5197.7545. On the straights: Y 1002 at X 5050; X
-// 5198 at Y 1100 + 42.9204. Then its points written with Y before X.
+// 5198 at Y 1100 + 42.9204. A joint is set out on the element that ends there. Then
+// its points written with Y before X.
 void RunSetOutWithMainPoints(ScenarioContext& context) {
     Program& program = context.Start();
     PasteIntoEditor(program, ElementLine);
@@ -133,17 +137,17 @@ void RunSetOutWithMainPoints(ScenarioContext& context) {
         {"", "Set out on the line", "", "SO: R   PK=50   d=2   PK_to=300   step=100   with main points", "",
          "Line Check, PK 0.0000 to 357.0796", "",
          "R-1   PK=50.0000   d=2.0000   Y=1002.0000   X=5050.0000   STRAIGHT 1",
-         "ARC 2   PK=100.0000   d=2.0000   Y=1002.0000   X=5100.0000   ARC 2",
+         "ARC 2   PK=100.0000   d=2.0000   Y=1002.0000   X=5100.0000   STRAIGHT 1",
          "R-2   PK=150.0000   d=2.0000   Y=1013.9969   X=5146.9837   ARC 2",
          "R-3   PK=250.0000   d=2.0000   Y=1093.0678   X=5197.7545   ARC 2",
-         "STRAIGHT 3   PK=257.0796   d=2.0000   Y=1100.0000   X=5198.0000   STRAIGHT 3",
+         "STRAIGHT 3   PK=257.0796   d=2.0000   Y=1100.0000   X=5198.0000   ARC 2",
          "R-4   PK=300.0000   d=2.0000   Y=1142.9204   X=5198.0000   STRAIGHT 3"});
     WaitForEditorText(program, before + expected, "the run with its main points");
     CloseCalculator(dialog);
     dialog = OpenFromMenu(program, CMD_LINE_SET_OUT, "Set out on the Line");
     CheckText(std::to_string(IsDlgButtonChecked(dialog, IDC_WITH_MAIN_POINTS)), "1", "with main points kept");
     CloseCalculator(dialog);
-    ExportPoints(program, "run.csv", 0);
+    ExportPoints(program, context.PathOf("run.csv"), 0);
     WaitForFileBytes(context.PathOf("run.csv"), "name,Y,X,H\r\n"
                                                 "R-1,1002.0000,5050.0000,\r\n"
                                                 "ARC 2,1002.0000,5100.0000,\r\n"
