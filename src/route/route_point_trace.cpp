@@ -43,8 +43,8 @@ RouteTrace TracePointsOnRoute(const Alignment& line, std::span<const TextLine> l
             why = ToleranceLineRefusal(text.text);
             return true;
         };
-    trace.report = "\r\nTrace of points on the line\r\n";
-    trace.report += PointTable(
+    trace.points.reserve(lines.size());
+    trace.report = PointTable(
         lines,
         [&](const PointLine& point, std::string& out) {
             const std::optional<LineTrace> traced = TraceOnAlignment(line, point.y, point.x);
@@ -64,12 +64,13 @@ RouteTrace TracePointsOnRoute(const Alignment& line, std::span<const TextLine> l
             std::optional<double> dh;
             if (point.measuredCant) {
                 dh = *point.measuredCant - heights.Cant(traced->PK);
-                out += "   hm=" + LinearText(*point.measuredCant) + "   dh=" + LinearText(*dh);
+                (out += "   hm=") += LinearText(*point.measuredCant);
+                (out += "   dh=") += LinearText(*dh);
                 cantMeasured = true;
             }
             out += "   " + element;
             const OverTolerance over = OverTolerances(check.tolerances, traced->d, dH, dh);
-            if (over.Any()) out += "   !over: " + over.Text() + "!";
+            if (over.Any()) ((out += "   !over: ") += over.Text()) += '!';
             summary.d.Add(point.name, traced->d, over.d);
             if (dH) summary.dH.Add(point.name, *dH, over.dH);
             if (dh) summary.dh.Add(point.name, *dh, over.dh);
@@ -78,6 +79,8 @@ RouteTrace TracePointsOnRoute(const Alignment& line, std::span<const TextLine> l
             return true;
         },
         levelsCompared, toleranceLine);
+    // The title before the table, in the table's own room.
+    trace.report.insert(0, "\r\nTrace of points on the line\r\n");
     // The summary of a check (a TOL line or a measured cant) before the counts: the
     // last line of the table.
     if (check.given || cantMeasured)

@@ -41,6 +41,9 @@ bool Over(std::optional<double> tolerance, std::optional<double> value) {
 } // namespace
 
 bool IsToleranceLine(std::string_view line) {
+    // Every selected line is asked: the first letter alone turns most away.
+    const std::size_t start = line.find_first_not_of(" \t;");
+    if (start == std::string_view::npos || (line[start] != 'T' && line[start] != 't')) return false;
     const LineFields first = SplitLineFields(line, 1);
     return first.count == 1 && IsTableWord(first.at[0], "TOL");
 }
