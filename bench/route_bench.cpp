@@ -210,6 +210,20 @@ int main() {
         "The same trace with levels and a profile of 100 PVIs: median %.1f ms (%+.1f %%); report %zu bytes\n",
         ms, 100 * (ms - without) / without, report.size());
     ok = report.ends_with(", " + std::to_string(Points) + " levels compared\r\n") && ok;
+    // The check of track: the same levelled points, each with a measured cant, and a
+    // TOL line; against the same trace without them.
+    std::string checked = "TOL d=0.02 dH=0.01 dh=3\r\n";
+    for (std::size_t at = 0, end; (end = levelled.find("\r\n", at)) != std::string::npos; at = end + 2)
+        checked += levelled.substr(at, end - at) + "\t4.5\r\n";
+    // Each measured right after the other, the same number of times.
+    const double levelledMs = MedianMilliseconds(
+        3 * Runs, [&] { report = TracePointsOnRoute(Line(), AllLines(levelled), &*profile100).report; });
+    ms = MedianMilliseconds(
+        3 * Runs, [&] { report = TracePointsOnRoute(Line(), AllLines(checked), &*profile100).report; });
+    std::printf("Trace of %d selected points with tolerances and measured cant: median %.1f ms (%+.1f %% on the "
+                "same trace without them)\n",
+                Points, ms, 100 * (ms - levelledMs) / levelledMs);
+    ok = report.find("\r\ndh: n=" + std::to_string(Points) + " ") != std::string::npos && ok;
 #ifdef _WIN32
     ok = TimeWholeCommand(survey) && ok;
 #endif

@@ -56,6 +56,7 @@
 #define CMD_PICTURE_PRINT 1031     /* in the menu bar of a picture of the line */
 #define CMD_PICTURE_FIT 1032
 #define CMD_LINE_IMPORT_LANDXML 1033
+#define CMD_LINE_EXPORT_POINTS 1035
 
 /* Dialog templates */
 #define IDD_ABOUT 500
@@ -133,5 +134,6 @@
 #define IDC_X_SO 1182          /* result */
 #define IDC_LINE_STORED 1184   /* which line the set-out on the line uses */
 #define IDC_H_SO 1186          /* result: the design level of the first point set out on the line */
+#define IDC_WITH_MAIN_POINTS 1188 /* Set out on the line: main points set out among the pickets */
 
 #endif

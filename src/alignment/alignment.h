@@ -84,6 +84,7 @@ struct AlignmentMark {
     MarkKind kind;
     std::string label; // "START", "VU1", "NSK1", "ARC 3"...
     PlanePoint at;
+    double PK = 0; // its design station (an IP's: its station along the tangents)
 };
 
 // Where the line begins and ends: station, point and the direction of the track

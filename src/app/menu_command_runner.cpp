@@ -86,6 +86,9 @@ void RunMenuCommand(HWND owner, HWND editor, int id, HWND source) {
     case CommandKind::RouteProfile:
         ReportRouteProfile(editor);
         break;
+    case CommandKind::RouteExportPoints:
+        ExportPointsOnLine(owner);
+        break;
     case CommandKind::PicturePrint:
         if (source != nullptr) PrintPictureWindow(source);
         break;

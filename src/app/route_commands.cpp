@@ -1,6 +1,9 @@
 #include "app/route_commands.h"
 
+#include "files/win32/file_dialogs.h"
+#include "files/win32/text_file_io.h"
 #include "route/line_session.h"
+#include "route/points_export.h"
 #include "route/route_elements.h"
 #include "route/route_point_trace.h"
 #include "route/route_profile.h"
@@ -54,6 +57,17 @@ void TracePointsOnStoredRoute(HWND edit) {
     WaitCursor wait;
     LineSession& session = TheLineSession();
     RouteTrace trace = TracePointsOnRoute(*session.Line(), selected.lines, session.Profile());
-    session.KeepTrace(std::move(trace.points));
+    session.KeepTrace(std::move(trace.points), trace.tolerances);
     AppendToEditor(edit, trace.report.c_str());
+}
+
+void ExportPointsOnLine(HWND owner) {
+    // The two types of file, in the order of CsvAxes.
+    static constexpr char Types[] = "CSV name,Y,X,H (*.csv)\0*.csv\0CSV name,X,Y,H (*.csv)\0*.csv\0";
+    // The type chosen last is offered again.
+    static DWORD typeIndex = 1;
+    std::string fileName;
+    if (!ChooseSaveFileOfType(owner, Types, "csv", fileName, typeIndex)) return;
+    const CsvAxes axes = typeIndex == 2 ? CsvAxes::XY : CsvAxes::YX;
+    SaveFileBytes(owner, fileName.c_str(), PointsCsv(LastPointsOnLine(TheLineSession()), axes));
 }

@@ -13,3 +13,7 @@ void ReportRouteProfile(HWND edit);
 // Trace selected points on the line read last (there must be one), with the levels
 // of the profile read last, if any, in one append; no stored value changes.
 void TracePointsOnStoredRoute(HWND edit);
+
+// Export points: the points of the last trace or set-out on the line written to a
+// CSV file chosen in a Save dialog, with Y before X or X before Y as its type says.
+void ExportPointsOnLine(HWND owner);

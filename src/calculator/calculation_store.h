@@ -38,6 +38,7 @@ enum class StoredValue : int {
     d_so,
     PK_to,
     step,
+    withMainPoints, // Set out on the line: 1 when main points are set out among the pickets
     Count
 };
 

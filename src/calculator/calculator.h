@@ -28,6 +28,9 @@ struct CalculatorField {
     bool isName;
     StoredValue value; // numeric fields
     StoredName name;   // name fields
+    // A check box stores 1 (checked) or 0 in value; its label is written in the
+    // report only when it is checked.
+    bool isCheck;
 };
 
 // What one calculation gives back after the inputs are stored.
@@ -70,7 +73,8 @@ struct Calculator {
 };
 
 // The text a field shows when its dialog opens: FormatFixed(value, LinearDecimals)
-// for numbers, the kept name for a name field.
+// for numbers, the kept name for a name field, "1" or "0" for a check box (the
+// dialog checks it or not; on CALC it reads a check box as "1" or "0").
 std::string FieldOpeningText(const CalculatorField& field, const CalculationStore& store);
 
 // A numeric field whose text is not a finite number, which stops CALC before anything is

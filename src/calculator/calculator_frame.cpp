@@ -21,6 +21,10 @@ std::string TitlePiece(const char* title) {
 // One item of a report line: the field's label (on a new line when it starts
 // one) and its text.
 void AddReportItem(std::string& piece, const CalculatorField& field, const std::string& text) {
+    if (field.isCheck) {
+        if (text == "1") piece += field.reportLabel;
+        return;
+    }
     if (field.startsLine) piece += "\r\n";
     piece += field.reportLabel;
     piece += text;
@@ -29,6 +33,7 @@ void AddReportItem(std::string& piece, const CalculatorField& field, const std::
 
 std::string FieldOpeningText(const CalculatorField& field, const CalculationStore& store) {
     if (field.isName) return store.Name(field.name);
+    if (field.isCheck) return store[field.value] != 0 ? "1" : "0";
     return LinearText(store[field.value]);
 }
 
@@ -77,7 +82,7 @@ std::string StoredInputPiece(const Calculator& calculator, const CalculationStor
     bool nameLine = false;
     for (const CalculatorField& field : calculator.fields) {
         if (field.startsLine) nameLine = field.isName;
-        if (!nameLine) AddReportItem(piece, field, TrimBlanks(FormatNumber(store[field.value])));
+        if (!nameLine) AddReportItem(piece, field, field.isCheck ? FieldOpeningText(field, store) : TrimBlanks(FormatNumber(store[field.value])));
     }
     piece += "\r\n";
     return piece;

@@ -11,12 +11,18 @@
 // text that holds none).
 constexpr CalculatorField NumberField(int controlId, const char* reportLabel, bool startsLine,
                                       StoredValue value) {
-    return {controlId, reportLabel, startsLine, false, value, StoredName::PZ};
+    return {controlId, reportLabel, startsLine, false, value, StoredName::PZ, false};
+}
+
+// A check box: 1 stored in value when it is checked, 0 when not; reportLabel
+// is written in the report only when it is checked.
+constexpr CalculatorField CheckField(int controlId, const char* reportLabel, StoredValue value) {
+    return {controlId, reportLabel, false, false, value, StoredName::PZ, true};
 }
 
 // A point-name field: its text is kept as typed; it starts a report line.
 constexpr CalculatorField NameField(int controlId, const char* reportLabel, StoredName name) {
-    return {controlId, reportLabel, true, true, StoredValue::Count, name};
+    return {controlId, reportLabel, true, true, StoredValue::Count, name, false};
 }
 
 // The rows one after the other, as one field table.

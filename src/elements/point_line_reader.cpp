@@ -45,8 +45,8 @@ PointLine ReadPointLine(std::string_view line, int lineNumber) {
         point.kind = PointLine::Kind::Blank;
         return point;
     }
-    // Four fields at most: enough to tell a line of exactly two from a longer one.
-    const LineFields fields = SplitLineFields(line, 4);
+    // Five fields at most: the point, its level and its measured cant.
+    const LineFields fields = SplitLineFields(line, 5);
     const bool twoNumbers = fields.count == 2;
     // A name and one number is a line that lacks a coordinate, not a name misread.
     if (fields.count < 2 || (twoNumbers && !StartsLikeANumber(fields.at[0]))) {
@@ -60,7 +60,15 @@ PointLine ReadPointLine(std::string_view line, int lineNumber) {
             point.whyUnreadable = std::move(why);
             return point;
         }
-    if (fields.count == 4) ReadLevel(fields.at[3], point);
+    // The fourth field: a level, "-" (or, in a CSV line, an empty field) for none,
+    // or a code.
+    const bool noLevel = fields.count >= 4 && (fields.at[3] == "-" || fields.at[3].empty());
+    if (fields.count >= 4 && !noLevel) ReadLevel(fields.at[3], point);
+    // The measured cant follows a level or "-"; after a code it is no cant.
+    double cant = 0;
+    if (fields.count == 5 && (point.level || noLevel) && ReadNumberField(fields.at[4], cant) &&
+        std::isfinite(cant))
+        point.measuredCant = cant;
     // Appended to the empty name: GCC 12 at -O3 wrongly sees an overlapping copy
     // (-Wrestrict) in "L" + std::to_string(...) and in an assignment of "L".
     if (twoNumbers)

@@ -1,5 +1,6 @@
 #include "elements/set_out_run.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -57,8 +58,46 @@ SetOutPickets RunPickets(double PK, double PK_to, double step) {
     return run;
 }
 
+std::vector<RunStation> StoredRunStations(const std::string& name, const SetOutPickets& run,
+                                          const std::vector<NamedStation>& named) {
+    std::vector<RunStation> stations;
+    stations.reserve(run.pickets.size());
+    // A run of several points names them "<name>-1", "<name>-2", ...; with a blank
+    // name "1", "2", ..., since "-1" would read as a number.
+    const bool numbered = run.pickets.size() > 1;
+    const bool blank = name.find_first_not_of(" \t") == std::string::npos;
+    for (std::size_t k = 0; k < run.pickets.size(); ++k) {
+        const std::string number = std::to_string(k + 1);
+        stations.push_back({run.pickets[k], !numbered ? name : blank ? number : name + "-" + number});
+    }
+    if (named.empty() || run.pickets.empty()) return stations;
+    const double first = run.pickets.front(), last = run.pickets.back();
+    const bool falling = last < first;
+    // Where in the run a station comes: after every station it does not precede.
+    const auto before = [falling](double a, double b) { return falling ? a > b : a < b; };
+    std::vector<NamedStation> within;
+    for (const NamedStation& s : named)
+        if (!before(s.PK, first) && !before(last, s.PK)) within.push_back(s);
+    std::stable_sort(within.begin(), within.end(),
+                     [&](const NamedStation& a, const NamedStation& b) { return before(a.PK, b.PK); });
+    for (const NamedStation& s : within) {
+        const auto at = std::upper_bound(stations.begin(), stations.end(), s.PK,
+                                         [&](double PK, const RunStation& r) { return before(PK, r.PK); });
+        stations.insert(at, {s.PK, s.name});
+    }
+    return stations;
+}
+
 CalculationOutput SetOutStoredRun(CalculationStore& store, std::string elementsPiece,
                                   const std::function<SetOutPoint(double PK, double d)>& placePoint) {
+    return SetOutStoredRun(
+        store, std::move(elementsPiece), [&](const RunStation& station, double d) { return placePoint(station.PK, d); },
+        {});
+}
+
+CalculationOutput SetOutStoredRun(CalculationStore& store, std::string elementsPiece,
+                                  const std::function<SetOutPoint(const RunStation& station, double d)>& placePoint,
+                                  const std::vector<NamedStation>& named) {
     using SV = StoredValue;
     const std::string& name = store.Name(StoredName::PZ);
     const double d = store[SV::d_so];
@@ -68,14 +107,10 @@ CalculationOutput SetOutStoredRun(CalculationStore& store, std::string elementsP
     double Y_so = 0, X_so = 0;
     if (run.tooLong)
         lines += "!Run of more than " + std::to_string(MaxSetOutPoints) + " points: none set out!\r\n";
-    // A run of several points names them "<name>-1", "<name>-2", ...; with a blank
-    // name "1", "2", ..., since "-1" would read as a number.
-    const bool numbered = run.pickets.size() > 1;
-    const bool blank = name.find_first_not_of(" \t") == std::string::npos;
-    for (std::size_t k = 0; k < run.pickets.size(); ++k) {
-        const SetOutPoint point = placePoint(run.pickets[k], d);
-        const std::string number = std::to_string(k + 1);
-        AddPointLine(lines, !numbered ? name : blank ? number : name + "-" + number, run.pickets[k], d, point);
+    const std::vector<RunStation> stations = StoredRunStations(name, run, named);
+    for (std::size_t k = 0; k < stations.size(); ++k) {
+        const SetOutPoint point = placePoint(stations[k], d);
+        AddPointLine(lines, stations[k].name, stations[k].PK, d, point);
         if (k == 0 && point.refusal == nullptr) {
             Y_so = point.Y;
             X_so = point.X;

@@ -41,9 +41,33 @@ inline SetOutPoint OutsidePoint(const char* text) {
     return {0, 0, text, false};
 }
 
+// A station of a run set out under its own name (a main point of a line).
+struct NamedStation {
+    double PK;
+    std::string name;
+};
+
+// One station of a run as it is set out: its picket and the name of its line.
+struct RunStation {
+    double PK;
+    std::string name;
+};
+
+// The stations of the stored run: the pickets named "<name>-1", "<name>-2", ... (the
+// name alone for a run of one picket), and among them, in the run's direction, each
+// of `named` whose station lies within the run (its ends included), after a picket
+// at the same station.
+std::vector<RunStation> StoredRunStations(const std::string& name, const SetOutPickets& run,
+                                          const std::vector<NamedStation>& named);
+
 // The set-out of the stored run on one geometry: the result pieces are the element
 // piece and the points piece (CR LF, then one line a point), in one append each;
 // the result fields Y_so and X_so show the first point, which is also stored as PZ.
 // A first point not set out shows 0 in both fields and stores nothing.
 CalculationOutput SetOutStoredRun(CalculationStore& store, std::string elementsPiece,
                                   const std::function<SetOutPoint(double PK, double d)>& placePoint);
+// The same with named stations set out among the pickets; placePoint is told the
+// name of each station's line.
+CalculationOutput SetOutStoredRun(CalculationStore& store, std::string elementsPiece,
+                                  const std::function<SetOutPoint(const RunStation& station, double d)>& placePoint,
+                                  const std::vector<NamedStation>& named);

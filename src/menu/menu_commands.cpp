@@ -11,6 +11,9 @@ const CommandPrecondition RouteHasBeenRead = {[] { return TheLineSession().Line(
                                               "No line has been read yet."};
 const CommandPrecondition RoutePointsTraced = {[] { return TheLineSession().Traced(); },
                                                "No points have been traced on the line yet.", &RouteHasBeenRead};
+const CommandPrecondition RoutePointsTracedOrSetOut = {
+    [] { return TheLineSession().Last() != LastResults::None; },
+    "No points have been traced or set out on the line yet.", &RouteHasBeenRead};
 
 namespace {
 using K = CommandKind;
@@ -50,6 +53,7 @@ constexpr MenuCommand Commands[] = {
     {CMD_LINE_PROFILE, K::RouteProfile},
     {CMD_LINE_PLAN, K::RoutePicture, nullptr, nullptr, &RouteHasBeenRead},
     {CMD_LINE_OFFSETS, K::RoutePicture, nullptr, nullptr, &RoutePointsTraced},
+    {CMD_LINE_EXPORT_POINTS, K::RouteExportPoints, nullptr, nullptr, &RoutePointsTracedOrSetOut},
     {CMD_PICTURE_PRINT, K::PicturePrint},
     {CMD_PICTURE_FIT, K::PictureFit},
     {CMD_LINE_IMPORT_LANDXML, K::LineImport},

@@ -35,6 +35,7 @@ enum class CommandKind {
     RouteTrace,        // traces the selected points on the line read last
     RoutePicture,      // opens the plan of the line or the offsets along it
     RouteProfile,      // reads the selected profile: its grades and vertical curves
+    RouteExportPoints, // writes the last traced or set-out points to a CSV file
     PicturePrint,      // in a picture's window: prints it on one page
     PictureFit,        // in a picture's window: shows the whole picture again
     LineImport,        // appends the alignments of a LandXML file as tables
@@ -62,6 +63,9 @@ extern const CommandPrecondition RouteHasBeenRead;
 // Points have been traced on the line read (Quarel > Line > Trace selected points),
 // after a line has been read: "No points have been traced on the line yet."
 extern const CommandPrecondition RoutePointsTraced;
+// Points have been traced or set out on the line read, after a line has been read:
+// "No points have been traced or set out on the line yet."
+extern const CommandPrecondition RoutePointsTracedOrSetOut;
 
 struct MenuCommand {
     int id; // menu command id, as in resource_ids.h

@@ -1,5 +1,6 @@
 #include "menu/route_set_out_calculator.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <utility>
@@ -15,8 +16,21 @@
 
 namespace {
 
-constexpr auto Fields = SetOutRow;
+// The point to set out, and whether the line's main points within the run are set
+// out among its pickets.
+constexpr std::array<CalculatorField, 1> MainPointsRow = {
+    CheckField(IDC_WITH_MAIN_POINTS, "   with main points", StoredValue::withMainPoints),
+};
+constexpr auto Fields = JoinFieldRows(SetOutRow, MainPointsRow);
 constexpr const char* OutsideOfRoute = "!Picket outside of the line!";
+
+// The main points of the line (the joints of an element line) at their stations.
+std::vector<NamedStation> MainPointStations(const Alignment& line) {
+    std::vector<NamedStation> stations;
+    for (const AlignmentMark& mark : line.marks)
+        if (mark.kind == MarkKind::MainPoint) stations.push_back({mark.PK, mark.label});
+    return stations;
+}
 
 // "Y=…   X=…" of a further place of the station, for the note on its line.
 std::string FurtherPlaces(const Alignment& line, const std::vector<LineSetOut>& places) {
@@ -45,8 +59,12 @@ CalculationOutput Compute(CalculationStore& store) {
     bool first = true;
     // The points set out, kept for the pictures of the line.
     std::vector<SetOutRoutePoint> kept;
-    CalculationOutput out =
-        SetOutStoredRun(store, "\r\n" + StoredRouteDescription() + "\r\n", [&](double PK, double d) {
+    const std::vector<NamedStation> mainPoints =
+        store[StoredValue::withMainPoints] != 0 ? MainPointStations(*line) : std::vector<NamedStation>();
+    CalculationOutput out = SetOutStoredRun(
+        store, "\r\n" + StoredRouteDescription() + "\r\n",
+        [&](const RunStation& station, double d) {
+            const double PK = station.PK;
             const bool isFirst = std::exchange(first, false);
             const std::vector<LineSetOut> places = SetOutOnAlignment(*line, PK, d);
             if (places.empty()) return OutsidePoint(OutsideOfRoute);
@@ -63,10 +81,12 @@ CalculationOutput Compute(CalculationStore& store) {
             set.element = line->elements[point.element].name + FurtherPlaces(*line, places);
             // The heights at the station before the element: "H=…   h=…   circle VU1".
             if (heights.Shown()) set.element = heights.SetOutText(PK) + "   " + set.element;
-            if (isFirst) firstLevel = heights.Level(PK);
-            kept.push_back({PK, d, point.Y, point.X});
+            const std::optional<double> H = heights.Level(PK);
+            if (isFirst) firstLevel = H;
+            kept.push_back({PK, d, point.Y, point.X, station.name, H});
             return set;
-        });
+        },
+        mainPoints);
     session.KeepSetOut(std::move(kept));
     out.resultFields.push_back({IDC_H_SO, firstLevel ? LinearText(*firstLevel) : std::string()});
     return out;

@@ -8,6 +8,12 @@ std::string LinearText(double value) {
     return FormatFixed(value, LinearDecimals);
 }
 
+std::string SignedLinearText(double value) {
+    std::string text = LinearText(value);
+    if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
+    return text;
+}
+
 std::string AngleText(double angle) {
     return FormatDms(angle);
 }

@@ -5,6 +5,9 @@
 
 // A linear value: FormatFixed at the current LinearDecimals.
 std::string LinearText(double value);
+// A linear value as the line's reports write a deviation: LinearText, but a value
+// that reads as zero without a minus sign.
+std::string SignedLinearText(double value);
 // An angle (radians): FormatDms at the current AngleDecimals.
 std::string AngleText(double angle);
 // The value LinearText(value) writes, as a double: two values whose texts are the

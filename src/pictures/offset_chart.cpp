@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "pictures/round_numbers.h"
 
@@ -36,13 +37,17 @@ DevicePoint ChartToDevice(const ChartPanel& panel, double PK, double value) {
 }
 
 std::vector<ChartPanel> ChartPanels(const Alignment& line, const std::vector<TracedRoutePoint>& points,
-                                    const DrawingArea& area) {
-    return ChartPanels(ChartPickets{line.start.PK, line.end.PK}, points, area);
+                                    const DrawingArea& area, const TraceTolerances* tolerances) {
+    return ChartPanels(ChartPickets{line.start.PK, line.end.PK}, points, area, tolerances);
 }
 
 std::vector<ChartPanel> ChartPanels(ChartPickets pickets, const std::vector<TracedRoutePoint>& points,
-                                    const DrawingArea& area) {
+                                    const DrawingArea& area, const TraceTolerances* tolerances) {
     double mostD = LeastValueRange, mostDH = LeastValueRange;
+    if (tolerances != nullptr) {
+        mostD = std::max(mostD, tolerances->d.value_or(0));
+        mostDH = std::max(mostDH, tolerances->dH.value_or(0));
+    }
     bool levels = false;
     for (const TracedRoutePoint& p : points) {
         if (std::isfinite(p.d)) mostD = std::max(mostD, std::abs(p.d));
@@ -101,4 +106,9 @@ BandNaming NameBands(const std::vector<ChartBand>& bands, ChartPickets shown, do
     }
     if (!row.empty()) naming.legendRows.push_back(row);
     return naming;
+}
+
+std::optional<double> PanelTolerance(const ChartPanel& panel, const TraceTolerances* tolerances) {
+    if (tolerances == nullptr) return std::nullopt;
+    return std::string_view(panel.valueName) == "d" ? tolerances->d : tolerances->dH;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,9 +33,10 @@ DevicePoint ChartToDevice(const ChartPanel& panel, double PK, double value);
 // The panels for the traced points in `area`: the picket range of the whole line,
 // the value range symmetric about zero, a tenth beyond the farthest point and
 // rounded out to its tick interval (at least one interval either side). A second panel for dH when any point has one;
-// the two share the height.
+// the two share the height. With the tolerances of a check, each range holds its
+// tolerance band too.
 std::vector<ChartPanel> ChartPanels(const Alignment& line, const std::vector<TracedRoutePoint>& points,
-                                    const DrawingArea& area);
+                                    const DrawingArea& area, const TraceTolerances* tolerances = nullptr);
 
 // The picket range a chart shows: the whole line, or a part of it zoomed to.
 struct ChartPickets {
@@ -43,7 +45,10 @@ struct ChartPickets {
 // The same panels over the picket range given (the value ranges still from every
 // point, so that zooming along the line keeps the offsets' scale).
 std::vector<ChartPanel> ChartPanels(ChartPickets pickets, const std::vector<TracedRoutePoint>& points,
-                                    const DrawingArea& area);
+                                    const DrawingArea& area, const TraceTolerances* tolerances = nullptr);
+
+// The tolerance of a panel's value (d or dH) in a check with tolerances; none otherwise.
+std::optional<double> PanelTolerance(const ChartPanel& panel, const TraceTolerances* tolerances);
 
 // How the bands shown are named above the chart: a band whose name fits it (with a
 // gap) is named in place; a narrower one gets a key ("1", "2"...) above it, and the

@@ -138,7 +138,7 @@ ElementLineBuild BuildElementLine(const ElementTable& table) {
                           " at the start of " + TableLineName(row.lineNumber) + "!\r\n";
             internal += previous.L;
             line.marks.push_back({MarkKind::MainPoint, std::string(KindWord(row.kind)) + " " + std::to_string(i + 1),
-                                  {row.Y, row.X}});
+                                  {row.Y, row.X}, row.PK});
         }
         report += ElementLine(row, i + 1) + "\r\n";
         const std::string name = std::string(KindWord(row.kind)) + " " + std::to_string(i + 1);
@@ -172,8 +172,8 @@ ElementLineBuild BuildElementLine(const ElementTable& table) {
     const double A0 = Radians(first.AZ);
     line.start = {first.PK, first.Y, first.X, std::sin(A0), std::cos(A0)};
     line.end = {last.PK + last.L, table.Y_end, table.X_end, std::sin(end.A), std::cos(end.A)};
-    line.marks.insert(line.marks.begin(), {MarkKind::End, "START", {first.Y, first.X}});
-    line.marks.push_back({MarkKind::End, "END", {table.Y_end, table.X_end}});
+    line.marks.insert(line.marks.begin(), {MarkKind::End, "START", {first.Y, first.X}, first.PK});
+    line.marks.push_back({MarkKind::End, "END", {table.Y_end, table.X_end}, last.PK + last.L});
     std::vector<CantRow> cant;
     for (const TableCant& row : table.cant)
         cant.push_back({row.PK, row.h, 0});

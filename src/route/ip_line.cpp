@@ -120,7 +120,7 @@ Alignment BuildIpLine(const Route& route) {
     line.start = {route.start.PK, route.start.Y, route.start.X, first.sinA, first.cosA};
     line.end = {route.end.PK, route.end.Y, route.end.X, last.sinA, last.cosA};
 
-    line.marks.push_back({MarkKind::End, "START", Of(route.start)});
+    line.marks.push_back({MarkKind::End, "START", Of(route.start), route.start.PK});
     line.tangentPolygon.push_back(Of(route.start));
     std::vector<CantRow> cant;
     for (std::size_t i = 0; i <= n; ++i) {
@@ -128,16 +128,16 @@ Alignment BuildIpLine(const Route& route) {
         if (i == n) break;
         AddCurve(route, i, line);
         const RouteCurve& c = route.curves[i];
-        line.marks.push_back({MarkKind::Ip, c.name, Of(c.IP)});
+        line.marks.push_back({MarkKind::Ip, c.name, Of(c.IP), c.IP.PK});
         for (const auto& [name, point] : MainPointsOf(c))
-            line.marks.push_back({MarkKind::MainPoint, name, Of(*point)});
+            line.marks.push_back({MarkKind::MainPoint, name, Of(*point), point->PK});
         line.tangentPolygon.push_back(Of(c.IP));
         if (c.h > 0)
             for (const CantRow row : {CantRow{c.NSK1.PK, 0, 0}, CantRow{c.KSK1.PK, c.h, 0}, CantRow{c.KSK2.PK, c.h, 0},
                                       CantRow{c.NSK2.PK, 0, 0}})
                 cant.push_back(row);
     }
-    line.marks.push_back({MarkKind::End, "END", Of(route.end)});
+    line.marks.push_back({MarkKind::End, "END", Of(route.end), route.end.PK});
     line.tangentPolygon.push_back(Of(route.end));
     SetCantRows(line, std::move(cant));
     IndexAlignment(line);

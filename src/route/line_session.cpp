@@ -8,6 +8,8 @@
 void LineSession::SetLine(Alignment line) {
     line_ = std::move(line);
     traced_ = false;
+    last_ = LastResults::None;
+    tolerances_.reset();
     tracedPoints_.clear();
     setOutPoints_.clear();
     Tell(LineChange::Line);
@@ -18,13 +20,16 @@ void LineSession::SetProfile(VerticalProfile profile) {
     Tell(LineChange::Profile);
 }
 
-void LineSession::KeepTrace(std::vector<TracedRoutePoint> points) {
+void LineSession::KeepTrace(std::vector<TracedRoutePoint> points, std::optional<TraceTolerances> tolerances) {
     traced_ = true;
+    last_ = LastResults::Trace;
+    tolerances_ = tolerances;
     tracedPoints_ = std::move(points);
     Tell(LineChange::Results);
 }
 
 void LineSession::KeepSetOut(std::vector<SetOutRoutePoint> points) {
+    last_ = LastResults::SetOut;
     setOutPoints_ = std::move(points);
     Tell(LineChange::Results);
 }
@@ -33,6 +38,8 @@ void LineSession::Clear() {
     line_.reset();
     profile_.reset();
     traced_ = false;
+    last_ = LastResults::None;
+    tolerances_.reset();
     tracedPoints_.clear();
     setOutPoints_.clear();
     Tell(LineChange::Line);

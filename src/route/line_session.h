@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "alignment/alignment.h"
+#include "route/trace_tolerances.h"
 #include "route/vertical_profile.h"
 
 struct TracedRoutePoint {
@@ -18,11 +19,17 @@ struct TracedRoutePoint {
     double Y, X, PK, d;
     std::string element;      // "straight START-VU1"
     std::optional<double> dH; // the level's difference, where levels were compared
+    std::optional<double> H = {}; // the surveyed level, where its line gives one
 };
 
 struct SetOutRoutePoint {
     double PK, d, Y, X;
+    std::string name = {};        // as its report line names it: "SO-3", "NSK1"
+    std::optional<double> H = {}; // the design level, with a profile
 };
+
+// Which results came last: the points a command hands on are those.
+enum class LastResults { None, Trace, SetOut };
 
 enum class LineChange {
     Line,    // another line was read: its results are none yet
@@ -38,11 +45,15 @@ class LineSession {
     bool Traced() const { return traced_; }
     const std::vector<TracedRoutePoint>& TracedPoints() const { return tracedPoints_; }
     const std::vector<SetOutRoutePoint>& SetOutPoints() const { return setOutPoints_; }
+    // The tolerances of the last trace's TOL line; none without one.
+    const std::optional<TraceTolerances>& TraceTolerancesGiven() const { return tolerances_; }
+    // Whether the last results on the line read are a trace's or a set-out's.
+    LastResults Last() const { return last_; }
 
     void SetLine(Alignment line);
     void SetProfile(VerticalProfile profile);
     // The points of a trace on the line, which replace the last trace's.
-    void KeepTrace(std::vector<TracedRoutePoint> points);
+    void KeepTrace(std::vector<TracedRoutePoint> points, std::optional<TraceTolerances> tolerances = {});
     // The points of a set-out run on the line, which replace the last run's.
     void KeepSetOut(std::vector<SetOutRoutePoint> points);
     // No line, no profile, no results (a test's fresh start); told as another line.
@@ -57,6 +68,8 @@ class LineSession {
     std::optional<Alignment> line_;
     std::optional<VerticalProfile> profile_;
     bool traced_ = false;
+    LastResults last_ = LastResults::None;
+    std::optional<TraceTolerances> tolerances_;
     std::vector<TracedRoutePoint> tracedPoints_;
     std::vector<SetOutRoutePoint> setOutPoints_;
     std::vector<std::pair<std::size_t, std::function<void(LineChange)>>> listeners_;

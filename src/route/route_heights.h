@@ -20,6 +20,8 @@ class RouteHeights {
     bool Shown() const { return profile_ != nullptr || cant_; }
     // The design level at the station; none without a profile or outside of it.
     std::optional<double> Level(double PK) const;
+    // The design cant at the station, mm (0 on a line without one).
+    double Cant(double PK) const { return DesignCant(line_, PK); }
 
     // For a traced point of surveyed level H (none when its line gives none):
     // "   Hd=…   dH=…" with a profile ("   !Level outside of the profile!" for a

@@ -2,12 +2,14 @@
 // line that holds it (TraceOnAlignment), with the heights at its station.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "alignment/alignment.h"
 #include "route/line_session.h"
+#include "route/trace_tolerances.h"
 #include "route/vertical_profile.h"
 #include "text/selected_lines.h"
 
@@ -20,7 +22,14 @@ struct RouteTrace {
     // (RouteHeights), and with a profile the last line ends ", c levels compared":
     // the points traced with a level and a design level. An offset that reads as
     // zero is written without a sign.
+    // A point line with a measured cant adds "   hm=…   dh=…" (mm, hm less the
+    // design cant) before the element; a TOL line among the lines sets tolerances,
+    // and a point over one ends its line "   !over: d dH!". With a TOL line or a
+    // measured cant, the summary of d, dH and dh (DeviationSummaryLine) comes
+    // before the counts.
     std::string report;
+    // The tolerances of a TOL line, when the lines held one.
+    std::optional<TraceTolerances> tolerances;
     // The points traced, for the pictures of the line.
     std::vector<TracedRoutePoint> points;
 };

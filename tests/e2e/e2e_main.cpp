@@ -23,7 +23,7 @@ std::vector<Scenario> AllScenarios() {
     for (auto group : {StartupScenarios, EditMenuScenarios, DialogKeyScenarios, SaveQuestionScenarios,
                        FileRoundTripScenarios, FileFailureScenarios, SaveSafetyScenarios, OptionsScenarios,
                        TraceScenarios, RailScenarios, CalculatorSharingScenarios, CalculatorInputScenarios,
-                       SetOutScenarios, PointTraceScenarios, LineScenarios, ElementTableScenarios, FindReplaceScenarios,
+                       SetOutScenarios, PointTraceScenarios, LineScenarios, ElementTableScenarios, TrackCheckScenarios, FindReplaceScenarios,
                        GoToScenarios, PrintScenarios, PictureScenarios, EndOfFileMarkScenarios, LandXmlImportScenarios,
                        FiniteNumberScenarios, ExampleFieldBookScenarios, ReleaseSmokeScenarios})
         for (const Scenario& scenario : group()) all.push_back(scenario);

@@ -117,12 +117,16 @@ TEST_F(CalculationStoreTest, StartValues) {
     EXPECT_EQ(store.Name(StoredName::Rp), "");
 }
 
-// At the first opening every numeric field reads "0.0000", B_rl "0.7600", names empty.
+// At the first opening every numeric field reads "0.0000", B_rl "0.7600", names empty,
+// check boxes unchecked ("0").
 TEST_F(CalculationStoreTest, FirstOpeningOfEveryDialog) {
     for (int templateId : AllTemplates()) {
         const Calculator& calculator = CalculatorOf(templateId);
         for (const CalculatorField& field : calculator.fields) {
-            const char* expected = field.isName ? "" : field.controlId == IDC_B_RL ? "0.7600" : "0.0000";
+            const char* expected = field.isName                    ? ""
+                                   : field.isCheck                 ? "0"
+                                   : field.controlId == IDC_B_RL ? "0.7600"
+                                                                   : "0.0000";
             EXPECT_EQ(FieldOpeningText(field, store), expected) << templateId << " field " << field.controlId;
         }
     }
@@ -138,7 +142,7 @@ TEST_F(CalculationStoreTest, FieldTablesBindTheSharedValues) {
     int numericFields = 0;
     for (int templateId : AllTemplates())
         for (const CalculatorField& field : CalculatorOf(templateId).fields) {
-            if (field.isName) continue;
+            if (field.isName || field.isCheck) continue;
             ++numericFields;
             auto it = expected.find({templateId, field.controlId});
             ASSERT_NE(it, expected.end()) << templateId << " field " << field.controlId;

@@ -49,6 +49,11 @@ TEST(MenuCommands, LineCommandsNeedALineRead) {
             EXPECT_EQ(FailedPrecondition(command.needs), &RouteHasBeenRead);
             continue;
         }
+        if (command.id == CMD_LINE_EXPORT_POINTS) { // needs points traced or set out
+            ASSERT_EQ(command.needs, &RoutePointsTracedOrSetOut);
+            EXPECT_EQ(FailedPrecondition(command.needs), &RouteHasBeenRead);
+            continue;
+        }
         if (!needingALine.contains(command.id)) {
             EXPECT_EQ(command.needs, nullptr);
             continue;
@@ -62,6 +67,11 @@ TEST(MenuCommands, LineCommandsNeedALineRead) {
     const CommandPrecondition* failed = FailedPrecondition(&RoutePointsTraced);
     ASSERT_NE(failed, nullptr);
     EXPECT_STREQ(failed->notice, "No points have been traced on the line yet.");
+    EXPECT_STREQ(FailedPrecondition(&RoutePointsTracedOrSetOut)->notice,
+                 "No points have been traced or set out on the line yet.");
+    TheLineSession().KeepSetOut({}); // a run set out, none traced
+    EXPECT_EQ(FailedPrecondition(&RoutePointsTracedOrSetOut), nullptr);
+    EXPECT_NE(FailedPrecondition(&RoutePointsTraced), nullptr);
     TheLineSession().Clear();
 }
 

@@ -71,27 +71,40 @@ TEST(PointLineReader, RealWorldLines) {
     }
 }
 
-// The fourth field: a level, a code, or a level that cannot be read, said in a note.
-TEST(PointLineReader, LevelsReadOrSaid) {
+// The fourth field: a level, a code, "-" for none, or a level that cannot be read,
+// said in a note; the fifth, a measured cant only after a level or a field that
+// says there is none, never after a code.
+TEST(PointLineReader, LevelAndMeasuredCant) {
+    const std::optional<double> none;
     const struct {
         const char* line;
-        std::optional<double> level;
+        std::optional<double> level, cant;
         const char* note;
     } cases[] = {
-        {"P1 5 6 188.498", 188.498, ""},
-        {"P1 5 6 K3", std::nullopt, ""}, // a code
-        {"P1 5 6 -0.5 K3", -0.5, ""},
-        {"P1 5 6 188,498", std::nullopt, "!Level \"188,498\" is not a number (write a decimal point)!"},
-        {"P1 5 6 18B.498", std::nullopt, "!Level \"18B.498\" is not a number!"},
-        {"P1 5 6 inf", std::nullopt, "!Level \"inf\" is not a finite number!"},
-        {"P1 5 6 1e6", std::nullopt, "!Level \"1e6\" lies beyond what track can have!"},
-        {"P1 5 6 .5\x01", std::nullopt, "!Level \".5?\" is not a number!"},
+        {"P1 5 6 188.498", 188.498, none, ""},
+        {"P1 5 6 K3", none, none, ""}, // a code
+        {"P1 5 6 -0.5 K3", -0.5, none, ""},
+        {"P1 5 6 188,498", none, none, "!Level \"188,498\" is not a number (write a decimal point)!"},
+        {"P1 5 6 18B.498", none, none, "!Level \"18B.498\" is not a number!"},
+        {"P1 5 6 inf", none, none, "!Level \"inf\" is not a finite number!"},
+        {"P1 5 6 1e6", none, none, "!Level \"1e6\" lies beyond what track can have!"},
+        {"P1 5 6 .5\x01", none, none, "!Level \".5?\" is not a number!"},
+        {"P1 10 20 101.35 12.5", 101.35, 12.5, ""},
+        {"P1 10 20 - -3", none, -3.0, ""},
+        {"P1,10,20,,4", none, 4.0, ""},
+        {"P1 10 20 K3 12.5", none, none, ""},
+        {"P1 10 20 -", none, none, ""},
+        {"P1 10 20 101.35 1,5", 101.35, none, ""},
+        {"P1 10 20 101.35 inf", 101.35, none, ""},
+        {"P1 10 20 101.35 12 code", 101.35, 12.0, ""},
+        {"P1 10 20 188,498 12", none, none, "!Level \"188,498\" is not a number (write a decimal point)!"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
         const PointLine point = ReadPointLine(c.line, 7);
         ASSERT_EQ(point.kind, Kind::Point);
         EXPECT_EQ(point.level, c.level);
+        EXPECT_EQ(point.measuredCant, c.cant);
         EXPECT_EQ(point.levelNote, c.note);
     }
 }

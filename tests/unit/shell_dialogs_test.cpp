@@ -88,6 +88,13 @@ TEST_F(ShellDialogs, EveryTableFieldIsAnEditOfItsTemplateAndOpensWithItsValue) {
             SCOPED_TRACE(field.controlId);
             HWND control = Item(field.controlId);
             ASSERT_NE(control, nullptr);
+            if (field.isCheck) { // a check box, checked as its stored value says
+                EXPECT_STREQ(ClassOf(control).c_str(), "Button");
+                EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK, BS_AUTOCHECKBOX);
+                EXPECT_EQ(SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? "1" : "0",
+                          FieldOpeningText(field, TheCalculationStore));
+                continue;
+            }
             EXPECT_STREQ(ClassOf(control).c_str(), "Edit");
             EXPECT_EQ(Text(control), FieldOpeningText(field, TheCalculationStore));
         }

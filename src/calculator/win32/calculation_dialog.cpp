@@ -13,6 +13,15 @@ void SetField(HWND dialog, int controlId, const char* text) {
     WriteWindowText(GetDlgItem(dialog, controlId), text);
 }
 
+// What a field holds as CALC reads it: its text as typed, or "1" or "0" for a
+// check box, checked or not.
+std::string FieldText(HWND dialog, const Calculator& calculator, int controlId) {
+    for (const CalculatorField& field : calculator.fields)
+        if (field.controlId == controlId && field.isCheck)
+            return IsDlgButtonChecked(dialog, controlId) == BST_CHECKED ? "1" : "0";
+    return std::string(ReadWindowText(GetDlgItem(dialog, controlId)));
+}
+
 // Every input field shows its stored value (result fields stay empty); then the
 // dialog is centred.
 void OnOpening(HWND dialog, const CalculationDialogParameter* parameter) {
@@ -20,7 +29,11 @@ void OnOpening(HWND dialog, const CalculationDialogParameter* parameter) {
     if (parameter != nullptr && parameter->calculator != nullptr) {
         const Calculator& calculator = *parameter->calculator;
         for (const CalculatorField& field : calculator.fields)
-            SetField(dialog, field.controlId, FieldOpeningText(field, TheCalculationStore).c_str());
+            if (field.isCheck)
+                CheckDlgButton(dialog, field.controlId,
+                               FieldOpeningText(field, TheCalculationStore) == "1" ? BST_CHECKED : BST_UNCHECKED);
+            else
+                SetField(dialog, field.controlId, FieldOpeningText(field, TheCalculationStore).c_str());
         if (calculator.note != nullptr)
             SetField(dialog, calculator.note->controlId, calculator.note->text().c_str());
     }
@@ -45,7 +58,7 @@ void OnCalc(HWND dialog, const Calculator& calculator, HWND editor) {
     RefusedField refused;
     std::string input = StoreFieldsAndBuildInputPiece(
         calculator, TheCalculationStore,
-        [dialog](int controlId) { return std::string(ReadWindowText(GetDlgItem(dialog, controlId))); },
+        [dialog, &calculator](int controlId) { return FieldText(dialog, calculator, controlId); },
         &refused);
     if (refused.controlId != 0) {
         RefuseField(dialog, refused);

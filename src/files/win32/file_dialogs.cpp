@@ -33,6 +33,33 @@ BOOL RunFileDialog(BOOL(WINAPI* dialog)(LPOPENFILENAMEA), const char* title, DWO
     return chosen;
 }
 
+// Runs a dialog of its own record (the field book's record keeps its filters and
+// its last name), starting in the folder the last dialog left, from fileName and
+// the type typeIndex (1 for the first); the chosen path and type are put back.
+BOOL RunOwnFileDialog(BOOL(WINAPI* dialog)(LPOPENFILENAMEA), HWND owner, const char* title,
+                      const char* filters, const char* extension, DWORD flags, std::string& fileName,
+                      DWORD& typeIndex) {
+    char name[ChosenNameSize] = {};
+    fileName.copy(name, ChosenNameSize - 1);
+    std::strncpy(InitialFolder, CurrentDirectory(), sizeof InitialFolder - 1);
+    OPENFILENAMEA record{};
+    record.lStructSize = sizeof record;
+    record.hwndOwner = owner;
+    record.hInstance = GetModuleHandleA(nullptr);
+    record.lpstrFilter = filters;
+    record.nFilterIndex = typeIndex == 0 ? 1 : typeIndex;
+    record.lpstrFile = name;
+    record.nMaxFile = ChosenNameSize;
+    record.lpstrInitialDir = InitialFolder;
+    record.lpstrDefExt = extension;
+    record.lpstrTitle = title;
+    record.Flags = flags;
+    if (!dialog(&record)) return FALSE;
+    fileName = name;
+    typeIndex = record.nFilterIndex;
+    return TRUE;
+}
+
 } // namespace
 
 void FileDialogSetup(HWND owner) {
@@ -62,9 +89,14 @@ BOOL ChooseSaveFile(HWND owner, std::string& fileName) {
 
 BOOL ChooseFileToRead(HWND owner, const char* title, const char* filters, const char* extension,
                       std::string& fileName) {
-    FileDialogSetup(owner);
-    FileDialog.lpstrFilter = filters;
-    FileDialog.lpstrDefExt = extension;
+    DWORD typeIndex = 1;
     fileName.clear();
-    return RunFileDialog(GetOpenFileNameA, title, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, fileName);
+    return RunOwnFileDialog(GetOpenFileNameA, owner, title, filters, extension,
+                            OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, fileName, typeIndex);
+}
+
+BOOL ChooseSaveFileOfType(HWND owner, const char* types, const char* defaultExtension, std::string& fileName,
+                          DWORD& typeIndex) {
+    return RunOwnFileDialog(GetSaveFileNameA, owner, "Save File", types, defaultExtension,
+                            OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY, fileName, typeIndex);
 }

@@ -19,9 +19,17 @@ BOOL ChooseOpenFile(HWND owner, std::string& fileName);
 // cancelled). Nonzero when a name was chosen.
 BOOL ChooseSaveFile(HWND owner, std::string& fileName);
 
-// Fills the shared record afresh (FileDialogSetup), then shows an Open dialog with
-// its own title, filters (pairs of description and pattern, ending with an extra NUL)
-// and default extension, for a file that must exist, and puts the chosen path in
-// fileName (left empty when cancelled). Nonzero when a name was chosen.
+// Shows an Open dialog of its own record with its own title, filters (pairs of
+// description and pattern, ending with an extra NUL) and default extension, for a
+// file that must exist, and puts the chosen path in fileName (left empty when
+// cancelled). Nonzero when a name was chosen.
 BOOL ChooseFileToRead(HWND owner, const char* title, const char* filters, const char* extension,
                       std::string& fileName);
+
+// Shows a "Save File" dialog of its own record (the field book's dialog keeps its
+// types) with the given types (description and pattern pairs, the list ending with
+// an extra NUL) and default extension, asking before an existing file is
+// overwritten. Puts the chosen path in fileName and the chosen type (1 for the
+// first) in typeIndex. Nonzero when a name was chosen.
+BOOL ChooseSaveFileOfType(HWND owner, const char* types, const char* defaultExtension, std::string& fileName,
+                          DWORD& typeIndex);

@@ -132,13 +132,24 @@ int LoadTextFile(HWND editor, const char* fileName) {
     return outcome == LoadOutcome::Loaded ? 1 : 0;
 }
 
+namespace {
+// What a save came to, told as every save tells it; 1 when done.
+int TellSaved(HWND owner, const char* fileName, FileAccess saved) {
+    if (saved == FileAccess::CannotOpen) ShowCantOpenFile(fileName);
+    if (saved == FileAccess::Failed) ShowFileSaveFailed(owner);
+    return saved == FileAccess::Done ? 1 : 0;
+}
+} // namespace
+
 int SaveTextFile(HWND editor, const char* fileName) {
     if (fileName == nullptr || *fileName == '\0') {
         ShowFileSaveFailed(editor);
         return 0;
     }
-    const FileAccess saved = SaveFrom(editor, fileName);
-    if (saved == FileAccess::CannotOpen) ShowCantOpenFile(fileName);
-    if (saved == FileAccess::Failed) ShowFileSaveFailed(editor);
-    return saved == FileAccess::Done ? 1 : 0;
+    return TellSaved(editor, fileName, SaveFrom(editor, fileName));
+}
+
+int SaveFileBytes(HWND owner, const char* fileName, std::string_view bytes) {
+    WaitCursor wait;
+    return TellSaved(owner, fileName, WriteFileBytesSafely(fileName, bytes));
 }

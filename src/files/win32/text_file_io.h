@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 // Message texts and captions of the file operations.
 inline constexpr const char* FileOpenFailedText = "File open failed.";
 inline constexpr const char* FileSaveFailedText = "File Save failed.";
@@ -33,3 +35,7 @@ void ReportEditorOutOfSpace();
 // is empty, the file cannot be written, or any step fails (the file on disk is
 // then as it was).
 int SaveTextFile(HWND editor, const char* fileName);
+
+// Writes bytes to the file as SaveTextFile writes the field book (never a
+// half-written file), telling a failure the same way. 1 when done.
+int SaveFileBytes(HWND owner, const char* fileName, std::string_view bytes);

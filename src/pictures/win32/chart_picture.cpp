@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "pictures/label_placement.h"
@@ -110,6 +111,16 @@ std::vector<LabelBox> AxisLabelBoxes(HDC dc, const std::vector<ChartPanel>& pane
     return boxes;
 }
 
+// The tolerance band of a panel: a line at +tolerance and one at -tolerance.
+void DrawToleranceBand(HDC dc, const ChartPanel& panel, const DeviceStyle& style, double tolerance) {
+    Selected pen(dc, PicturePen(style, 0.25, ChartBandLineColour));
+    const double left = panel.area.left, right = left + panel.area.width;
+    for (const double v : {tolerance, -tolerance}) {
+        const double y = ChartToDevice(panel, panel.PKlo, v).y;
+        Line(dc, {left, y}, {right, y});
+    }
+}
+
 void DrawChart(HDC dc, const DrawingArea& area, const DeviceStyle& style, const Alignment* line,
                const LineSession& results, const std::optional<ChartPickets>& zoomed) {
     FillArea(dc, area, RGB(255, 255, 255));
@@ -128,7 +139,9 @@ void DrawChart(HDC dc, const DrawingArea& area, const DeviceStyle& style, const 
     SetPolyFillMode(dc, WINDING); // markers drawn over one another stay filled
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));
-    const std::vector<ChartPanel> panels = ChartPanels(shown, results.TracedPoints(), inner);
+    const TraceTolerances* tolerances =
+        results.TraceTolerancesGiven() ? &*results.TraceTolerancesGiven() : nullptr;
+    const std::vector<ChartPanel> panels = ChartPanels(shown, results.TracedPoints(), inner, tolerances);
     std::vector<LabelRequest> requests;
     std::vector<std::string> names;
     std::vector<LabelBox> obstacles = AxisLabelBoxes(dc, panels, mm);
@@ -137,21 +150,27 @@ void DrawChart(HDC dc, const DrawingArea& area, const DeviceStyle& style, const 
         const ChartPanel& panel = panels[i];
         DrawBands(dc, panel, bands);
         DrawAxes(dc, panel, style);
-        ShapeBatch squares;
+        const std::optional<double> tolerance = PanelTolerance(panel, tolerances);
+        if (tolerance) DrawToleranceBand(dc, panel, style, *tolerance);
+        // The points within the tolerance, and those over it in a colour of their own.
+        ShapeBatch squares, overSquares;
         for (const TracedRoutePoint& p : results.TracedPoints()) {
             const double value = i == 0 ? p.d : p.dH.value_or(NAN);
             if (!std::isfinite(value) || p.PK < shown.from || p.PK > shown.to) continue;
             const DevicePoint at = ChartToDevice(panel, p.PK, value);
             requests.push_back({at, measure.Width(p.name), measure.Height()});
             names.push_back(p.name);
-            if (squares.AlreadyAt(ToPoint(at))) continue;
-            squares.Add({ToPoint({at.x - r, at.y - r}), ToPoint({at.x + r, at.y - r}), ToPoint({at.x + r, at.y + r}),
+            ShapeBatch& batch = tolerance && std::fabs(value) > *tolerance ? overSquares : squares;
+            if (batch.AlreadyAt(ToPoint(at))) continue;
+            batch.Add({ToPoint({at.x - r, at.y - r}), ToPoint({at.x + r, at.y - r}), ToPoint({at.x + r, at.y + r}),
                          ToPoint({at.x - r, at.y + r})});
             obstacles.push_back({at.x - r, at.y - r, at.x + r, at.y + r});
         }
-        Selected pen(dc, PicturePen(style, 0.1, ChartPointColour));
-        Selected brush(dc, CreateSolidBrush(ChartPointColour));
-        squares.DrawPolygons(dc);
+        for (auto [batch, colour] : {std::pair{&squares, ChartPointColour}, std::pair{&overSquares, ChartOverColour}}) {
+            Selected pen(dc, PicturePen(style, 0.1, colour));
+            Selected brush(dc, CreateSolidBrush(colour));
+            batch->DrawPolygons(dc);
+        }
     }
     for (const BandLabel& label : naming.above)
         WriteCentred(dc, label.text, label.x, inner.top - TopMargin * mm / 2);

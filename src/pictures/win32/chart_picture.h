@@ -9,5 +9,8 @@
 inline constexpr const char* ChartTitle = "Offsets along the line";
 // The colour of a traced point's marker: the shell tests find the points by it.
 inline constexpr COLORREF ChartPointColour = RGB(200, 0, 200);
+// A point over the tolerance of its panel, and the lines of the tolerance band.
+inline constexpr COLORREF ChartOverColour = RGB(230, 0, 0);
+inline constexpr COLORREF ChartBandLineColour = RGB(0, 150, 0);
 
 std::unique_ptr<Picture> MakeChartPicture();

@@ -66,6 +66,7 @@ std::vector<Scenario> SetOutScenarios();
 std::vector<Scenario> PointTraceScenarios();
 std::vector<Scenario> LineScenarios();
 std::vector<Scenario> ElementTableScenarios();
+std::vector<Scenario> TrackCheckScenarios();
 std::vector<Scenario> ReleaseSmokeScenarios();
 std::vector<Scenario> FindReplaceScenarios();
 std::vector<Scenario> GoToScenarios();

@@ -46,6 +46,7 @@
 #include "route/route_elements.h"
 #include "route/route_profile.h"
 #include "route/route_point_trace.h"
+#include "route/vertical_profile.h"
 #include "text/line_fields.h"
 #include "text/number_text.h"
 #include "text/selected_lines.h"
@@ -901,7 +902,8 @@ TEST(HostileInputProperty, NoReportHoldsANonFiniteNumberOrAControlByte) {
             {IDC_PK_SO, in.Percent(20) ? HostileNumberText(in) : std::string(FormatNumber(from))},
             {IDC_D_SO, in.Percent(20) ? HostileNumberText(in) : std::string(FormatNumber(in.Uniform(-20, 20)))},
             {IDC_PK_TO, std::string(FormatNumber(std::min(from + in.Uniform(0, 300), route.end.PK)))},
-            {IDC_STEP, in.Percent(20) ? HostileNumberText(in) : std::string(FormatNumber(in.Uniform(10, 100)))}};
+            {IDC_STEP, in.Percent(20) ? HostileNumberText(in) : std::string(FormatNumber(in.Uniform(10, 100)))},
+            {IDC_WITH_MAIN_POINTS, in.Percent(50) ? "1" : "0"}};
         CalculationStore store;
         RefusedField refused;
         const std::string input = StoreFieldsAndBuildInputPiece(
@@ -916,6 +918,95 @@ TEST(HostileInputProperty, NoReportHoldsANonFiniteNumberOrAControlByte) {
             }
         }
         TheLineSession().Clear();
+    });
+}
+
+// A check of generated points on a straight line north with a flat profile: offsets,
+// levels and measured cants, some equal, and a TOL line of any of the three. Each
+// summary line agrees with the point lines: n, the least and the greatest value
+// with their points, over= the points flagged for it, and min <= mean <= max,
+// rms >= |mean| as printed.
+TEST(TrackCheckProperty, SummaryAgreesWithThePointLines) {
+    ForEachInput(10, 400, [](RandomInput& in) {
+        static const Alignment line = [] {
+            const std::string table = "START 0 0 0\r\nEND 0 1000\r\n";
+            return *ReadRouteElements(SelectedLines(table, 0, table.size())).line;
+        }();
+        static const VerticalProfile profile = [] {
+            const std::string table = "PSTART 0 100\r\nPEND 1000 100\r\n";
+            return *ReadRouteProfile(SelectedLines(table, 0, table.size())).profile;
+        }();
+        LinearDecimals = MaxLinearDecimals;
+        std::string text = "TOL";
+        const char* labels[] = {"d", "dH", "dh"};
+        const double scale[] = {0.05, 0.03, 10};
+        bool tolerance[3];
+        for (int q = 0; q < 3; ++q)
+            if ((tolerance[q] = in.Percent(60))) text += std::string(" ") + labels[q] + "=" + std::to_string(in.Uniform(0, scale[q]));
+        text += "\r\n";
+        const int n = 1 + in.Below(60);
+        const double repeated = in.Uniform(-0.05, 0.05);
+        for (int k = 0; k < n; ++k) {
+            const double d = in.Percent(20) ? repeated : in.Uniform(-scale[0], scale[0]);
+            text += "T" + std::to_string(k) + " " + std::string(FormatNumber(d)) + " " + std::to_string(1 + k * 15) + " ";
+            text += in.Percent(60) ? std::string(FormatNumber(100 + in.Uniform(-scale[1], scale[1]))) : std::string("-");
+            if (in.Percent(60)) text += " " + std::string(FormatNumber(in.Percent(20) ? 2.5 : in.Uniform(-scale[2], scale[2])));
+            text += "\r\n";
+        }
+        const std::string report = TracePointsOnRoute(line, SelectedLines(text, 0, text.size()), &profile).report;
+        LinearDecimals = DefaultLinearDecimals;
+
+        struct Seen {
+            int n = 0, over = 0;
+            double min = INFINITY, max = -INFINITY;
+        } seen[3];
+        std::map<std::string, double> values[3];
+        const char* keys[] = {"   d=", "   dH=", "   dh="};
+        int summaries = 0;
+        for (std::size_t at = 0, end; (end = report.find("\r\n", at)) != std::string::npos; at = end + 2) {
+            const std::string pointLine = report.substr(at, end - at);
+            if (pointLine.empty() || pointLine[0] != 'T' || pointLine.starts_with("Trace")) {
+                for (int q = 0; q < 3; ++q) {
+                    if (!pointLine.starts_with(std::string(labels[q]) + ": ")) continue;
+                    ++summaries;
+                    int count = 0, over = -1;
+                    double min = 0, max = 0, mean = 0, rms = 0;
+                    char minName[32] = "", maxName[32] = "";
+                    const int read = std::sscanf(pointLine.c_str() + std::strlen(labels[q]) + 2,
+                                                 "n=%d min=%lf (%31[^)]) max=%lf (%31[^)]) mean=%lf rms=%lf over=%d",
+                                                 &count, &min, minName, &max, maxName, &mean, &rms, &over);
+                    ASSERT_EQ(read, tolerance[q] ? 8 : 7) << pointLine << "\n" << report;
+                    ASSERT_EQ(count, seen[q].n) << pointLine;
+                    ASSERT_EQ(min, seen[q].min) << pointLine;
+                    ASSERT_EQ(max, seen[q].max) << pointLine;
+                    ASSERT_EQ(values[q][minName], min) << pointLine;
+                    ASSERT_EQ(values[q][maxName], max) << pointLine;
+                    ASSERT_TRUE(min <= mean && mean <= max) << pointLine;
+                    ASSERT_GE(rms, std::fabs(mean)) << pointLine;
+                    if (tolerance[q]) {
+                        ASSERT_EQ(over, seen[q].over) << pointLine << "\n" << report;
+                    }
+                }
+                continue;
+            }
+            const std::string name = pointLine.substr(0, pointLine.find(' '));
+            const std::size_t flag = pointLine.find("!over: ");
+            const std::string flags = flag == std::string::npos ? "" : pointLine.substr(flag + 7);
+            for (int q = 0; q < 3; ++q) {
+                const std::size_t key = pointLine.find(keys[q]);
+                if (key == std::string::npos) continue;
+                const double value = std::strtod(pointLine.c_str() + key + std::strlen(keys[q]), nullptr);
+                Seen& s = seen[q];
+                ++s.n;
+                s.min = std::min(s.min, value), s.max = std::max(s.max, value);
+                values[q][name] = value;
+                const std::string word = std::string(labels[q]);
+                if ((" " + flags.substr(0, flags.size() - (flags.empty() ? 0 : 1)) + " ").find(" " + word + " ") !=
+                    std::string::npos)
+                    ++s.over;
+            }
+        }
+        ASSERT_EQ(summaries, 1 + (seen[1].n > 0) + (seen[2].n > 0)) << report;
     });
 }
 
