@@ -6,6 +6,7 @@
 #include "route/table_fields.h"
 #include "text/line_fields.h"
 #include "text/not_a_number.h"
+#include "text/shown_text.h"
 
 namespace {
 // The tolerance an item's label names, or null.
@@ -24,11 +25,11 @@ std::string ReadItems(const LineFields& fields, TraceTolerances& tolerances) {
         const std::size_t equals = item.find('=');
         std::optional<double>* tolerance =
             equals == std::string_view::npos ? nullptr : ToleranceOf(read, item.substr(0, equals));
-        if (tolerance == nullptr) return "\"" + std::string(item) + "\" is no d=, dH= or dh=";
+        if (tolerance == nullptr) return QuotedText(item) + " is no d=, dH= or dh=";
         const std::string_view text = item.substr(equals + 1);
         double value = 0;
         if (!ReadNumberField(text, value)) return NotANumberText(text);
-        if (!std::isfinite(value) || value < 0) return "\"" + std::string(text) + "\" is no tolerance";
+        if (!std::isfinite(value) || value < 0) return QuotedText(text) + " is no tolerance";
         *tolerance = value;
     }
     tolerances = read;

@@ -11,7 +11,11 @@ std::string ShownText(std::string_view text) {
 
 std::string QuotedText(std::string_view text) {
     constexpr std::size_t LongestQuoted = 40;
-    std::string quoted = "\"" + ShownText(text.substr(0, LongestQuoted));
+    // Appended piece by piece: GCC 12 at -O3 wrongly sees an overlapping copy
+    // (-Wrestrict) in "\"" + std::string.
+    std::string quoted(1, '"');
+    quoted += ShownText(text.substr(0, LongestQuoted));
     if (text.size() > LongestQuoted) quoted += "...";
-    return quoted + "\"";
+    quoted += '"';
+    return quoted;
 }
