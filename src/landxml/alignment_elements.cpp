@@ -90,11 +90,7 @@ void ReadSpiral(const LandXmlGeometry& g, PlanePoint start, PlanePoint end, doub
     // The clothoid's shape is fixed by its length and end curvatures: laid from the
     // origin heading north, its chord turns off its start tangent by a known angle,
     // and the file's chord from Start to End then gives the start tangent.
-    TrackPath local = e.path;
-    local.Y = local.X = local.azimuth = 0;
-    const TrackPathPoint chordEnd = PointAlong(local, local.length);
-    const double turnOff = std::atan2(chordEnd.Y, chordEnd.X);
-    e.path.azimuth = TurnedDirection(DirectionAngle(end.Y - start.Y, end.X - start.X), -turnOff);
+    e.path.azimuth = ChordStartDirection(e.path, end.Y - start.Y, end.X - start.X);
 }
 } // namespace
 

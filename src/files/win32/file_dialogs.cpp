@@ -68,3 +68,12 @@ BOOL ChooseFileToRead(HWND owner, const char* title, const char* filters, const 
     fileName.clear();
     return RunFileDialog(GetOpenFileNameA, title, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, fileName);
 }
+
+BOOL ChooseFileToWrite(HWND owner, const char* title, const char* filters, const char* extension,
+                       std::string& fileName) {
+    FileDialogSetup(owner);
+    FileDialog.lpstrFilter = filters;
+    FileDialog.lpstrDefExt = extension;
+    fileName.clear();
+    return RunFileDialog(GetSaveFileNameA, title, OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY, fileName);
+}

@@ -25,3 +25,8 @@ BOOL ChooseSaveFile(HWND owner, std::string& fileName);
 // fileName (left empty when cancelled). Nonzero when a name was chosen.
 BOOL ChooseFileToRead(HWND owner, const char* title, const char* filters, const char* extension,
                       std::string& fileName);
+
+// As ChooseFileToRead, for a file to write: a Save dialog that asks before an
+// existing file is overwritten.
+BOOL ChooseFileToWrite(HWND owner, const char* title, const char* filters, const char* extension,
+                       std::string& fileName);
