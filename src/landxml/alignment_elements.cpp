@@ -191,8 +191,11 @@ std::string ElementRows(const AlignmentContext& c, const std::vector<FileElement
     for (const FileElement& e : elements) {
         double from = 0;
         for (const StationEquation& q : c.stations.equations) {
+            // Compared as stations: an equation on the joint at the element's end
+            // (internal + length, as the joints are summed) is not inside it, though
+            // its distance from the start may round below the length.
             const double at = q.internal - internal;
-            if (at > from && at < e.path.length) {
+            if (q.internal > internal + from && q.internal < internal + e.path.length) {
                 rows += Row(c, e, internal, from, at);
                 from = at;
             }

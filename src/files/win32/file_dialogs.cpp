@@ -60,20 +60,26 @@ BOOL ChooseSaveFile(HWND owner, std::string& fileName) {
     return RunFileDialog(GetSaveFileNameA, "Save File", OFN_OVERWRITEPROMPT, fileName);
 }
 
-BOOL ChooseFileToRead(HWND owner, const char* title, const char* filters, const char* extension,
-                      std::string& fileName) {
+namespace {
+// A dialog of its own title, filters and default extension on the shared record.
+BOOL ChooseFileFor(HWND owner, BOOL(WINAPI* dialog)(LPOPENFILENAMEA), DWORD flags, const char* title,
+                   const char* filters, const char* extension, std::string& fileName) {
     FileDialogSetup(owner);
     FileDialog.lpstrFilter = filters;
     FileDialog.lpstrDefExt = extension;
     fileName.clear();
-    return RunFileDialog(GetOpenFileNameA, title, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, fileName);
+    return RunFileDialog(dialog, title, flags, fileName);
+}
+} // namespace
+
+BOOL ChooseFileToRead(HWND owner, const char* title, const char* filters, const char* extension,
+                      std::string& fileName) {
+    return ChooseFileFor(owner, GetOpenFileNameA, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, title, filters, extension,
+                         fileName);
 }
 
 BOOL ChooseFileToWrite(HWND owner, const char* title, const char* filters, const char* extension,
                        std::string& fileName) {
-    FileDialogSetup(owner);
-    FileDialog.lpstrFilter = filters;
-    FileDialog.lpstrDefExt = extension;
-    fileName.clear();
-    return RunFileDialog(GetSaveFileNameA, title, OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY, fileName);
+    return ChooseFileFor(owner, GetSaveFileNameA, OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY, title, filters, extension,
+                         fileName);
 }

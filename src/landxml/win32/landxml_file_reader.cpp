@@ -1,6 +1,7 @@
 #include "landxml/win32/landxml_file_reader.h"
 
 #include "files/win32/file_bytes.h"
+#include "landxml/win32/xml_lite.h"
 #include "landxml/landxml_walk.h"
 #include "landxml/win32/single_byte_xml.h"
 
@@ -15,27 +16,6 @@
 #include <vector>
 
 namespace {
-using CreateXmlReaderFunction = HRESULT(WINAPI*)(REFIID, void**, IMalloc*);
-
-// CreateXmlReader of xmllite.dll, loaded once; null when Windows has no XmlLite.
-CreateXmlReaderFunction XmlReaderFactory() {
-    static const CreateXmlReaderFunction factory = [] {
-        HMODULE xmlLite = LoadLibraryA("xmllite.dll");
-        return xmlLite == nullptr ? nullptr
-                                  : reinterpret_cast<CreateXmlReaderFunction>(
-                                        reinterpret_cast<void*>(GetProcAddress(xmlLite, "CreateXmlReader")));
-    }();
-    return factory;
-}
-
-// A COM interface released when it goes out of scope.
-template <typename T> struct Releasing {
-    T* p = nullptr;
-    ~Releasing() {
-        if (p != nullptr) p->Release();
-    }
-};
-
 // UTF-16 from the reader to the program's ANSI text.
 std::string Narrow(const wchar_t* text, UINT length) {
     if (length == 0) return {};
@@ -77,7 +57,7 @@ std::string FileNameOnly(const char* path) {
 LandXmlFile ReadLandXmlFile(const char* path) {
     LandXmlFile file;
     file.fileName = FileNameOnly(path);
-    const CreateXmlReaderFunction create = XmlReaderFactory();
+    const XmlLiteFactory create = XmlLiteFunction("CreateXmlReader");
     if (create == nullptr) {
         file.readError = "Windows' XML reader (xmllite.dll) cannot be loaded";
         return file;

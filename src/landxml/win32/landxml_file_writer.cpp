@@ -1,6 +1,7 @@
 #include "landxml/win32/landxml_file_writer.h"
 
 #include "files/win32/file_bytes.h"
+#include "landxml/win32/xml_lite.h"
 
 #include <windows.h>
 #include <objbase.h>
@@ -12,27 +13,6 @@
 #include <ctime>
 
 namespace {
-using CreateXmlWriterFunction = HRESULT(WINAPI*)(REFIID, void**, IMalloc*);
-
-// CreateXmlWriter of xmllite.dll, loaded once; null when Windows has no XmlLite.
-CreateXmlWriterFunction XmlWriterFactory() {
-    static const CreateXmlWriterFunction factory = [] {
-        HMODULE xmlLite = LoadLibraryA("xmllite.dll");
-        return xmlLite == nullptr ? nullptr
-                                  : reinterpret_cast<CreateXmlWriterFunction>(
-                                        reinterpret_cast<void*>(GetProcAddress(xmlLite, "CreateXmlWriter")));
-    }();
-    return factory;
-}
-
-// A COM interface released when it goes out of scope.
-template <typename T> struct Releasing {
-    T* p = nullptr;
-    ~Releasing() {
-        if (p != nullptr) p->Release();
-    }
-};
-
 // The program's ANSI text as UTF-16 for the writer.
 std::wstring Wide(const std::string& text) {
     if (text.empty()) return {};
@@ -59,7 +39,7 @@ HRESULT WriteElement(IXmlWriter* writer, const XmlElement& e, bool root) {
 
 // The whole document's bytes, or false.
 bool DocumentBytes(const XmlElement& root, std::string& bytes, std::string& failure) {
-    const CreateXmlWriterFunction create = XmlWriterFactory();
+    const XmlLiteFactory create = XmlLiteFunction("CreateXmlWriter");
     if (create == nullptr) {
         failure = "Windows' XML writer (xmllite.dll) cannot be loaded";
         return false;
