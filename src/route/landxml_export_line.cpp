@@ -55,8 +55,16 @@ ExportAlignment ExportedLine(const Alignment& line, const VerticalProfile* profi
     if (profile != nullptr) {
         a.profile.push_back({Internal(line, profile->start.PK), profile->start.H, 0});
         for (const ProfilePvi& p : profile->pvis)
-            a.profile.push_back({Internal(line, p.at.PK), p.at.H, p.Kv});
+            a.profile.push_back({Internal(line, p.at.PK), p.at.H, p.Rv});
         a.profile.push_back({Internal(line, profile->end.PK), profile->end.H, 0});
+        // A curve's length Rv |i2 - i1| with its grades along the line (across an
+        // equation too), as the import reads Rv back from it.
+        std::vector<ExportProfilePoint>& points = a.profile;
+        for (std::size_t i = 1; i + 1 < points.size(); ++i) {
+            const double i1 = (points[i].H - points[i - 1].H) / (points[i].internal - points[i - 1].internal);
+            const double i2 = (points[i + 1].H - points[i].H) / (points[i + 1].internal - points[i].internal);
+            points[i].curveLength *= std::abs(i2 - i1);
+        }
     }
     return a;
 }

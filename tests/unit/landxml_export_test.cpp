@@ -114,8 +114,8 @@ TEST(LandXmlExport, DesignFiguresWhereTheyBelong) {
         {in({"StaEquation"}), "staBack", "1257.07963268"},
         {in({"StaEquation"}), "staAhead", "2000.00000000"},
         {in({"Profile", "ProfAlign", "PVI"}), "", "1000.00000000 10.00000000"},
-        // Rv |i2 - i1| = 2000 (1/100 + 0.5/950) along the design stations.
-        {in({"Profile", "ProfAlign", "ParaCurve"}), "length", "21.05263158"},
+        // Rv |i2 - i1| = 2000 (1/100 + 0.5/207.07963268) along the line, across the equation.
+        {in({"Profile", "ProfAlign", "ParaCurve"}), "length", "24.82906014"},
         {in({"Profile", "ProfAlign", "ParaCurve"}), "", "1100.00000000 11.00000000"},
         // PEND beyond the equation, at its internal station.
         {in({"Profile", "ProfAlign", "PVI#1"}), "", "1307.07963268 10.50000000"},
