@@ -56,6 +56,7 @@
 #define CMD_PICTURE_PRINT 1031     /* in the menu bar of a picture of the line */
 #define CMD_PICTURE_FIT 1032
 #define CMD_LINE_IMPORT_LANDXML 1033
+#define CMD_LINE_EXPORT_LANDXML 1034
 #define CMD_LINE_EXPORT_POINTS 1035
 
 /* Dialog templates */

@@ -34,6 +34,8 @@ need_package fonts-wine
 need cupsd cups
 need_package printer-driver-cups-pdf
 need pdftotext poppler-utils
+# The LandXML export scenario validates every written file against the schema.
+need xmllint libxml2-utils
 [ -f /usr/src/googletest/CMakeLists.txt ] || packages+=(googletest)
 [ -f /usr/include/gtest/gtest.h ] || packages+=(libgtest-dev)
 quarel_install "${packages[@]}"

@@ -3,6 +3,7 @@
 #include "app/dialog_commands.h"
 #include "app/document_commands.h"
 #include "app/edit_commands.h"
+#include "app/landxml_export_command.h"
 #include "app/landxml_import_command.h"
 #include "app/picture_commands.h"
 #include "app/point_trace_commands.h"
@@ -97,6 +98,9 @@ void RunMenuCommand(HWND owner, HWND editor, int id, HWND source) {
         break;
     case CommandKind::LineImport:
         ImportLandXmlCommand(owner, editor);
+        break;
+    case CommandKind::LineExport:
+        ExportLandXmlCommand(owner);
         break;
     case CommandKind::HelpExample:
         ExampleDocument();

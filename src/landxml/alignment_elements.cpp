@@ -90,11 +90,7 @@ void ReadSpiral(const LandXmlGeometry& g, PlanePoint start, PlanePoint end, doub
     // The clothoid's shape is fixed by its length and end curvatures: laid from the
     // origin heading north, its chord turns off its start tangent by a known angle,
     // and the file's chord from Start to End then gives the start tangent.
-    TrackPath local = e.path;
-    local.Y = local.X = local.azimuth = 0;
-    const TrackPathPoint chordEnd = PointAlong(local, local.length);
-    const double turnOff = std::atan2(chordEnd.Y, chordEnd.X);
-    e.path.azimuth = TurnedDirection(DirectionAngle(end.Y - start.Y, end.X - start.X), -turnOff);
+    e.path.azimuth = ChordStartDirection(e.path, end.Y - start.Y, end.X - start.X);
 }
 } // namespace
 
@@ -195,8 +191,11 @@ std::string ElementRows(const AlignmentContext& c, const std::vector<FileElement
     for (const FileElement& e : elements) {
         double from = 0;
         for (const StationEquation& q : c.stations.equations) {
+            // Compared as stations: an equation on the joint at the element's end
+            // (internal + length, as the joints are summed) is not inside it, though
+            // its distance from the start may round below the length.
             const double at = q.internal - internal;
-            if (at > from && at < e.path.length) {
+            if (q.internal > internal + from && q.internal < internal + e.path.length) {
                 rows += Row(c, e, internal, from, at);
                 from = at;
             }

@@ -20,3 +20,11 @@ TrackPathPoint PointAlong(const TrackPath& p, double s) {
     const PathPoint point = PointOnPath(MakeClothoidPath(p.Y, p.X, p.azimuth, p.length, p.k1, p.k2), s);
     return {point.Y, point.X, TurnedDirection(point.A, 0)};
 }
+
+double ChordStartDirection(const TrackPath& path, double dY, double dX) {
+    // Laid from the origin heading north, the chord's end gives the turn off.
+    TrackPath local = path;
+    local.Y = local.X = local.azimuth = 0;
+    const TrackPathPoint chordEnd = PointAlong(local, local.length);
+    return TurnedDirection(DirectionAngle(dY, dX), -std::atan2(chordEnd.Y, chordEnd.X));
+}

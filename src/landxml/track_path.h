@@ -22,3 +22,9 @@ double CurvatureAlong(const TrackPath& path, double s);
 
 // Direction angle in [0, 2 pi) of a's turn by `turn` radians.
 double TurnedDirection(double direction, double turn);
+
+// The start direction of an element of the path's length and curvatures whose chord
+// from its start to its end runs (dY, dX): its shape is fixed by those alone, so its
+// chord turns off its start tangent by a known angle (the path's own point and
+// direction are not used).
+double ChordStartDirection(const TrackPath& path, double dY, double dX);

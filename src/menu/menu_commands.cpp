@@ -57,6 +57,7 @@ constexpr MenuCommand Commands[] = {
     {CMD_PICTURE_PRINT, K::PicturePrint},
     {CMD_PICTURE_FIT, K::PictureFit},
     {CMD_LINE_IMPORT_LANDXML, K::LineImport},
+    {CMD_LINE_EXPORT_LANDXML, K::LineExport, nullptr, nullptr, &RouteHasBeenRead},
     {CMD_SETTINGS_OPTIONS, K::Options},
     {CMD_SETTINGS_FONT, K::EditorFont},
     {CMD_HELP_EXAMPLE, K::HelpExample},

@@ -39,6 +39,7 @@ enum class CommandKind {
     PicturePrint,      // in a picture's window: prints it on one page
     PictureFit,        // in a picture's window: shows the whole picture again
     LineImport,        // appends the alignments of a LandXML file as tables
+    LineExport,        // writes the line read and its profile as a LandXML file
     HelpExample,       // Help > Example field book: a new document holding the example
     Options,           // Settings > Options
     EditorFont,        // Settings > Font: the field book's font on screen

@@ -24,7 +24,7 @@ std::vector<Scenario> AllScenarios() {
                        FileRoundTripScenarios, FileFailureScenarios, SaveSafetyScenarios, OptionsScenarios,
                        TraceScenarios, RailScenarios, CalculatorSharingScenarios, CalculatorInputScenarios,
                        SetOutScenarios, PointTraceScenarios, LineScenarios, ElementTableScenarios, TrackCheckScenarios, FindReplaceScenarios,
-                       GoToScenarios, PrintScenarios, PictureScenarios, EndOfFileMarkScenarios, LandXmlImportScenarios,
+                       GoToScenarios, PrintScenarios, PictureScenarios, EndOfFileMarkScenarios, LandXmlImportScenarios, LandXmlExportScenarios,
                        FiniteNumberScenarios, ExampleFieldBookScenarios, ReleaseSmokeScenarios})
         for (const Scenario& scenario : group()) all.push_back(scenario);
     return all;
@@ -79,6 +79,8 @@ int main(int argc, char** argv) {
         else if (option == "--print-pdf") settings.printPdf = value;
         else if (option == "--print-requests") settings.printRequests = value;
         else if (option == "--no-printer") settings.printerSkipReason = value;
+        else if (option == "--xml-requests") settings.xmlRequests = value;
+        else if (option == "--no-xmllint") settings.xmllintSkipReason = value;
         else if (option == "--only") only = value;
     }
     if (settings.programPath.empty() || settings.workFolder.empty()) {

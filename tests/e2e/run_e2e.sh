@@ -81,9 +81,24 @@ else
     printer=(--no-printer "$(cat "$work/cups-reason.txt")")
 fi
 
+# The host's xmllint validates the LandXML files the export scenario writes
+# (xml_checker.sh), which a Windows program under Wine cannot start.
+xml_requests=$work/xml-requests
+xml_checker_pid=""
+stop_xml_checker() { quarel_stop_pid "$xml_checker_pid" 5; }
+if command -v xmllint >/dev/null; then
+    bash "$quarel_top/tests/e2e/xml_checker.sh" "$quarel_top/tests/e2e/data/LandXML-1.2.xsd" "$xml_requests" \
+        >/dev/null 2>&1 &
+    xml_checker_pid=$!
+    quarel_at_exit stop_xml_checker
+    xmllint=(--xml-requests "$(windows_path "$xml_requests")")
+else
+    xmllint=(--no-xmllint "xmllint is not installed (package libxml2-utils)")
+fi
+
 wine_session_start "$root/wineprefix" virtual || { echo "0 passed, 1 failed"; exit 1; }
 quarel_run timeout -k 10 "${QUAREL_E2E_TIME_LIMIT:-1500}" "$WINE" "$driver" --program "$(windows_path "$program")" \
-    --work "$(windows_path "$work/scenarios")" "${full_disk[@]}" "${file_ops[@]}" "${printer[@]}" "$@" >"$log" 2>&1
+    --work "$(windows_path "$work/scenarios")" "${full_disk[@]}" "${file_ops[@]}" "${printer[@]}" "${xmllint[@]}" "$@" >"$log" 2>&1
 status=$?
 # Wine's own notices (for example about a 64-bit-only prefix) are left out.
 grep -v -E '^(wine: |[0-9a-f]{4}:(err|fixme|warn):)' "$log"

@@ -40,7 +40,7 @@ TEST(MenuCommands, EachCommandOnceWithTheTargetOfItsKind) {
 // The commands that work on the line read last wait until one has been read, and
 // say so; every other command runs at once.
 TEST(MenuCommands, LineCommandsNeedALineRead) {
-    const std::set<int> needingALine = {CMD_LINE_TRACE_POINTS, CMD_LINE_SET_OUT, CMD_LINE_PLAN};
+    const std::set<int> needingALine = {CMD_LINE_TRACE_POINTS, CMD_LINE_SET_OUT, CMD_LINE_PLAN, CMD_LINE_EXPORT_LANDXML};
     TheLineSession().Clear();
     for (const MenuCommand& command : MenuCommands()) {
         SCOPED_TRACE(command.id);

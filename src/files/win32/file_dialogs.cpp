@@ -95,6 +95,14 @@ BOOL ChooseFileToRead(HWND owner, const char* title, const char* filters, const 
                             OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, fileName, typeIndex);
 }
 
+BOOL ChooseFileToWrite(HWND owner, const char* title, const char* filters, const char* extension,
+                       std::string& fileName) {
+    DWORD typeIndex = 1;
+    fileName.clear();
+    return RunOwnFileDialog(GetSaveFileNameA, owner, title, filters, extension,
+                            OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY, fileName, typeIndex);
+}
+
 BOOL ChooseSaveFileOfType(HWND owner, const char* types, const char* defaultExtension, std::string& fileName,
                           DWORD& typeIndex) {
     return RunOwnFileDialog(GetSaveFileNameA, owner, "Save File", types, defaultExtension,

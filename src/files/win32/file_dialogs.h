@@ -33,3 +33,8 @@ BOOL ChooseFileToRead(HWND owner, const char* title, const char* filters, const 
 // first) in typeIndex. Nonzero when a name was chosen.
 BOOL ChooseSaveFileOfType(HWND owner, const char* types, const char* defaultExtension, std::string& fileName,
                           DWORD& typeIndex);
+
+// As ChooseFileToRead, for a file to write: a Save dialog that asks before an
+// existing file is overwritten.
+BOOL ChooseFileToWrite(HWND owner, const char* title, const char* filters, const char* extension,
+                       std::string& fileName);

@@ -1,6 +1,8 @@
 #include "landxml/win32/landxml_file_reader.h"
 
 #include "files/win32/file_bytes.h"
+#include "landxml/win32/xml_lite.h"
+#include "landxml/landxml_walk.h"
 #include "landxml/win32/single_byte_xml.h"
 
 #include <windows.h>
@@ -14,27 +16,6 @@
 #include <vector>
 
 namespace {
-using CreateXmlReaderFunction = HRESULT(WINAPI*)(REFIID, void**, IMalloc*);
-
-// CreateXmlReader of xmllite.dll, loaded once; null when Windows has no XmlLite.
-CreateXmlReaderFunction XmlReaderFactory() {
-    static const CreateXmlReaderFunction factory = [] {
-        HMODULE xmlLite = LoadLibraryA("xmllite.dll");
-        return xmlLite == nullptr ? nullptr
-                                  : reinterpret_cast<CreateXmlReaderFunction>(
-                                        reinterpret_cast<void*>(GetProcAddress(xmlLite, "CreateXmlReader")));
-    }();
-    return factory;
-}
-
-// A COM interface released when it goes out of scope.
-template <typename T> struct Releasing {
-    T* p = nullptr;
-    ~Releasing() {
-        if (p != nullptr) p->Release();
-    }
-};
-
 // UTF-16 from the reader to the program's ANSI text.
 std::string Narrow(const wchar_t* text, UINT length) {
     if (length == 0) return {};
@@ -42,86 +23,6 @@ std::string Narrow(const wchar_t* text, UINT length) {
     std::string narrow(static_cast<std::size_t>(size), '\0');
     WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), narrow.data(), size, nullptr, nullptr);
     return narrow;
-}
-
-struct Attribute {
-    std::string name, value;
-};
-
-// The walk through the file: which element each one is, by its local name and its
-// ancestors', and where its values go.
-class LandXmlWalk {
-  public:
-    explicit LandXmlWalk(LandXmlFile& file) : file_(file) {}
-
-    void StartElement(const std::string& name, int line, const std::vector<Attribute>& attributes, bool empty);
-    void Text(const std::string& text) {
-        if (text_ != nullptr) *text_ += text;
-    }
-    void EndElement() {
-        if (!open_.empty()) open_.pop_back();
-        text_ = nullptr;
-    }
-
-  private:
-    const std::string& Parent(std::size_t up = 1) const {
-        static const std::string none;
-        return open_.size() >= up ? open_[open_.size() - up] : none;
-    }
-    std::string* PointOf(LandXmlGeometry& g, const std::string& name) {
-        if (name == "Start") return &g.start;
-        if (name == "Center") return &g.center;
-        if (name == "End") return &g.end;
-        if (name == "PI") return &g.pi;
-        return nullptr;
-    }
-
-    LandXmlFile& file_;
-    std::vector<std::string> open_; // the names of the open elements, the root first
-    std::string* text_ = nullptr;   // where the text of the element just opened goes
-};
-
-std::string Value(const std::vector<Attribute>& attributes, const char* name) {
-    for (const Attribute& a : attributes)
-        if (a.name == name) return a.value;
-    return {};
-}
-
-void LandXmlWalk::StartElement(const std::string& name, int line, const std::vector<Attribute>& at, bool empty) {
-    text_ = nullptr;
-    // Within an Alignment, its elements go to the one read last.
-    const bool within = std::find(open_.begin(), open_.end(), "Alignment") != open_.end();
-    LandXmlAlignment* alignment = within ? &file_.alignments.back() : nullptr;
-    if (open_.empty()) {
-        file_.rootName = name;
-    } else if ((name == "Metric" || name == "Imperial") && Parent() == "Units") {
-        file_.units = {name, Value(at, "linearUnit"), Value(at, "elevationUnit"), line};
-    } else if (name == "Alignment") {
-        LandXmlAlignment a;
-        a.name = Value(at, "name"), a.line = line, a.staStart = Value(at, "staStart"), a.length = Value(at, "length");
-        file_.alignments.push_back(a);
-    } else if (alignment != nullptr && name == "CoordGeom" && Parent() == "Alignment") {
-        alignment->hasCoordGeom = true;
-    } else if (alignment != nullptr && Parent() == "CoordGeom" && name != "Feature") {
-        LandXmlGeometry g;
-        g.kind = name, g.line = line, g.length = Value(at, "length"), g.radius = Value(at, "radius");
-        g.rot = Value(at, "rot"), g.spiType = Value(at, "spiType"), g.radiusStart = Value(at, "radiusStart");
-        g.radiusEnd = Value(at, "radiusEnd"), g.staStart = Value(at, "staStart");
-        alignment->elements.push_back(g);
-    } else if (alignment != nullptr && Parent(2) == "CoordGeom" && !alignment->elements.empty()) {
-        text_ = PointOf(alignment->elements.back(), name);
-    } else if (alignment != nullptr && name == "StaEquation" && Parent() == "Alignment") {
-        alignment->equations.push_back(
-            {line, Value(at, "staInternal"), Value(at, "staAhead"), Value(at, "staBack"), Value(at, "staIncrement")});
-    } else if (alignment != nullptr && name == "ProfAlign" && Parent() == "Profile") {
-        alignment->profAligns.push_back({Value(at, "name"), line, {}});
-    } else if (alignment != nullptr && Parent() == "ProfAlign" && name != "Feature" && !alignment->profAligns.empty()) {
-        alignment->profAligns.back().points.push_back({name, line, {}, Value(at, "length"), Value(at, "radius")});
-        text_ = &alignment->profAligns.back().points.back().text;
-    } else if (alignment != nullptr && name == "CantStation" && Parent() == "Cant") {
-        alignment->cant.push_back({line, Value(at, "station"), Value(at, "appliedCant")});
-    }
-    if (!empty) open_.push_back(name);
 }
 
 // The local name and value of the node the reader is on.
@@ -156,7 +57,7 @@ std::string FileNameOnly(const char* path) {
 LandXmlFile ReadLandXmlFile(const char* path) {
     LandXmlFile file;
     file.fileName = FileNameOnly(path);
-    const CreateXmlReaderFunction create = XmlReaderFactory();
+    const XmlLiteFactory create = XmlLiteFunction("CreateXmlReader");
     if (create == nullptr) {
         file.readError = "Windows' XML reader (xmllite.dll) cannot be loaded";
         return file;
@@ -182,7 +83,7 @@ LandXmlFile ReadLandXmlFile(const char* path) {
     LandXmlWalk walk(file);
     XmlNodeType type = XmlNodeType_None;
     HRESULT status = S_OK;
-    std::vector<Attribute> attributes;
+    std::vector<XmlAttribute> attributes;
     // Wine's XmlLite, at the end of a file cut short, gives the same node at the same
     // place again and again instead of an error: taken as the end of input.
     UINT lastLine = 0, lastPosition = 0;
@@ -204,7 +105,7 @@ LandXmlFile ReadLandXmlFile(const char* path) {
             const bool empty = reader.p->IsEmptyElement() != FALSE;
             attributes.clear();
             for (HRESULT more = reader.p->MoveToFirstAttribute(); more == S_OK; more = reader.p->MoveToNextAttribute()) {
-                Attribute a;
+                XmlAttribute a;
                 NameAndValue(reader.p, &a.name, &a.value);
                 attributes.push_back(a);
             }

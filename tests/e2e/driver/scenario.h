@@ -20,6 +20,10 @@ struct DriverSettings {
     std::string printPdf;
     std::string printRequests;
     std::string printerSkipReason;
+    // The folder where the host validates written LandXML files with xmllint
+    // (xml_checker.sh), as a Windows path; or "" and why there is none.
+    std::string xmlRequests;
+    std::string xmllintSkipReason;
 };
 
 class ScenarioContext {
@@ -74,5 +78,6 @@ std::vector<Scenario> PrintScenarios();
 std::vector<Scenario> PictureScenarios();
 std::vector<Scenario> EndOfFileMarkScenarios();
 std::vector<Scenario> LandXmlImportScenarios();
+std::vector<Scenario> LandXmlExportScenarios();
 std::vector<Scenario> FiniteNumberScenarios();
 std::vector<Scenario> ExampleFieldBookScenarios();
