@@ -1,6 +1,7 @@
 #include "numeric/number_formats.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -30,25 +31,45 @@ char* WholeDigits(double I) {
     return result;
 }
 
-// The fixed text of whole parts below 10^15 with at most 15 decimals, written
-// straight into one string of the ring: such a whole number is exact in a double,
-// and FormatNumber would write exactly its decimal digits, so the text is the same.
-// Reports write thousands of numbers, and this spares each four strings of the ring.
-char* FixedFromWholes(bool negative, double I, double F, int n) {
-    char text[64];
+// The whole and the decimal part of x with n decimals (rounded half away from
+// zero by adding half a unit of the last decimal), as whole numbers.
+struct FixedParts {
+    double I, F;
+};
+FixedParts SplitFixed(double x, int n) {
+    // IntPower(10, n) for n up to 15 taken from a table IntPower itself filled: the
+    // same values, without the loop for every number of a report.
+    static const auto powers = [] {
+        std::array<double, 16> table{};
+        for (int k = 0; k < 16; ++k) table[static_cast<std::size_t>(k)] = IntPower(10, k);
+        return table;
+    }();
+    double P = n >= 0 && n < 16 ? powers[static_cast<std::size_t>(n)] : IntPower(10, n);
+    double a = x < 0 ? -x : x;
+    a = 0.5 / P + a;
+    double I = std::floor(a);
+    double F = std::floor((a - I) * P);
+    return {I, F};
+}
+
+// Writes the fixed text of whole parts below 10^15 with at most 15 decimals into
+// text (64 bytes): such a whole number is exact in a double, and FormatNumber would
+// write exactly its decimal digits, so the text is the same. Its length.
+std::size_t FixedFromWholes(bool negative, FixedParts parts, int n, char* text) {
     char* at = text;
     if (negative) *at++ = '-';
-    at = std::to_chars(at, text + 20, static_cast<unsigned long long>(I)).ptr;
+    at = std::to_chars(at, text + 20, static_cast<unsigned long long>(parts.I)).ptr;
     *at++ = '.';
     char digits[20];
-    const char* end = std::to_chars(digits, digits + sizeof digits, static_cast<unsigned long long>(F)).ptr;
+    const char* end = std::to_chars(digits, digits + sizeof digits, static_cast<unsigned long long>(parts.F)).ptr;
     for (long padding = n - (end - digits); padding > 0; --padding) // n is at most 15
         *at++ = '0';
     at = std::copy(static_cast<const char*>(digits), end, at);
-    const std::size_t length = static_cast<std::size_t>(at - text);
-    char* result = TempString(length);
-    std::memcpy(result, text, length);
-    return result;
+    return static_cast<std::size_t>(at - text);
+}
+
+bool WholesFit(FixedParts parts, int n) {
+    return n <= 15 && parts.I < 1e15 && parts.F < 1e15;
 }
 
 } // namespace
@@ -56,17 +77,32 @@ char* FixedFromWholes(bool negative, double I, double F, int n) {
 char* FormatFixed(double x, int n) {
     if (n <= 0) return FormatNumber(x);
     if (!std::isfinite(x)) return JoinText({NonFiniteWord(x)});
-    double P = IntPower(10, n);
-    double a = x < 0 ? -x : x;
-    a = 0.5 / P + a;
-    double I = std::floor(a);
-    double F = std::floor((a - I) * P);
-    if (n <= 15 && I < 1e15 && F < 1e15) return FixedFromWholes(x < 0, I, F, n);
-    char* W = WholeDigits(I);
-    char* D = TrimBlanks(FormatNumber(F));
+    const FixedParts parts = SplitFixed(x, n);
+    if (WholesFit(parts, n)) {
+        // Straight into one string of the ring: reports write thousands of numbers.
+        char text[64];
+        const std::size_t length = FixedFromWholes(x < 0, parts, n, text);
+        char* result = TempString(static_cast<long long>(length));
+        std::memcpy(result, text, length);
+        return result;
+    }
+    char* W = WholeDigits(parts.I);
+    char* D = TrimBlanks(FormatNumber(parts.F));
     int padding = n - static_cast<int>(std::strlen(D));
     std::string zeros(padding > 0 ? static_cast<std::size_t>(padding) : 0, '0');
     return JoinText({x < 0 ? "-" : nullptr, W, ".", zeros.c_str(), D});
+}
+
+void AppendFixed(std::string& out, double x, int n) {
+    if (n > 0 && std::isfinite(x)) {
+        const FixedParts parts = SplitFixed(x, n);
+        if (WholesFit(parts, n)) {
+            char text[64];
+            out.append(text, FixedFromWholes(x < 0, parts, n, text));
+            return;
+        }
+    }
+    out += FormatFixed(x, n);
 }
 
 char* FormatDms(double a) {

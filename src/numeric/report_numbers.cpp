@@ -5,7 +5,13 @@
 #include "text/number_text.h"
 
 std::string LinearText(double value) {
-    return FormatFixed(value, LinearDecimals);
+    std::string text;
+    AppendFixed(text, value, LinearDecimals);
+    return text;
+}
+
+void AppendLinearText(std::string& out, double value) {
+    AppendFixed(out, value, LinearDecimals);
 }
 
 std::string SignedLinearText(double value) {

@@ -5,6 +5,8 @@
 
 // A linear value: FormatFixed at the current LinearDecimals.
 std::string LinearText(double value);
+// LinearText(value) appended to out, for lines of many numbers.
+void AppendLinearText(std::string& out, double value);
 // A linear value as the line's reports write a deviation: LinearText, but a value
 // that reads as zero without a minus sign.
 std::string SignedLinearText(double value);

@@ -54,7 +54,8 @@ RouteTrace TracePointsOnRoute(const Alignment& line, std::span<const TextLine> l
                 return false;
             }
             const std::string& element = line.elements[traced->element].name;
-            out += "   PK=" + LinearText(traced->PK) + "   d=" + SignedLinearText(traced->d);
+            AppendLinearText(out += "   PK=", traced->PK);
+            (out += "   d=") += SignedLinearText(traced->d);
             std::optional<double> dH;
             if (heights.Shown() || !point.levelNote.empty()) {
                 out += heights.TracedText(traced->PK, point.level, dH, point.levelNote);
@@ -64,13 +65,13 @@ RouteTrace TracePointsOnRoute(const Alignment& line, std::span<const TextLine> l
             std::optional<double> dh;
             if (point.measuredCant) {
                 dh = *point.measuredCant - heights.Cant(traced->PK);
-                (out += "   hm=") += LinearText(*point.measuredCant);
-                (out += "   dh=") += LinearText(*dh);
+                AppendLinearText(out += "   hm=", *point.measuredCant);
+                AppendLinearText(out += "   dh=", *dh);
                 cantMeasured = true;
             }
             out += "   " + element;
             const OverTolerance over = OverTolerances(check.tolerances, traced->d, dH, dh);
-            if (over.Any()) ((out += "   !over: ") += over.Text()) += '!';
+            over.AppendFlag(out);
             summary.d.Add(point.name, traced->d, over.d);
             if (dH) summary.dH.Add(point.name, *dH, over.dH);
             if (dh) summary.dh.Add(point.name, *dh, over.dh);

@@ -69,9 +69,15 @@ OverTolerance OverTolerances(const TraceTolerances& tolerances, double d, std::o
     return {Over(tolerances.d, d), Over(tolerances.dH, dH), Over(tolerances.dh, dh)};
 }
 
-std::string OverTolerance::Text() const {
-    std::string text;
-    for (auto [name, over] : {std::pair{"d", d}, std::pair{"dH", dH}, std::pair{"dh", dh}})
-        if (over) (text += text.empty() ? "" : " ") += name;
-    return text;
+void OverTolerance::AppendFlag(std::string& out) const {
+    if (!Any()) return;
+    // Put together in place and appended once: every point of a check is flagged
+    // or not, and the appends of its pieces would cost more than the rest.
+    char text[24];
+    std::size_t length = std::string_view("   !over:").copy(text, 9);
+    for (auto [over, name] : {std::pair{d, std::string_view(" d")}, std::pair{dH, std::string_view(" dH")},
+                              std::pair{dh, std::string_view(" dh")}})
+        if (over) length += name.copy(text + length, name.size());
+    text[length++] = '!';
+    out.append(text, length);
 }

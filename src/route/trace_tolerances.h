@@ -38,8 +38,8 @@ ToleranceLines ReadToleranceLines(std::span<const TextLine> lines);
 struct OverTolerance {
     bool d = false, dH = false, dh = false;
     bool Any() const { return d || dH || dh; }
-    // "d dH": the quantities over, in the order d, dH, dh.
-    std::string Text() const;
+    // Appends "   !over: d dH!", the quantities over in the order d, dH, dh, when any is.
+    void AppendFlag(std::string& out) const;
 };
 OverTolerance OverTolerances(const TraceTolerances& tolerances, double d, std::optional<double> dH,
                              std::optional<double> dh);

@@ -12,6 +12,11 @@ char* FormatNumber(double x);
 // ignored; a text without a number gives 0. Reads nothing beyond the terminator.
 double ParseNumber(const char* s);
 
+// A plain decimal of at most 15 digits ("-12.345", "5.", ".5", an optional sign):
+// true and its value, exactly what ParseNumber gives, without the general
+// conversion; false for any other text (which ParseNumber may still read).
+bool ReadShortDecimal(std::string_view text, double& value);
+
 // True when ParseNumber reads the whole of s as one number, nothing left over and
 // s not empty; the number is then put in value.
 bool ReadWholeNumber(const char* s, double& value);

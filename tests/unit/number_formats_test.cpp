@@ -2,11 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <random>
+#include <string>
 
 #include "numeric/arithmetic.h"
 #include "numeric/number_formats.h"
 #include "numeric/precision_settings.h"
+#include "text/number_text.h"
 
 namespace {
 constexpr double Inf = std::numeric_limits<double>::infinity();
@@ -82,4 +87,36 @@ TEST(FormatDms, WorkedExamples) {
         AngleDecimalsScope scope(c.decimals);
         EXPECT_STREQ(FormatDms(c.angle), c.text) << c.text;
     }
+}
+
+// The short ways of the readers and reports give the general ways' results bit for
+// bit: a plain decimal read as strtod reads it (the sign of zero too), and a value
+// appended as FormatFixed writes it, over generated digits, signs and decimals.
+TEST(NumberShortWays, SameAsTheGeneralWays) {
+    std::mt19937_64 random(20261209);
+    const auto below = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    for (int k = 0; k < 200000; ++k) {
+        std::string text = below(3) == 0 ? "-" : below(8) == 0 ? "+" : "";
+        const int whole = below(9), decimals = below(9);
+        for (int i = 0; i < whole; ++i) text += static_cast<char>('0' + below(10));
+        if (decimals > 0 || below(4) == 0) text += '.';
+        for (int i = 0; i < decimals; ++i) text += static_cast<char>('0' + below(10));
+        double fast = 0;
+        const bool read = ReadShortDecimal(text, fast);
+        char* end = nullptr;
+        const double general = std::strtod(text.c_str(), &end);
+        // Read short whenever it is a number of at most 15 digits.
+        ASSERT_EQ(read, end != text.c_str() && *end == '\0' && whole + decimals <= 15) << text;
+        if (read) {
+            ASSERT_EQ(std::memcmp(&fast, &general, sizeof fast), 0) << text;
+        }
+        const int n = below(17) - 1;
+        const double x = general * std::pow(10.0, below(12) - 4);
+        std::string appended = "x";
+        AppendFixed(appended, x, n);
+        ASSERT_EQ(appended, "x" + std::string(FormatFixed(x, n))) << x << " " << n;
+    }
+    double value = 0;
+    for (const char* refused : {"1234567890123456", "1e5", " 5", "0x10", "inf", "1.2.3", "-", "."})
+        EXPECT_FALSE(ReadShortDecimal(refused, value)) << refused;
 }

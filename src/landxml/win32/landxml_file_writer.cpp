@@ -104,7 +104,6 @@ ExportStamp ExportStampNow() {
         SYSTEMTIME now;
         GetLocalTime(&now);
         when.tm_year = now.wYear - 1900, when.tm_mon = now.wMonth - 1, when.tm_mday = now.wDay;
-        when.tm_hour = now.wHour, when.tm_min = now.wMinute, when.tm_sec = now.wSecond;
     }
     char date[32], time[32];
     std::strftime(date, sizeof date, "%Y-%m-%d", &when);

@@ -12,7 +12,8 @@
 // written (it is then as it was before).
 bool WriteLandXmlFile(const char* path, const XmlElement& root, std::string& failure);
 
-// The date and time of writing: now (local time), or the moment SOURCE_DATE_EPOCH
-// gives (seconds since 1970, in UTC) where it is set, so that an export repeated
-// for a comparison is the same to the byte.
+// The date and time of writing: today (local time) at 00:00:00, so that a line
+// exported twice on one day is the same to the byte (the file's time says the day,
+// not the second); or the moment SOURCE_DATE_EPOCH gives (seconds since 1970, in
+// UTC) where it is set, for outputs compared across days.
 ExportStamp ExportStampNow();
