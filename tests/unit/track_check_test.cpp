@@ -1,7 +1,6 @@
-// The check of surveyed track against its design: the summary of deviations on a
-// worked set computed by hand, the trace of points with measured cant and a TOL
-// line, the TOL lines refused, the main points among a run's pickets and the points
-// written for the instrument.
+// The check of surveyed track against its design: the trace of points with
+// measured cant and a TOL line, the TOL lines refused, the main points among a
+// run's pickets and the points written for the instrument.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,7 +8,6 @@
 
 #include "calculator_run.h"
 #include "elements/set_out_run.h"
-#include "route/deviation_summary.h"
 #include "route/ip_line.h"
 #include "route/line_session.h"
 #include "route/points_export.h"
@@ -27,37 +25,6 @@ class TrackCheck : public CalculatorTest {
         CalculatorTest::TearDown();
     }
 };
-
-// The summary at its edges, every figure by hand (values in the order added); the
-// worked set's figures are checked through the trace below.
-TEST_F(TrackCheck, SummaryAtItsEdges) {
-    const struct {
-        std::vector<double> values;
-        std::vector<bool> over;
-        bool tolerance;
-        const char* line;
-    } cases[] = {
-        // One point: min, max and mean are its value, rms its size.
-        {{-0.004}, {false}, true, "dH: n=1 min=-0.0040 (P1) max=-0.0040 (P1) mean=-0.0040 rms=0.0040 over=0\r\n"},
-        // Equal values: the first point with them names the least and the greatest;
-        // 0.1 three times sums to 0.30000000000000004, whose third lies above 0.1:
-        // the mean stays within the values.
-        {{0.1, 0.1, 0.1}, {true, true, true}, true,
-         "d: n=3 min=0.1000 (P1) max=0.1000 (P1) mean=0.1000 rms=0.1000 over=3\r\n"},
-        // A mean that reads as zero has no minus sign: -0.00004 / 2.
-        {{0.00002, -0.00010}, {false, false}, false,
-         "d: n=2 min=-0.0001 (P2) max=0.0000 (P1) mean=0.0000 rms=0.0001\r\n"},
-        {{}, {}, true, ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.line);
-        DeviationStatistics statistics;
-        for (std::size_t i = 0; i < c.values.size(); ++i)
-            statistics.Add("P" + std::to_string(i + 1), c.values[i], c.over[i]);
-        const std::string label = std::string(c.line).substr(0, std::string(c.line).find(':'));
-        EXPECT_EQ(DeviationSummaryLine(label, statistics, c.tolerance), c.line);
-    }
-}
 
 // A straight line north along Y = 1000 from PK 0, a profile rising 1 in 100 from
 // 100 m: Hd = 100 + PK / 100. A worked set traced: d is Y less 1000; dH is H less
@@ -101,12 +68,6 @@ TEST_F(TrackCheck, TraceWithMeasuredCantAndTolerances) {
     EXPECT_EQ(trace.tolerances->d, 0.02);
     EXPECT_EQ(trace.tolerances->dH, 0.015);
     EXPECT_EQ(trace.tolerances->dh, 5.0);
-    // Without a TOL line or a measured cant the report is as it always was.
-    const RouteTrace plain = TracePointsOnRoute(line, Lines({"T4 1000.030 5400 104.020"}), &profile);
-    EXPECT_EQ(plain.report, "\r\nTrace of points on the line\r\n"
-                            "T4   PK=400.0000   d=0.0300   Hd=104.0000   dH=0.0200   straight START-END\r\n"
-                            "Points: 1 traced, 0 outside, 0 skipped, 1 level compared\r\n");
-    EXPECT_FALSE(plain.tolerances.has_value());
 }
 
 // Each reason a TOL line sets nothing, once.
@@ -153,8 +114,9 @@ TEST_F(TrackCheck, NamedStationsAmongThePickets) {
     }
 }
 
-// The file for the instrument: both orders of the coordinates, names quoted as CSV
-// needs, no level left empty, the last results (a set-out after a trace) written.
+// The file for the instrument (both orders of the coordinates are read back in the
+// shell scenarios): names quoted as CSV needs, no level left empty, the last
+// results (a set-out after a trace) written.
 TEST_F(TrackCheck, PointsForTheInstrument) {
     const std::vector<ExportedPoint> points = {
         {"P1", 5234.1184, 6789.40216, 101.35}, {"a,b", -1, 2, std::nullopt}, {"say \"x\"", 0, 0, -0.5}};
@@ -162,10 +124,6 @@ TEST_F(TrackCheck, PointsForTheInstrument) {
                                               "P1,5234.1184,6789.4022,101.3500\r\n"
                                               "\"a,b\",-1.0000,2.0000,\r\n"
                                               "\"say \"\"x\"\"\",0.0000,0.0000,-0.5000\r\n");
-    EXPECT_EQ(PointsCsv(points, CsvAxes::XY).substr(0, 45), "name,X,Y,H\r\n"
-                                                            "P1,6789.4022,5234.1184,101.3500\r\n");
-    LinearDecimals = 2;
-    EXPECT_EQ(PointsCsv({points[0]}, CsvAxes::YX), "name,Y,X,H\r\nP1,5234.12,6789.40,101.35\r\n");
 
     LineSession session;
     EXPECT_TRUE(LastPointsOnLine(session).empty());
