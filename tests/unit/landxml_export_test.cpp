@@ -172,7 +172,10 @@ TEST(LandXmlExport, GeneratedTablesComeBackAndAreWrittenAgainTheSame) {
             e.length = std::round(uniform(20, 400) * 1e4) / 1e4;
             const double R = std::round(uniform(150, 4000));
             e.k1 = kind == 0 ? 0 : kind == 1 ? hand / R : k;
-            e.k2 = kind == 0 ? 0 : kind == 1 ? hand / R : (k == 0 ? hand / R : 0);
+            // A clothoid from straight to arc, from arc to straight, or between two
+            // arcs of one hand.
+            const double towards = uniform(0, 1) < 0.5 ? 0 : k * std::round(uniform(0.3, 0.8) * 10) / 10;
+            e.k2 = kind == 0 ? 0 : kind == 1 ? hand / R : (k == 0 ? hand / R : towards);
             const char* word = kind == 0 ? "STRAIGHT" : kind == 1 ? "ARC" : "SPIRAL";
             table += std::string(word) + " " + Text8(PK) + " " + Text8(e.Y) + " " + Text8(e.X) + " " +
                      FormatFixed(e.azimuth * 180 / 3.141592653589793, 10) + " " + Text8(e.length);
