@@ -7,10 +7,13 @@ struct KnownUnit {
     const char* words;
 };
 
-// The US survey foot is defined as 1200/3937 m; the foot is 0.3048 m.
+// The US survey foot is defined as 1200/3937 m; the foot is 0.3048 m. "feet" is
+// no unit of the schema, but design software writes it (as an elevationUnit
+// beside linearUnit "foot"): read as the foot.
 const KnownUnit KnownUnits[] = {
     {"meter", 1, "metre"},
     {"foot", 0.3048, "foot (0.3048 m)"},
+    {"feet", 0.3048, "foot (0.3048 m)"},
     {"USSurveyFoot", 1200.0 / 3937.0, "US survey foot (1200/3937 m)"},
 };
 
@@ -43,7 +46,7 @@ bool ReadImportUnits(const LandXmlUnits& units, ImportUnits& read, std::string& 
     read.cant = imperial ? 25.4 : 1;
     read.metres = linear->metres == 1 && elevation->metres == 1;
     read.words = std::string("units ") + linear->words;
-    if (elevation != linear) (read.words += ", levels in ") += elevation->words;
+    if (elevation->metres != linear->metres) (read.words += ", levels in ") += elevation->words;
     if (!read.metres) read.words += ", written in metres";
     read.cantWords = imperial ? "cant in inches, written in mm" : "cant in mm";
     return true;

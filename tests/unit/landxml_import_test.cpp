@@ -90,6 +90,9 @@ TEST(LandXmlImport, UnitsConvertedToMetresAndMillimetres) {
          "STRAIGHT   10.000   0.000   0.000   90.0000000000   100.000", "CANT   12.500   2.5000"},
         {{"Imperial", "foot", "", 2}, "units foot (0.3048 m), written in metres, cant in inches, written in mm",
          "STRAIGHT   3.04800000   0.00000000   0.00000000   90.0000000000   30.48000000", "CANT   3.81000000   63.5000"},
+        // Levels in "feet", as design software writes it beside linearUnit "foot".
+        {{"Imperial", "foot", "feet", 2}, "units foot (0.3048 m), written in metres, cant in inches, written in mm",
+         "STRAIGHT   3.04800000   0.00000000   0.00000000   90.0000000000   30.48000000", "CANT   3.81000000   63.5000"},
         {{"Imperial", "USSurveyFoot", "", 2},
          "units US survey foot (1200/3937 m), written in metres, cant in inches, written in mm",
          "STRAIGHT   3.04800610   0.00000000   0.00000000   90.0000000000   30.48006096", "CANT   3.81000762   63.5000"},
