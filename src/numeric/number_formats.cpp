@@ -60,12 +60,11 @@ std::size_t FixedFromWholes(bool negative, FixedParts parts, int n, char* text) 
     if (negative) *at++ = '-';
     at = std::to_chars(at, text + 20, static_cast<unsigned long long>(parts.I)).ptr;
     *at++ = '.';
-    char digits[20];
-    const char* end = std::to_chars(digits, digits + sizeof digits, static_cast<unsigned long long>(parts.F)).ptr;
-    for (long padding = n - (end - digits); padding > 0; --padding) // n is at most 15
-        *at++ = '0';
-    at = std::copy(static_cast<const char*>(digits), end, at);
-    return static_cast<std::size_t>(at - text);
+    // F < 10^n: its n digits, leading zeros written, from the last.
+    unsigned long long F = static_cast<unsigned long long>(parts.F);
+    for (int k = n - 1; k >= 0; --k, F /= 10)
+        at[k] = static_cast<char>('0' + F % 10);
+    return static_cast<std::size_t>(at + n - text);
 }
 
 bool WholesFit(FixedParts parts, int n) {
