@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "numeric/arithmetic.h"
 #include "numeric/precision_settings.h"
@@ -92,16 +93,18 @@ char* FormatFixed(double x, int n) {
     return JoinText({x < 0 ? "-" : nullptr, W, ".", zeros.c_str(), D});
 }
 
-void AppendFixed(std::string& out, double x, int n) {
-    if (n > 0 && std::isfinite(x)) {
+void AppendFixed(std::string& out, double x, int n, std::string_view label) {
+    if (n > 0 && std::isfinite(x) && label.size() <= 16) {
         const FixedParts parts = SplitFixed(x, n);
         if (WholesFit(parts, n)) {
-            char text[64];
-            out.append(text, FixedFromWholes(x < 0, parts, n, text));
+            // The label and the number put together and appended once.
+            char text[80];
+            const std::size_t at = label.copy(text, label.size());
+            out.append(text, at + FixedFromWholes(x < 0, parts, n, text + at));
             return;
         }
     }
-    out += FormatFixed(x, n);
+    (out += label) += FormatFixed(x, n);
 }
 
 char* FormatDms(double a) {

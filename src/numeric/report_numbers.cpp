@@ -10,8 +10,8 @@ std::string LinearText(double value) {
     return text;
 }
 
-void AppendLinearText(std::string& out, double value) {
-    AppendFixed(out, value, LinearDecimals);
+void AppendLinearText(std::string& out, std::string_view label, double value) {
+    AppendFixed(out, value, LinearDecimals, label);
 }
 
 std::string SignedLinearText(double value) {

@@ -2,11 +2,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // A linear value: FormatFixed at the current LinearDecimals.
 std::string LinearText(double value);
-// LinearText(value) appended to out, for lines of many numbers.
-void AppendLinearText(std::string& out, double value);
+// The label and LinearText(value) appended to out, for lines of many numbers.
+void AppendLinearText(std::string& out, std::string_view label, double value);
 // A linear value as the line's reports write a deviation: LinearText, but a value
 // that reads as zero without a minus sign.
 std::string SignedLinearText(double value);

@@ -54,7 +54,7 @@ RouteTrace TracePointsOnRoute(const Alignment& line, std::span<const TextLine> l
                 return false;
             }
             const std::string& element = line.elements[traced->element].name;
-            AppendLinearText(out += "   PK=", traced->PK);
+            AppendLinearText(out, "   PK=", traced->PK);
             (out += "   d=") += SignedLinearText(traced->d);
             std::optional<double> dH;
             if (heights.Shown() || !point.levelNote.empty()) {
@@ -65,8 +65,8 @@ RouteTrace TracePointsOnRoute(const Alignment& line, std::span<const TextLine> l
             std::optional<double> dh;
             if (point.measuredCant) {
                 dh = *point.measuredCant - heights.Cant(traced->PK);
-                AppendLinearText(out += "   hm=", *point.measuredCant);
-                AppendLinearText(out += "   dh=", *dh);
+                AppendLinearText(out, "   hm=", *point.measuredCant);
+                AppendLinearText(out, "   dh=", *dh);
                 cantMeasured = true;
             }
             out += "   " + element;

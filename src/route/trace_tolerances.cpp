@@ -70,14 +70,10 @@ OverTolerance OverTolerances(const TraceTolerances& tolerances, double d, std::o
 }
 
 void OverTolerance::AppendFlag(std::string& out) const {
-    if (!Any()) return;
-    // Put together in place and appended once: every point of a check is flagged
-    // or not, and the appends of its pieces would cost more than the rest.
-    char text[24];
-    std::size_t length = std::string_view("   !over:").copy(text, 9);
-    for (auto [over, name] : {std::pair{d, std::string_view(" d")}, std::pair{dH, std::string_view(" dH")},
-                              std::pair{dh, std::string_view(" dh")}})
-        if (over) length += name.copy(text + length, name.size());
-    text[length++] = '!';
-    out.append(text, length);
+    // Every point of a check is flagged or not: the flag's text for each of the
+    // seven ways, appended whole.
+    static constexpr std::string_view Flags[] = {
+        "",   "   !over: d!",  "   !over: dH!",  "   !over: d dH!", "   !over: dh!", "   !over: d dh!",
+        "   !over: dH dh!", "   !over: d dH dh!"};
+    out += Flags[(d ? 1 : 0) + (dH ? 2 : 0) + (dh ? 4 : 0)];
 }
