@@ -78,23 +78,4 @@ TEST(ImplausibleInput, SkippedLinesNotedOnOneLine) {
     EXPECT_NE(read.report.find("! Line 2 skipped: note?over?\r\n"), std::string::npos) << read.report;
 }
 
-// A level that cannot be read: the point is traced in plan, and its line says the
-// note in place of Hd and dH; the level is not compared.
-TEST(ImplausibleInput, UnreadableLevelSaidInThePointsLine) {
-    const RouteElements line = ReadRouteElements(
-        Lines({"START 100 5000 2000", "IP VU1 5600 2800 800 100", "IP VU2 5650 3900 600 0", "END 6250 4800"}));
-    const RouteProfile profile = ReadRouteProfile(Lines({"PSTART 0 100", "PEND 4000 120"}));
-    ASSERT_TRUE(line.line && profile.profile);
-    const std::string report =
-        TracePointsOnRoute(*line.line, Lines({"P1 5121.200 2159.100 188,498", "P2 5450.188 2604.018 104"}),
-                           &*profile.profile)
-            .report;
-    const std::size_t at = report.find("\r\nP1   PK=");
-    ASSERT_NE(at, std::string::npos) << report;
-    const std::string p1 = report.substr(at + 2, report.find("\r\n", at + 2) - at - 2);
-    EXPECT_NE(p1.find("   !Level \"188,498\" is not a number (write a decimal point)!"), std::string::npos) << p1;
-    EXPECT_EQ(p1.find("Hd="), std::string::npos) << p1;
-    EXPECT_NE(report.find("Points: 2 traced, 0 outside, 0 skipped, 1 level compared"), std::string::npos) << report;
-}
-
 } // namespace

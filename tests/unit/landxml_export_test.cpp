@@ -1,8 +1,8 @@
 // Export of the line read and its profile as LandXML: the figures of a small design
 // written where they belong (the arc's centre, the equation, the parabola's length,
 // the cant's hand), generated element tables read back by the import as the same
-// table and written again as the same file, and an IP table's line written with its
-// main points.
+// table and written again as the same file (an IP table's line is exported in the
+// shell scenario).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -205,30 +205,6 @@ TEST(LandXmlExport, GeneratedTablesComeBackAndAreWrittenAgainTheSame) {
         // Written again from what was read, the file is the same.
         EXPECT_EQ(Exported(imported), written);
     }
-}
-
-TEST(LandXmlExport, IpTableWrittenWithItsMainPoints) {
-    const std::string table = "START 100.000 5000.000 2000.000\r\nIP VU1 5600.000 2800.000 800 100 90\r\n"
-                              "IP VU2 5650.000 3900.000 600 0\r\nEND 6250.000 4800.000\r\n";
-    const XmlElement written = Exported(table);
-    const std::string imported = Imported(written);
-    // Straight, entry spiral, circle, exit spiral, straight, circle, straight: each
-    // starts at the main point the IP table gives, the cant rows at the spirals' ends.
-    const Alignment line = *ReadRouteElements(SelectedLines(table, 0, table.size())).line;
-    std::vector<double> directions;
-    const std::vector<std::vector<std::string>> rows = Rows(imported, directions);
-    std::size_t row = 0;
-    for (const AlignmentElement& e : line.elements) {
-        if (!(e.L > 0)) continue;
-        ASSERT_LT(row, rows.size());
-        EXPECT_EQ(rows[row][2], Text8(e.Y)) << e.name;
-        EXPECT_EQ(rows[row][3], Text8(e.X)) << e.name;
-        ++row;
-    }
-    EXPECT_EQ(rows.size(), row + 4 /* cant */ + 1 /* END */);
-    // The stations run along the written lengths, not by the IP table's own count.
-    EXPECT_EQ(rows.back(), (std::vector<std::string>{"END", "3259.72882434", Text8(line.end.Y), Text8(line.end.X)}));
-    EXPECT_EQ(Text8(line.end.PK), "3259.78090766");
 }
 
 } // namespace
