@@ -1,7 +1,6 @@
 #include "route/trace_tolerances.h"
 
 #include <cmath>
-#include <utility>
 
 #include "route/table_fields.h"
 #include "text/line_fields.h"

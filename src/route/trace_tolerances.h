@@ -37,7 +37,6 @@ ToleranceLines ReadToleranceLines(std::span<const TextLine> lines);
 // tolerance or a value).
 struct OverTolerance {
     bool d = false, dH = false, dh = false;
-    bool Any() const { return d || dH || dh; }
     // Appends "   !over: d dH!", the quantities over in the order d, dH, dh, when any is.
     void AppendFlag(std::string& out) const;
 };
